@@ -1,0 +1,70 @@
+#include "mainwindow.h"
+
+#include "engine/engineclient.h"
+#include "platform/platform.h"
+#include "regdata/datafolder.h"
+
+#include <QCoreApplication>
+#include <QResource>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The program's short name, under which it announces itself to the engine.
+// It lives as long as the process, as the engine client keeps the pointer.
+const char CallerType[] = "KVB";
+
+} // namespace
+
+MainWindow::MainWindow(const char *programArgument)
+    : QMainWindow(nullptr), m_programArgument(programArgument)
+{
+    registerResources();
+    loadEngine();
+    EngineClient::instance().setCallerType(CallerType);
+    publishDataFolder();
+
+    auto *tabs = new QTabWidget;
+    m_registrationStack = new QStackedWidget;
+    tabs->addTab(m_registrationStack, tr("Registration"));
+
+    auto *layout = new QVBoxLayout;
+    layout->addWidget(tabs, 1);
+    auto *central = new QWidget;
+    central->setLayout(layout);
+    setCentralWidget(central);
+
+    setWindowTitle(QStringLiteral("KVB"));
+}
+
+void MainWindow::registerResources()
+{
+    // The installed layout keeps KVB.rcc two folders above the working
+    // folder; the build tree and a relocated program keep it beside the
+    // program.
+    if (!QResource::registerResource(QStringLiteral("../../KVB.rcc")))
+        QResource::registerResource(QCoreApplication::applicationDirPath()
+                                    + QStringLiteral("/KVB.rcc"));
+}
+
+void MainWindow::loadEngine()
+{
+    static bool loaded = false;
+    if (loaded)
+        return;
+    loaded = true;
+    EngineClient::instance().loadEngine(m_programArgument);
+}
+
+void MainWindow::publishDataFolder()
+{
+    std::string commonFiles = Platform::commonFilesValue(Platform::CommonFilesValue::X86);
+    if (commonFiles.empty())
+        commonFiles = Platform::commonFilesValue(Platform::CommonFilesValue::Default);
+    if (commonFiles.empty())
+        commonFiles = Platform::fallbackCommonFilesDir();
+    DataFolder::setPath(QString::fromUtf8(commonFiles)
+                        + QString::fromUtf8(Platform::dataFolderSuffix()));
+}

@@ -1,0 +1,18 @@
+# kvb_add_test(<name> SOURCES <files...> LIBRARIES <targets...>)
+#
+# Declares a Qt Test program and registers it with CTest. Tests run on the
+# offscreen platform, so they need no display.
+function(kvb_add_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBRARIES})
+    set_target_properties(${name} PROPERTIES
+        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    target_compile_definitions(${name} PRIVATE
+        KVB_BIN_DIR="${CMAKE_BINARY_DIR}/bin"
+        KVB_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+        TIMEOUT 120)
+endfunction()

@@ -1,0 +1,51 @@
+#ifndef KVB_ENGINECLIENT_H
+#define KVB_ENGINECLIENT_H
+
+#include "engineclientinterface.h"
+#include "platform/platform.h"
+
+#include <QByteArray>
+#include <QMap>
+
+// The one engine client of the process. Every command goes through
+// QuillCommandA: the parameter map is turned into a key=value text, and the
+// engine writes its reply into a shared 256-byte buffer.
+class EngineClient : public EngineClientInterface
+{
+public:
+    // Keys in ascending byte order: upper case before lower case.
+    using ParameterMap = QMap<QByteArray, QByteArray>;
+
+    // The result of a command when no engine entry point is available.
+    static constexpr int NoEngine = -1;
+
+    static EngineClient &instance();
+
+    EngineClient() = default;
+    EngineClient(const EngineClient &) = delete;
+    EngineClient &operator=(const EngineClient &) = delete;
+
+    void loadEngine(const char *programPath) override;
+    void setCallerType(const char *callerType) override;
+
+    bool isEngineLoaded() const { return m_entry != nullptr; }
+    const char *callerType() const { return m_callerType; }
+
+    // Sends every later command to entry instead of the loaded library.
+    void setEngineEntry(Platform::EngineEntry entry) { m_entry = entry; }
+
+    static QByteArray parameterText(const ParameterMap &parameters);
+
+    int sendCallerType(const ParameterMap &parameters);
+    int sendAddress(const ParameterMap &parameters, QByteArray &reply);
+    int sendRegistrationData(const ParameterMap &parameters, QByteArray &reply);
+
+private:
+    int callCommand(const char *command, const ParameterMap &parameters, QByteArray *reply);
+
+    const char *m_programPath = nullptr;
+    Platform::EngineEntry m_entry = nullptr;
+    const char *m_callerType = nullptr;
+};
+
+#endif

@@ -1,0 +1,62 @@
+#ifndef KVB_PLATFORM_H
+#define KVB_PLATFORM_H
+
+// The small layer over the operating system. Everything that differs between
+// Windows and other systems lives behind these declarations, so the rest of
+// the program carries no conditional code. Plain C++17, no Qt.
+
+#include <cstdint>
+#include <string>
+
+#if defined(_WIN32)
+#define KVB_CDECL __cdecl
+#define KVB_ENGINE_EXPORT extern "C" __declspec(dllexport)
+#else
+#define KVB_CDECL
+#define KVB_ENGINE_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
+
+namespace Platform {
+
+// A host channel handle as the launching host passes it: 32 bits, with the
+// all-bits-set value meaning "invalid".
+using Handle = std::uint32_t;
+constexpr Handle InvalidHandle = 0xFFFFFFFFu;
+
+Handle standardInputHandle();
+Handle standardOutputHandle();
+
+// Ends the process at once with the given code: no destructors, no clean-up.
+[[noreturn]] void exitImmediately(int code);
+
+// The engine library's one entry point: command name, parameter text, and a
+// 256-byte reply buffer. The caller removes the arguments (cdecl).
+using EngineEntry = int(KVB_CDECL *)(const char *command, const char *parameters, char *reply);
+
+// The engine library's file name, and the path it is loaded from: the folder
+// part of the program path (up to and including its last separator) followed
+// by that name.
+const char *engineLibraryName();
+std::string engineLibraryPath(const std::string &programPath);
+
+// Loads a library and keeps it loaded until the process ends. Returns an
+// opaque module handle, or null when the library cannot be loaded.
+void *loadLibrary(const std::string &path);
+EngineEntry resolveEngineEntry(void *module, const char *name);
+
+// The two common files values, in order of precedence; an absent value reads
+// as empty text. Text is UTF-8.
+enum class CommonFilesValue { X86, Default };
+std::string commonFilesValue(CommonFilesValue which);
+
+// The common files folder to use when neither value is set: empty on Windows
+// (as the registry gives it), the share folder beside the program's folder
+// elsewhere.
+std::string fallbackCommonFilesDir();
+
+// Appended to the common files folder to name the data folder.
+const char *dataFolderSuffix();
+
+} // namespace Platform
+
+#endif

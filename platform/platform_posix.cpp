@@ -1,0 +1,95 @@
+#include "platform.h"
+
+#include <cstdlib>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <limits.h>
+#include <unistd.h>
+
+namespace Platform {
+
+namespace {
+
+Handle descriptorHandle(int fd)
+{
+    return fcntl(fd, F_GETFD) == -1 ? InvalidHandle : static_cast<Handle>(fd);
+}
+
+std::string environmentValue(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+std::string folderOf(const std::string &path)
+{
+    const std::string::size_type slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// Taken before main runs: once the program opens files, a descriptor that
+// was closed at start-up may have been reused for one of them.
+const Handle startupInput = descriptorHandle(STDIN_FILENO);
+const Handle startupOutput = descriptorHandle(STDOUT_FILENO);
+
+} // namespace
+
+Handle standardInputHandle()
+{
+    return startupInput;
+}
+
+Handle standardOutputHandle()
+{
+    return startupOutput;
+}
+
+void exitImmediately(int code)
+{
+    std::_Exit(code);
+}
+
+const char *engineLibraryName()
+{
+    return "libQuill.so";
+}
+
+std::string engineLibraryPath(const std::string &programPath)
+{
+    return folderOf(programPath) + engineLibraryName();
+}
+
+void *loadLibrary(const std::string &path)
+{
+    return dlopen(path.c_str(), RTLD_NOW);
+}
+
+EngineEntry resolveEngineEntry(void *module, const char *name)
+{
+    return module ? reinterpret_cast<EngineEntry>(dlsym(module, name)) : nullptr;
+}
+
+std::string commonFilesValue(CommonFilesValue which)
+{
+    return environmentValue(which == CommonFilesValue::X86 ? "KVB_COMMON_FILES_DIR_X86"
+                                                           : "KVB_COMMON_FILES_DIR");
+}
+
+std::string fallbackCommonFilesDir()
+{
+    // The program's own file, not argv[0]: a program found through PATH has
+    // a bare name there.
+    char buffer[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (length <= 0)
+        return std::string();
+    const std::string binFolder = folderOf(std::string(buffer, std::size_t(length)));
+    return binFolder + "../share";
+}
+
+const char *dataFolderSuffix()
+{
+    return "/Tarn/CustomData/";
+}
+
+} // namespace Platform
