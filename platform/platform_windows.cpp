@@ -10,6 +10,8 @@ namespace {
 // units, terminator included; a longer path counts as a failed load.
 constexpr int LibraryPathUnits = 250;
 
+const wchar_t CurrentVersionKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+
 std::string toUtf8(const wchar_t *text)
 {
     const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
@@ -53,8 +55,8 @@ const char *engineLibraryName()
 std::string engineLibraryPath(const std::string &programPath)
 {
     const std::string::size_type backslash = programPath.rfind('\\');
-    const std::string folder =
-            backslash == std::string::npos ? std::string() : programPath.substr(0, backslash + 1);
+    const std::string folder
+        = backslash == std::string::npos ? std::string() : programPath.substr(0, backslash + 1);
     return folder + engineLibraryName();
 }
 
@@ -71,19 +73,28 @@ EngineEntry resolveEngineEntry(void *module, const char *name)
     if (!module)
         return nullptr;
     return reinterpret_cast<EngineEntry>(
-            reinterpret_cast<void *>(GetProcAddress(static_cast<HMODULE>(module), name)));
+        reinterpret_cast<void *>(GetProcAddress(static_cast<HMODULE>(module), name)));
 }
 
 std::string commonFilesValue(CommonFilesValue which)
 {
-    const wchar_t *valueName =
-            which == CommonFilesValue::X86 ? L"CommonFilesDir (x86)" : L"CommonFilesDir";
-    wchar_t buffer[MAX_PATH + 1];
-    DWORD size = sizeof buffer;
-    const LSTATUS status = RegGetValueW(HKEY_LOCAL_MACHINE,
-                                        L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", valueName,
-                                        RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ, nullptr, buffer, &size);
-    return status == ERROR_SUCCESS ? toUtf8(buffer) : std::string();
+    const wchar_t *valueName
+        = which == CommonFilesValue::X86 ? L"CommonFilesDir (x86)" : L"CommonFilesDir";
+    // Asking for REG_SZ also accepts a REG_EXPAND_SZ value and expands it; any other type reads
+    // as absent. The buffer grows when the value is longer, a few times at most in case the
+    // value changes meanwhile.
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        DWORD size = DWORD(buffer.size() * sizeof(wchar_t));
+        const LSTATUS status = RegGetValueW(HKEY_LOCAL_MACHINE, CurrentVersionKey, valueName,
+            RRF_RT_REG_SZ, nullptr, &buffer[0], &size);
+        if (status == ERROR_SUCCESS)
+            return toUtf8(buffer.c_str());
+        if (status != ERROR_MORE_DATA)
+            break;
+        buffer.assign(size / sizeof(wchar_t) + 1, L'\0');
+    }
+    return std::string();
 }
 
 std::string fallbackCommonFilesDir()
