@@ -7,6 +7,9 @@
 #include <QByteArray>
 #include <QMap>
 
+#include <initializer_list>
+#include <optional>
+
 // The one engine client of the process. Every command goes through
 // QuillCommandA: the parameter map is turned into a key=value text, and the
 // engine writes its reply into a shared 256-byte buffer.
@@ -18,6 +21,9 @@ public:
 
     // The result of a command when no engine entry point is available.
     static constexpr int NoEngine = -1;
+    // What verifyAddress() answers when the text holds too few items to be an
+    // address; the engine is then not asked.
+    static constexpr int TextTooShort = -2;
 
     static EngineClient &instance();
 
@@ -26,6 +32,10 @@ public:
     EngineClient &operator=(const EngineClient &) = delete;
 
     void loadEngine(const char *programPath) override;
+    using EngineClientInterface::verifyAddress;
+    int verifyAddress(const QByteArray &addressText) override;
+    QByteArray addressReply() const override;
+    bool submitRegistration(const QByteArray &registrationText) override;
     void setCallerType(const char *callerType) override;
 
     bool isEngineLoaded() const { return m_entry != nullptr; }
@@ -36,15 +46,27 @@ public:
 
     static QByteArray parameterText(const ParameterMap &parameters);
 
+    // The value of key in a key=value text: the text is split at every comma,
+    // and the first item whose part before its first "=" equals key byte for
+    // byte gives the text after that "=", up to the next "=" or the item's
+    // end. "UNSUPPORTED" when no item matches.
+    static QByteArray lookUpValue(const QByteArray &text, const QByteArray &key);
+
     int sendCallerType(const ParameterMap &parameters);
     int sendAddress(const ParameterMap &parameters, QByteArray &reply);
     int sendRegistrationData(const ParameterMap &parameters, QByteArray &reply);
 
 private:
     int callCommand(const char *command, const ParameterMap &parameters, QByteArray *reply);
+    void announceCaller();
+    bool fillParameters(const QByteArray &text, int minimumItems, const char *registerValue,
+        std::initializer_list<const char *> keys);
 
     const char *m_programPath = nullptr;
     Platform::EngineEntry m_entry = nullptr;
+    ParameterMap m_parameters;
+    QByteArray m_reply;
+    std::optional<QByteArray> m_addressReply;
     const char *m_callerType = nullptr;
 };
 

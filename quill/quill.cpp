@@ -1,53 +1,113 @@
 // The stand-in engine library: the same export and calling convention as the
-// maker's engine, answering as a local service.
+// maker's engine, answering as a local service. It verifies addresses against
+// the iso-codes data and records registrations in an outbox file; the
+// environment can force the answer of each command.
 
+#include "addressverifier.h"
+#include "outbox.h"
 #include "platform/platform.h"
+#include "quillanswer.h"
 
+#include <QByteArrayList>
+#include <QDateTime>
+#include <QHash>
+
+#include <algorithm>
 #include <cstring>
-#include <string>
+#include <optional>
 
 namespace {
 
-std::string callerType;
+using Parameters = QHash<QByteArray, QByteArray>;
 
-// Everything after "key=" up to the next comma, or empty.
-std::string parameterValue(const char *parameters, const char *key)
+QByteArray callerType;
+
+// The request's values by key: the text before an item's first "=" is its
+// key, the rest its value; the first item with a key counts.
+Parameters parseParameters(const QByteArray &text)
 {
-    const std::string text = parameters ? parameters : "";
-    const std::string prefix = std::string(key) + '=';
-    std::string::size_type start = 0;
-    while (start <= text.size()) {
-        std::string::size_type end = text.find(',', start);
-        if (end == std::string::npos)
-            end = text.size();
-        if (text.compare(start, prefix.size(), prefix) == 0 && end - start >= prefix.size())
-            return text.substr(start + prefix.size(), end - start - prefix.size());
-        start = end + 1;
+    Parameters parameters;
+    const QByteArrayList items = text.split(',');
+    for (const QByteArray &item : items) {
+        const qsizetype equals = item.indexOf('=');
+        if (equals >= 0 && !parameters.contains(item.first(equals)))
+            parameters.insert(item.first(equals), item.mid(equals + 1));
     }
-    return std::string();
+    return parameters;
 }
 
-void writeReply(char *reply, const std::string &text)
+// Tabs separate the fields of an outbox line and each registration takes one
+// line, so those characters are written as escapes.
+QByteArray escapedField(const QByteArray &text)
+{
+    QByteArray escaped = text;
+    escaped.replace('\\', "\\\\").replace('\t', "\\t").replace('\n', "\\n").replace('\r', "\\r");
+    return QString::fromLatin1(escaped).toUtf8();
+}
+
+QuillAnswer setCallerType(const Parameters &parameters)
+{
+    callerType = parameters.value("callerType");
+    return QuillAnswer {QuillAnswer::Done, QByteArrayLiteral("OK")};
+}
+
+QuillAnswer submitRegistration(const Parameters &parameters, const QByteArray &text)
+{
+    if (parameters.value("Register") != "2")
+        return QuillAnswer {QuillAnswer::NotARegistration, QByteArrayLiteral("NOT_A_REGISTRATION")};
+    const QByteArray time = QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toLatin1();
+    const QByteArray line
+        = time + '\t' + escapedField(callerType) + '\t' + escapedField(text) + '\n';
+    if (!Outbox::append(line))
+        return QuillAnswer {QuillAnswer::OutboxUnwritable, QByteArrayLiteral("OUTBOX_UNWRITABLE")};
+    return QuillAnswer {QuillAnswer::Done, QByteArrayLiteral("REGISTERED")};
+}
+
+// QUILL_FORCE_<COMMAND> set to a number makes the command answer that number
+// without doing anything; QUILL_FORCE_<COMMAND>_REPLY gives its reply text.
+std::optional<QuillAnswer> forcedAnswer(const QByteArray &command)
+{
+    const QByteArray variable = "QUILL_FORCE_" + command.toUpper();
+    bool isNumber = false;
+    const int result = qEnvironmentVariableIntValue(variable.constData(), &isNumber);
+    if (!isNumber)
+        return std::nullopt;
+    return QuillAnswer {result, qgetenv((variable + "_REPLY").constData())};
+}
+
+QuillAnswer answer(const QByteArray &command, const QByteArray &text)
+{
+    const bool known
+        = command == "SetCallerType" || command == "SENDADDRESS" || command == "SENDREGDATA";
+    if (!known)
+        return QuillAnswer {QuillAnswer::UnknownCommand, QByteArrayLiteral("UNKNOWN_COMMAND")};
+    if (const std::optional<QuillAnswer> forced = forcedAnswer(command))
+        return *forced;
+
+    const Parameters parameters = parseParameters(text);
+    if (command == "SetCallerType")
+        return setCallerType(parameters);
+    if (command == "SENDADDRESS")
+        return AddressVerifier::verify(parameters);
+    return submitRegistration(parameters, text);
+}
+
+void writeReply(char *reply, const QByteArray &text)
 {
     if (!reply)
         return;
-    const std::size_t length = text.size() < 255 ? text.size() : 255;
-    std::memcpy(reply, text.data(), length);
+    // The buffer holds 256 bytes: at most 255 of text and the zero.
+    const std::size_t length = std::min<std::size_t>(std::size_t(text.size()), 255);
+    std::memcpy(reply, text.constData(), length);
     reply[length] = '\0';
 }
 
 } // namespace
 
-KVB_ENGINE_EXPORT int KVB_CDECL QuillCommandA(const char *command, const char *parameters,
-                                              char *reply)
+KVB_ENGINE_EXPORT int KVB_CDECL QuillCommandA(
+    const char *command, const char *parameters, char *reply)
 {
-    if (!command)
-        return -1;
-    if (std::strcmp(command, "SetCallerType") == 0) {
-        callerType = parameterValue(parameters, "callerType");
-        writeReply(reply, "OK");
-        return 0;
-    }
-    writeReply(reply, "UNKNOWN_COMMAND");
-    return -1;
+    const QuillAnswer result = answer(QByteArray(command), QByteArray(parameters));
+    writeReply(reply, result.reply);
+    return result.result;
 }
