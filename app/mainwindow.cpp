@@ -3,6 +3,8 @@
 #include "engine/engineclient.h"
 #include "platform/platform.h"
 #include "regdata/datafolder.h"
+#include "wizard/managewidget.h"
+#include "wizard/registrationtab.h"
 
 #include <QCoreApplication>
 #include <QResource>
@@ -27,8 +29,17 @@ MainWindow::MainWindow(const char *programArgument)
     publishDataFolder();
 
     auto *tabs = new QTabWidget;
-    m_registrationStack = new QStackedWidget;
-    tabs->addTab(m_registrationStack, tr("Registration"));
+    ManageWidget *registry = ManageWidget::instance();
+    m_registrationTab = std::make_unique<RegistrationTab>();
+
+    // The first page added is the current one, so the wizard opens on it.
+    auto *registrationStack = new QStackedWidget;
+    registrationStack->addWidget(m_registrationTab->firstRegPage());
+    registrationStack->addWidget(m_registrationTab->correctRegPage());
+    registrationStack->addWidget(m_registrationTab->unknownRegPage());
+    registrationStack->addWidget(m_registrationTab->secondRegPage());
+    tabs->addTab(registrationStack, tr("Registration"));
+    registry->setRegistrationStack(registrationStack);
 
     auto *layout = new QVBoxLayout;
     layout->addWidget(tabs, 1);
@@ -37,6 +48,13 @@ MainWindow::MainWindow(const char *programArgument)
     setCentralWidget(central);
 
     setWindowTitle(QStringLiteral("KVB"));
+}
+
+MainWindow::~MainWindow()
+{
+    // The pages point into the saved record that the wizard controller
+    // keeps, so they go first.
+    delete takeCentralWidget();
 }
 
 void MainWindow::registerResources()

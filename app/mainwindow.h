@@ -3,11 +3,13 @@
 
 #include <QMainWindow>
 
-class QStackedWidget;
+#include <memory>
+
+class RegistrationTab;
 
 // The program's one window. Its construction is the program's start-up:
 // resources, the engine library, the caller type and the data folder, then
-// the "Registration" tab with the wizard's page stack.
+// the "Registration" tab with the wizard's pages.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -16,8 +18,7 @@ public:
     // programArgument is argument entry 0 of the process; it must outlive
     // the window.
     explicit MainWindow(const char *programArgument);
-
-    QStackedWidget *registrationStack() const { return m_registrationStack; }
+    ~MainWindow() override;
 
 private:
     static void registerResources();
@@ -25,7 +26,7 @@ private:
     static void publishDataFolder();
 
     const char *m_programArgument;
-    QStackedWidget *m_registrationStack = nullptr;
+    std::unique_ptr<RegistrationTab> m_registrationTab;
 };
 
 #endif

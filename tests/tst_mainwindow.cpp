@@ -1,10 +1,13 @@
 #include "app/mainwindow.h"
 #include "regdata/datafolder.h"
+#include "wizard/managewidget.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestMainWindow : public QObject
@@ -15,6 +18,8 @@ private slots:
     void dataFolder_data();
     void dataFolder();
     void windowHasTitleAndRegistrationTab();
+    void wizardOpensOnTheFirstPage_data();
+    void wizardOpensOnTheFirstPage();
 };
 
 void TestMainWindow::dataFolder_data()
@@ -66,7 +71,44 @@ void TestMainWindow::windowHasTitleAndRegistrationTab()
     QCOMPARE(tabs.size(), 1);
     QCOMPARE(tabs.first()->count(), 1);
     QCOMPARE(tabs.first()->tabText(0), QString("Registration"));
-    QCOMPARE(tabs.first()->widget(0), window.registrationStack());
+    QCOMPARE(tabs.first()->widget(0), ManageWidget::instance()->registrationStack());
+}
+
+void TestMainWindow::wizardOpensOnTheFirstPage_data()
+{
+    QTest::addColumn<bool>("saved");
+
+    QTest::newRow("first start") << false;
+    QTest::newRow("with a saved record") << true;
+}
+
+void TestMainWindow::wizardOpensOnTheFirstPage()
+{
+    QFETCH(bool, saved);
+
+    QTemporaryDir common;
+    QVERIFY(common.isValid());
+    qunsetenv("KVB_COMMON_FILES_DIR_X86");
+    qputenv("KVB_COMMON_FILES_DIR", QFile::encodeName(common.path()));
+    if (saved) {
+        QVERIFY(QDir().mkpath(common.filePath("Tarn/CustomData/RegData")));
+        QVERIFY(QFile::copy(KVB_TEST_DATA_DIR "/reginfo.xml",
+                            common.filePath("Tarn/CustomData/RegData/RegInfo.xml")));
+    }
+
+    MainWindow window("tst_mainwindow");
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QStackedWidget *stack = ManageWidget::instance()->registrationStack();
+    QVERIFY(stack);
+    QStringList pages;
+    for (int index = 0; index < stack->count(); ++index)
+        pages << stack->widget(index)->objectName();
+    QCOMPARE(pages,
+             QStringList({"FirstRegPage", "CorrectRegPage", "UnknownRegPage", "SecondRegPage"}));
+    QCOMPARE(stack->currentWidget()->objectName(), QString("FirstRegPage"));
+    QVERIFY(stack->currentWidget()->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)

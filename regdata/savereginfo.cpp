@@ -1,0 +1,61 @@
+#include "savereginfo.h"
+
+#include "datafolder.h"
+
+#include <QDomDocument>
+#include <QSaveFile>
+
+namespace {
+
+// Every field gets its element with a text node, even an empty one, so that
+// the file always lists all fields.
+template <typename Record> QDomElement group(QDomDocument &document, const Record &record)
+{
+    QDomElement group = document.createElement(QLatin1String(Record::groupElement));
+    for (const auto &field : Record::fields) {
+        QDomElement element = document.createElement(QLatin1String(field.element));
+        element.appendChild(document.createTextNode(record.*field.value));
+        group.appendChild(element);
+    }
+    return group;
+}
+
+} // namespace
+
+SaveRegInfo::SaveRegInfo(const FirstPageRecord *firstPage, const SecondPageRecord *secondPage)
+    : m_firstPage(firstPage)
+    , m_secondPage(secondPage)
+{ }
+
+bool SaveRegInfo::save() const
+{
+    const QByteArray bytes = toXml();
+
+    QSaveFile file(DataFolder::filePath(QLatin1String(RegistrationRecord::fileName)));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    // The record holds personal data. A file system that cannot restrict it
+    // still gets the record: losing the user's data would be worse.
+    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        file.unsetError();
+
+    // commit() can report success after a short write or a failed flush, and
+    // would then put a truncated file in place of a good one, so every step
+    // of the write is checked before it.
+    if (file.write(bytes) != bytes.size() || !file.flush()
+        || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QByteArray SaveRegInfo::toXml() const
+{
+    QDomDocument document;
+    QDomElement root = document.createElement(QLatin1String(RegistrationRecord::documentElement));
+    root.appendChild(group(document, *m_firstPage));
+    root.appendChild(group(document, *m_secondPage));
+    document.appendChild(root);
+    return document.toByteArray(1);
+}
