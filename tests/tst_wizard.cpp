@@ -139,6 +139,8 @@ void TestWizard::pages()
         qobject_cast<UnknownRegPage *>(tab.unknownRegPage())->setOriginal(address);
         qobject_cast<SecondRegPage *>(tab.secondRegPage())->setAddress(address);
     }
+    // Shown, as in the window: a page may take the stack when it appears.
+    stack.show();
     stack.setCurrentWidget(page);
     QVERIFY(buttons.contains(button));
     page->findChildren<QPushButton *>().at(buttons.indexOf(button))->click();

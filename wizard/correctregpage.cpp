@@ -1,60 +1,212 @@
 #include "correctregpage.h"
 
 #include "managewidget.h"
+#include "secondregpage.h"
 #include "statuslabel.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 CorrectRegPage::CorrectRegPage(QWidget *parent)
     : QWidget(parent)
-    , m_statusLabel(new StatusLabel)
 {
+    m_introLabel = new QLabel(
+        tr("We were unable to correct and standardize your contact information. In order to "
+           "assist you better, we ask that you make any needed changes to your information "
+           "below."));
+    m_introLabel->setWordWrap(true);
+
+    m_originalHeading = new QLabel(tr("Original:"));
+    m_originalHeading->setFixedWidth(120);
+    m_originalHeading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_correctedHeading = new QLabel(tr("Corrected:"));
+    m_correctedHeading->setFixedWidth(120);
+    m_correctedHeading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    auto *headings = new QHBoxLayout;
+    headings->addStretch();
+    headings->addWidget(m_originalHeading);
+    headings->addSpacing(40);
+    headings->addWidget(m_correctedHeading);
+
+    auto *frame = new QVBoxLayout;
+    frame->setObjectName(QStringLiteral("RegCorFrame"));
+    frame->setSpacing(2);
+    frame->addLayout(headings);
+    frame->addSpacing(10);
+    for (int row = 0; row < AddressFields::RowCount; ++row)
+        addCompareRow(frame, AddressFields::labelText(row), m_originalFields.fields[row],
+            m_correctedFields.fields[row]);
+
+    auto *centredFrame = new QHBoxLayout;
+    centredFrame->addStretch();
+    centredFrame->addLayout(frame);
+    centredFrame->addStretch();
+
+    m_replaceButton
+        = new QRadioButton(tr("Replace my original address with the corrected address."));
+    m_keepButton = new QRadioButton(tr("Keep my original address"));
+    m_reenterButton = new QRadioButton(tr("Let me re-enter my address"));
+    connect(m_replaceButton, &QRadioButton::clicked, this, &CorrectRegPage::replace);
+    connect(m_keepButton, &QRadioButton::clicked, this, &CorrectRegPage::keep);
+    connect(m_reenterButton, &QRadioButton::clicked, this, &CorrectRegPage::reenter);
+
+    auto *choices = new QVBoxLayout;
+    choices->setSpacing(0);
+    choices->addWidget(m_replaceButton, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    choices->addWidget(m_keepButton, 2, Qt::AlignLeft | Qt::AlignVCenter);
+    choices->addWidget(m_reenterButton, 3, Qt::AlignLeft | Qt::AlignVCenter);
+
+    auto *centredChoices = new QHBoxLayout;
+    centredChoices->addStretch();
+    centredChoices->addLayout(choices);
+    centredChoices->addStretch();
+
     auto *backButton = new QPushButton(tr("Back"));
     auto *cancelButton = new QPushButton(tr("Cancel"));
+    m_nextButton = new QPushButton(tr("Next"));
+    m_nextButton->setEnabled(false);
     connect(backButton, &QPushButton::clicked, this, &CorrectRegPage::regCorBackSignal);
     connect(cancelButton, &QPushButton::clicked, this, &CorrectRegPage::regCorCancelSignal);
+    connect(m_nextButton, &QPushButton::clicked, this, &CorrectRegPage::regCorNextSignal);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(backButton);
     buttons->addStretch(1);
     buttons->addWidget(cancelButton);
+    buttons->addWidget(m_nextButton);
 
+    m_statusLabel = new StatusLabel;
+
+    // Tighter than the style's defaults, so that the page fits the window's
+    // 400 pixels of height below the tab bar.
     auto *layout = new QVBoxLayout(this);
-    layout->addStretch(1);
+    layout->setContentsMargins(9, 6, 9, 6);
+    layout->setSpacing(4);
+    layout->addWidget(m_introLabel);
+    layout->addSpacing(40);
+    layout->addLayout(centredFrame);
+    layout->addLayout(centredChoices);
     layout->addLayout(buttons);
     layout->addWidget(m_statusLabel);
 
     setWindowTitle(tr("Registration Step 2 of 3"));
+    updateChoices();
 }
 
 void CorrectRegPage::setOriginal(QSharedPointer<AddressRecord> original)
 {
     m_registrationStack = ManageWidget::instance()->registrationStack();
     m_original = original;
+    if (m_original)
+        m_originalFields.show(*m_original);
+    updateChoices();
 }
 
 void CorrectRegPage::setCorrected(QSharedPointer<AddressRecord> corrected)
 {
     m_corrected = corrected;
+    if (m_corrected)
+        m_correctedFields.show(*m_corrected);
+    updateChoices();
+}
+
+void CorrectRegPage::showEvent(QShowEvent *event)
+{
+    // A corrected address too short to read brings the user here without
+    // any address, and so without the stack, which the page needs all the
+    // same to go back.
+    m_registrationStack = ManageWidget::instance()->registrationStack();
+    QWidget::showEvent(event);
+}
+
+void CorrectRegPage::regCorNextSignal()
+{
+    m_secondPage = qobject_cast<SecondRegPage *>(
+        ManageWidget::findPage(m_registrationStack, ManageWidget::SecondPage));
+    if (m_replaceButton->isChecked())
+        handOver(m_corrected);
+    else if (m_keepButton->isChecked())
+        handOver(m_original);
+    else
+        ManageWidget::showPage(m_registrationStack, ManageWidget::FirstPage);
 }
 
 void CorrectRegPage::regCorCancelSignal()
 {
-    ManageWidget::showPage(registrationStack(), ManageWidget::FirstPage);
+    ManageWidget::showPage(m_registrationStack, ManageWidget::FirstPage);
 }
 
 void CorrectRegPage::regCorBackSignal()
 {
-    ManageWidget::showPage(registrationStack(), ManageWidget::FirstPage);
+    ManageWidget::showPage(m_registrationStack, ManageWidget::FirstPage);
 }
 
-QStackedWidget *CorrectRegPage::registrationStack()
+void CorrectRegPage::replace()
 {
-    // A reply too short to read brings the user here without an address, so
-    // the page may not have the stack yet.
-    if (!m_registrationStack)
-        m_registrationStack = ManageWidget::instance()->registrationStack();
-    return m_registrationStack;
+    m_nextButton->setEnabled(true);
+}
+
+void CorrectRegPage::reenter()
+{
+    m_nextButton->setEnabled(true);
+}
+
+void CorrectRegPage::keep()
+{
+    m_nextButton->setEnabled(true);
+}
+
+void CorrectRegPage::addCompareRow(
+    QVBoxLayout *frame, const QString &labelText, QLineEdit *&original, QLineEdit *&corrected)
+{
+    auto *label = new QLabel(labelText);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    // Two fields share the row's label, so each also names the address it
+    // shows; the label stays the buddy of the first.
+    QString name = labelText;
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+
+    original = new QLineEdit;
+    original->setFixedWidth(120);
+    original->setEnabled(false);
+    original->setAccessibleName(tr("Original %1").arg(name));
+    label->setBuddy(original);
+
+    corrected = new QLineEdit;
+    corrected->setFixedWidth(120);
+    corrected->setEnabled(false);
+    corrected->setAccessibleName(tr("Corrected %1").arg(name));
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(label, 1);
+    row->addWidget(original);
+    row->addSpacing(40);
+    row->addWidget(corrected);
+    frame->addLayout(row);
+}
+
+void CorrectRegPage::updateChoices()
+{
+    // Shown after a reply too short to read, before any address was handed
+    // over, the page has nothing that the purchase page could register.
+    m_replaceButton->setEnabled(!m_corrected.isNull());
+    m_keepButton->setEnabled(!m_original.isNull());
+}
+
+void CorrectRegPage::handOver(QSharedPointer<AddressRecord> address)
+{
+    // A choice whose address never reached this page leaves the user here.
+    if (!address || !m_secondPage)
+        return;
+    m_secondPage->setAddress(address);
+    m_secondPage->updateSaveButtons();
+    m_registrationStack->setCurrentWidget(m_secondPage);
 }

@@ -27,6 +27,7 @@ public:
     // The postal address to register. The page also takes the wizard's page
     // stack here, for its own moves.
     void setAddress(QSharedPointer<AddressRecord> address);
+    QSharedPointer<AddressRecord> address() const { return m_address; }
 
     // Fills the page from the saved record.
     void fillFromRecord();
