@@ -1,0 +1,41 @@
+#ifndef KVB_XMLREGSTRUCT_H
+#define KVB_XMLREGSTRUCT_H
+
+#include "countryentry.h"
+#include "regionentry.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+// The country and region catalogue, RegMaster.xml in the data folder, read
+// once at construction. A country is known only through its regions: one
+// without any region is never offered or looked up.
+class XMLRegStruct : public QObject
+{
+    Q_OBJECT
+
+public:
+    XMLRegStruct();
+    ~XMLRegStruct() override;
+
+    // The distinct country names, each at the place of its first region.
+    QStringList countryNames();
+    // Every region, in file order.
+    QList<RegionEntry *> regions() const { return m_regions; }
+
+    // The short name of the first country called longName, or an empty text.
+    QString countryCode(const QString &longName) const;
+    // The code of the first region called longName in any country, or an
+    // empty text.
+    QString regionCode(const QString &longName) const;
+
+private:
+    void read();
+
+    QList<CountryEntry *> m_countries;
+    QList<RegionEntry *> m_regions;
+    QStringList m_countryNames;
+};
+
+#endif
