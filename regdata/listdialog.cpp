@@ -11,6 +11,9 @@ ListDialog::ListDialog(QWidget *parent)
     m_list = new QListWidget;
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSortingEnabled(false);
+    // Every row is one line of text, so one row's size stands for all: the
+    // list lays out a few hundred names without measuring each.
+    m_list->setUniformItemSizes(true);
 
     // Select takes its name from the current item, so it waits for one; as
     // the default button it also answers Enter on the list.
@@ -34,6 +37,9 @@ ListDialog::ListDialog(QWidget *parent)
     connect(m_list, &QListWidget::currentItemChanged, this, &ListDialog::currentItemChanged);
 
     setMinimumHeight(300);
+    // Wide enough for the names of nearly every country; longer ones are
+    // elided.
+    resize(fontMetrics().averageCharWidth() * 60, minimumHeight());
 }
 
 void ListDialog::addNames(const QStringList &names)

@@ -5,16 +5,26 @@
 
 #include <QSet>
 
+namespace {
+
+// The element's whole text. A name is nearly always one text node, whose
+// string is then shared instead of copied.
+QString textOf(const QDomElement &element)
+{
+    const QDomNode child = element.firstChild();
+    if (child.isText() && child.nextSibling().isNull())
+        return child.nodeValue();
+    return element.text();
+}
+
+} // namespace
+
 XMLRegStruct::XMLRegStruct()
 {
     read();
 }
 
-XMLRegStruct::~XMLRegStruct()
-{
-    qDeleteAll(m_regions);
-    qDeleteAll(m_countries);
-}
+XMLRegStruct::~XMLRegStruct() = default;
 
 void XMLRegStruct::read()
 {
@@ -28,13 +38,13 @@ void XMLRegStruct::read()
     const QDomElement root = document.documentElement();
     for (QDomElement country = root.firstChildElement(countryTag); !country.isNull();
          country = country.nextSiblingElement(countryTag)) {
-        auto *countryEntry = new CountryEntry {
-            country.attribute(longNameTag), country.attribute(QStringLiteral("ShortName"))};
-        m_countries.append(countryEntry);
+        const CountryEntry *countryEntry = &m_countries.emplace_back(CountryEntry {
+            country.attribute(longNameTag), country.attribute(QStringLiteral("ShortName"))});
         for (QDomElement state = country.firstChildElement(stateTag); !state.isNull();
              state = state.nextSiblingElement(stateTag)) {
             const QDomElement name = state.firstChildElement(longNameTag);
-            m_regions.append(new RegionEntry {countryEntry, name.text(), name.attribute(shortTag)});
+            m_regions.append(&m_regionStore.emplace_back(
+                RegionEntry {countryEntry, textOf(name), name.attribute(shortTag)}));
         }
     }
 }
@@ -42,11 +52,15 @@ void XMLRegStruct::read()
 QStringList XMLRegStruct::countryNames()
 {
     QSet<QString> listed(m_countryNames.cbegin(), m_countryNames.cend());
+    const CountryEntry *previous = nullptr;
     for (const RegionEntry *region : std::as_const(m_regions)) {
-        const QString &name = region->country->longName;
-        if (!listed.contains(name)) {
-            listed.insert(name);
-            m_countryNames.append(name);
+        // The regions of one country element come one after the other.
+        if (region->country == previous)
+            continue;
+        previous = region->country;
+        if (!listed.contains(previous->longName)) {
+            listed.insert(previous->longName);
+            m_countryNames.append(previous->longName);
         }
     }
     return m_countryNames;

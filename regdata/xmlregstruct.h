@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <deque>
+
 // The country and region catalogue, RegMaster.xml in the data folder, read
 // once at construction. A country is known only through its regions: one
 // without any region is never offered or looked up.
@@ -33,7 +35,10 @@ public:
 private:
     void read();
 
-    QList<CountryEntry *> m_countries;
+    // The entries live in blocks of their own, which keep their addresses
+    // as they grow.
+    std::deque<CountryEntry> m_countries;
+    std::deque<RegionEntry> m_regionStore;
     QList<RegionEntry *> m_regions;
     QStringList m_countryNames;
 };
