@@ -2,27 +2,25 @@
 
 #include <QTest>
 
-// An element nested levels deep, as "<e><e>...</e></e>".
+// An element nested levels deep around inner.
 static QByteArray nested(int levels, const QByteArray &inner = QByteArray())
 {
     return QByteArray("<e>").repeated(levels) + inner + QByteArray("</e>").repeated(levels);
 }
 
-// One element with the given number of attributes, written as pattern with
-// %1 standing for the attribute's number.
-static QByteArray withAttributes(int count, const char *pattern = " a%1=\"v\"")
+// One element with count attributes made from pattern, "%1" being the number.
+static QByteArray withAttributes(int count, const char *pattern = " a%1='v'")
 {
-    QByteArray element = "<e";
+    QString element = "<e";
     for (int i = 0; i < count; ++i)
-        element += QString::fromLatin1(pattern).arg(i).toUtf8();
-    return element + "/>";
+        element += QString::fromLatin1(pattern).arg(i);
+    return element.toUtf8() + "/>";
 }
 
 static QByteArray utf16(const QByteArray &utf8)
 {
     const QString text = QString::fromUtf8(utf8);
-    return QByteArray("\xff\xfe")
-        + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    return "\xff\xfe" + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
 }
 
 class TestXmlFile : public QObject
@@ -34,55 +32,51 @@ private slots:
     void limits();
 };
 
+// clang-format off
 void TestXmlFile::limits_data()
 {
     QTest::addColumn<QByteArray>("xml");
     QTest::addColumn<bool>("withinLimits");
 
     const int depth = XmlFile::MaxDepth;
-    const int attributes = XmlFile::MaxAttributes;
-    const QByteArray declaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    const int count = XmlFile::MaxAttributes;
+    const QByteArray latin1 = "<?xml version='1.0' encoding='ISO-8859-1'?>";
 
     QTest::newRow("deepest allowed") << nested(depth) << true;
     QTest::newRow("one level too deep") << nested(depth + 1) << false;
-    QTest::newRow("empty elements count as a level") << nested(depth - 1, "<e/>") << true;
-    QTest::newRow("empty element one level too deep") << nested(depth, "<e/>") << false;
-    QTest::newRow("siblings do not add up")
-        << "<r>" + nested(depth - 1).repeated(50) + "</r>" << true;
-    QTest::newRow("most attributes allowed") << withAttributes(attributes) << true;
-    QTest::newRow("one attribute too many") << withAttributes(attributes + 1) << false;
+    QTest::newRow("an empty element is a level") << nested(depth, "<e/>") << false;
+    QTest::newRow("siblings do not add up") << "<r>" + nested(depth - 1).repeated(9) + "</r>"
+                                            << true;
+    QTest::newRow("most attributes allowed") << withAttributes(count) << true;
+    QTest::newRow("one attribute too many") << withAttributes(count + 1) << false;
     QTest::newRow("namespace declarations are attributes")
-        << withAttributes(attributes + 1, " xmlns:n%1=\"urn:n\"") << false;
-    QTest::newRow("markup inside attribute values, comments and sections is text")
-        << "<r a=\"x='1' b='2' /> <e>\" b='>='>"
-            + QByteArray("<!-- <e><e> --><![CDATA[<e><e>]]><?pi <e> ?>").repeated(40)
-            + nested(depth - 1) + "</r>"
+        << withAttributes(count + 1, " xmlns:n%1='urn:n'") << false;
+    QTest::newRow("markup in attribute values, comments, sections and instructions")
+        << "<?xml version='1.0' encoding='UTF-8'?><r a=\"x='1' b='2' /> <e>\" b='>='>"
+               + QByteArray("<!-- <e> --><![CDATA[<e>]]><?pi <e> ?>").repeated(40)
+               + nested(depth - 1) + "</r>"
         << true;
-    QTest::newRow("with the declaration") << declaration + nested(depth + 1) << false;
-    QTest::newRow("too deep after an error that stops the parser")
+    QTest::newRow("quotes within the other quotes, too deep")
+        << "<r a=\"'\" b='\"'>" + nested(depth) + "</r>" << false;
+    QTest::newRow("too deep where the parser has stopped: '<' in text")
         << "<r>a < b" + nested(depth + 1) + "</r>" << true;
-    QTest::newRow("too deep after a '<' in an attribute value")
-        << "<r a=\"x<y\">" + nested(depth + 1) + "</r>" << true;
-    QTest::newRow("too deep after the document element") << "<r/>" + nested(depth + 1) << true;
-    QTest::newRow("too deep after an unbalanced end tag") << "<r/></r>" + nested(depth + 1) << true;
-    QTest::newRow("too deep in the last, unfinished element")
-        << nested(depth + 1).left(200) << false;
-    QTest::newRow("with a document type declaration")
-        << "<!DOCTYPE e [<!ENTITY x \"y\">]>" + nested(depth + 1) << false;
-    QTest::newRow("within limits with a document type declaration")
-        << "<!DOCTYPE e>" + nested(depth) << true;
-    QTest::newRow("Latin-1") << "<?xml version='1.0' encoding='ISO-8859-1'?>"
-            + nested(depth, "\xe9")
-                             << true;
-    QTest::newRow("Latin-1, too deep")
-        << "<?xml version='1.0' encoding='ISO-8859-1'?>" + nested(depth + 1, "\xe9") << false;
+    QTest::newRow("too deep where the parser has stopped: '<' in a value")
+        << "<r a='x<y'>" + nested(depth + 1) + "</r>" << true;
+    QTest::newRow("too deep where the parser has stopped: after the document")
+        << "<r/>" + nested(depth + 1) << true;
+    QTest::newRow("too deep in an unfinished file") << nested(depth + 1).left(120) << false;
+    QTest::newRow("document type declaration") << "<!DOCTYPE e>" + nested(depth) << true;
+    QTest::newRow("document type declaration, too deep")
+        << "<!DOCTYPE e [<!ENTITY x 'y'>]>" + nested(depth + 1) << false;
+    QTest::newRow("Latin-1, too deep") << latin1 + nested(depth + 1, "\xe9") << false;
     QTest::newRow("UTF-16") << utf16(nested(depth)) << true;
     QTest::newRow("UTF-16, too deep") << utf16(nested(depth + 1)) << false;
-    QTest::newRow("UTF-16, too many attributes") << utf16(withAttributes(attributes + 1)) << false;
+    QTest::newRow("UTF-16, namespace declarations are attributes")
+        << utf16(withAttributes(count + 1, " xmlns:n%1='urn:n'")) << false;
     QTest::newRow("larger than allowed")
         << "<r>" + QByteArray(XmlFile::MaxFileSize, ' ') + "</r>" << false;
-    QTest::newRow("empty") << QByteArray() << true;
 }
+// clang-format on
 
 void TestXmlFile::limits()
 {
