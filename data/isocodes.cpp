@@ -1,5 +1,6 @@
 #include "isocodes.h"
 
+#include <QCollator>
 #include <QFile>
 #include <QHash>
 #include <QJsonArray>
@@ -19,18 +20,6 @@ QJsonArray readEntries(const QString &fileName, const QString &key)
     if (!file.open(QIODevice::ReadOnly))
         return QJsonArray();
     return QJsonDocument::fromJson(file.readAll()).object().value(key).toArray();
-}
-
-QString foldedForSorting(const QString &name)
-{
-    const QString decomposed = name.normalized(QString::NormalizationForm_D);
-    QString folded;
-    folded.reserve(decomposed.size());
-    for (const QChar c : decomposed) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            folded += c.toCaseFolded();
-    }
-    return folded;
 }
 
 // Subdivisions of one country that share a name are told apart by their
@@ -79,7 +68,10 @@ QString readableName(const QString &isoName)
     }
     name.replace(QLatin1Char(','), QLatin1Char(' '));
     name.remove(QLatin1Char('='));
+    // Footnote marks of the standard: "*", and "†" on the districts of a
+    // capital.
     name.remove(QLatin1Char('*'));
+    name.remove(QChar(0x2020));
     name = name.replace(spaces, QStringLiteral(" ")).trimmed();
     // "The Democratic Republic of the Congo" is looked for under D.
     if (name.startsWith(QLatin1String("The ")))
@@ -89,8 +81,15 @@ QString readableName(const QString &isoName)
 
 bool nameLessThan(const QString &left, const QString &right)
 {
-    const int folded = foldedForSorting(left).compare(foldedForSorting(right));
-    return folded != 0 ? folded < 0 : left < right;
+    // Unicode's collation puts letters such as "Ł", "Đ" or "ı" beside their
+    // base letters, where removing accents alone would put them after "Z".
+    static const QCollator collator = [] {
+        QCollator englishOrder(QLocale(QLocale::English, QLocale::UnitedStates));
+        englishOrder.setCaseSensitivity(Qt::CaseInsensitive);
+        return englishOrder;
+    }();
+    const int order = collator.compare(left, right);
+    return order != 0 ? order < 0 : left < right;
 }
 
 QList<Country> readCountries(const QString &folder)

@@ -3,13 +3,144 @@
 #include <QFile>
 #include <QXmlStreamReader>
 
+#include <cstring>
+
 namespace XmlFile {
 
-bool isWithinLimits(const QByteArray &data)
+namespace {
+
+enum class Scan
 {
-    if (data.size() > MaxFileSize)
+    WithinLimits,
+    OverLimits,
+    NeedsParser
+};
+
+bool startsWith(const char *p, const char *end, const char *text)
+{
+    const std::size_t length = std::strlen(text);
+    return std::size_t(end - p) >= length && std::memcmp(p, text, length) == 0;
+}
+
+// The position just after the next occurrence of text, or null.
+const char *skipPast(const char *p, const char *end, const char *text)
+{
+    const std::size_t length = std::strlen(text);
+    while (p && std::size_t(end - p) >= length) {
+        p = static_cast<const char *>(std::memchr(p, text[0], end - p - length + 1));
+        if (p && std::memcmp(p, text, length) == 0)
+            return p + length;
+        if (p)
+            ++p;
+    }
+    return nullptr;
+}
+
+bool isNameStart(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':'
+        || static_cast<unsigned char>(c) >= 0x80;
+}
+
+// Whether the data is UTF-8: no byte order mark or zero byte of UTF-16 or
+// UTF-32, and no other encoding declared.
+bool isUtf8(const QByteArray &data)
+{
+    if (data.startsWith("\xfe\xff") || data.startsWith("\xff\xfe") || data.left(4).contains('\0'))
         return false;
+    if (!data.startsWith("<?xml"))
+        return true;
+    const QByteArray declaration = data.left(data.indexOf("?>"));
+    const qsizetype encoding = declaration.indexOf("encoding");
+    if (encoding < 0)
+        return true;
+    QByteArray value = declaration.mid(encoding + 8).toLower();
+    value.replace(' ', QByteArray()).replace('\t', QByteArray());
+    return value.startsWith("=\"utf-8\"") || value.startsWith("='utf-8'");
+}
+
+// Scans a start tag from its name to its end, counting its attributes.
+// Returns the position after the tag, or null where the parser would stop
+// with an error: at a '<' inside the tag, or at the end of the data.
+const char *scanStartTag(const char *p, const char *end, int *attributes, bool *isEmpty)
+{
+    for (; p < end; ++p) {
+        switch (*p) {
+        case '"':
+        case '\'': {
+            // A quoted value may hold '>' and '=', but not '<'.
+            const char *close = static_cast<const char *>(std::memchr(p + 1, *p, end - p - 1));
+            if (!close || std::memchr(p + 1, '<', close - p - 1))
+                return nullptr;
+            p = close;
+            break;
+        }
+        case '=':
+            ++*attributes;
+            break;
+        case '<':
+            return nullptr;
+        case '>':
+            *isEmpty = p[-1] == '/';
+            return p + 1;
+        default:
+            break;
+        }
+    }
+    return nullptr;
+}
+
+// In UTF-8 without a document type declaration every element and attribute
+// is in plain sight, so the limits can be checked on the bytes, far faster
+// than tokenizing. The scan stops where the parser would stop with an error.
+Scan scanBytes(const QByteArray &data)
+{
+    if (!isUtf8(data))
+        return Scan::NeedsParser;
+    const char *p = data.constData();
+    const char *const end = p + data.size();
+    int depth = 0;
+    bool rootClosed = false;
+    while (p && (p = static_cast<const char *>(std::memchr(p, '<', end - p)))) {
+        ++p;
+        if (startsWith(p, end, "!--")) {
+            p = skipPast(p + 3, end, "-->");
+        } else if (startsWith(p, end, "![CDATA[")) {
+            p = skipPast(p + 8, end, "]]>");
+        } else if (startsWith(p, end, "?")) {
+            p = skipPast(p + 1, end, "?>");
+        } else if (startsWith(p, end, "!")) {
+            return Scan::NeedsParser; // a document type declaration
+        } else if (startsWith(p, end, "/")) {
+            if (depth == 0)
+                return Scan::WithinLimits;
+            if (--depth == 0)
+                rootClosed = true;
+            p = skipPast(p + 1, end, ">");
+        } else {
+            if (p == end || !isNameStart(*p) || rootClosed)
+                return Scan::WithinLimits;
+            if (++depth > MaxDepth)
+                return Scan::OverLimits;
+            int attributes = 0;
+            bool isEmpty = false;
+            p = scanStartTag(p, end, &attributes, &isEmpty);
+            if (!p)
+                return Scan::WithinLimits;
+            if (attributes > MaxAttributes)
+                return Scan::OverLimits;
+            if (isEmpty && --depth == 0)
+                rootClosed = true;
+        }
+    }
+    return Scan::WithinLimits;
+}
+
+bool parserWithinLimits(const QByteArray &data)
+{
     QXmlStreamReader reader(data);
+    // As in the DOM parser, namespace declarations are attributes too.
+    reader.setNamespaceProcessing(false);
     int depth = 0;
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
@@ -25,6 +156,23 @@ bool isWithinLimits(const QByteArray &data)
         }
     }
     return true;
+}
+
+} // namespace
+
+bool isWithinLimits(const QByteArray &data)
+{
+    if (data.size() > MaxFileSize)
+        return false;
+    switch (scanBytes(data)) {
+    case Scan::WithinLimits:
+        return true;
+    case Scan::OverLimits:
+        return false;
+    case Scan::NeedsParser:
+        break;
+    }
+    return parserWithinLimits(data);
 }
 
 QDomDocument read(const QString &fileName, bool *opened)

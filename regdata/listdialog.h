@@ -1,0 +1,38 @@
+#ifndef KVB_LISTDIALOG_H
+#define KVB_LISTDIALOG_H
+
+#include <QDialog>
+
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+// A small modal dialog in which the user picks one name from a list: the
+// list on top, "Select" and "Cancel" under it. The country and reseller
+// dialogs fill it from their catalogues when they are shown.
+class ListDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit ListDialog(QWidget *parent = nullptr);
+
+public slots:
+    void OnSelectClick();
+
+protected:
+    QListWidget *listWidget() const { return m_list; }
+    // Appends names after the items the list already holds.
+    void addNames(const QStringList &names);
+    // The name of the item chosen with Select; null until then.
+    QString selectedName() const { return m_selectedName; }
+
+private:
+    void currentItemChanged(QListWidgetItem *current);
+
+    QListWidget *m_list;
+    QPushButton *m_selectButton;
+    QString m_selectedName;
+};
+
+#endif
