@@ -136,6 +136,22 @@ Scan scanBytes(const QByteArray &data)
     return Scan::WithinLimits;
 }
 
+// Reads in chunks, so that a small file costs a small buffer, while a file
+// that does not tell its size (a pipe, a device) still cannot grow it past
+// the limit.
+QByteArray readAtMost(QIODevice &device, qint64 limit)
+{
+    constexpr qint64 ChunkSize = 64 * 1024;
+    QByteArray data;
+    while (data.size() < limit) {
+        const QByteArray chunk = device.read(qMin(ChunkSize, limit - data.size()));
+        if (chunk.isEmpty())
+            break;
+        data += chunk;
+    }
+    return data;
+}
+
 bool parserWithinLimits(const QByteArray &data)
 {
     QXmlStreamReader reader(data);
@@ -184,7 +200,7 @@ QDomDocument read(const QString &fileName, bool *opened)
     QDomDocument document;
     if (!isOpen || file.size() > MaxFileSize)
         return document;
-    const QByteArray data = file.read(MaxFileSize + 1);
+    const QByteArray data = readAtMost(file, MaxFileSize + 1);
     if (isWithinLimits(data))
         document.setContent(data, false);
     return document;
