@@ -68,7 +68,8 @@ __attribute__((visibility("default"))) int linkat(
     int fromFolder, const char *from, int toFolder, const char *to, int flags)
 {
     dieAt("linkat");
-    static const auto realLinkat = next<int (*)(int, const char *, int, const char *, int)>("linkat");
+    static const auto realLinkat
+        = next<int (*)(int, const char *, int, const char *, int)>("linkat");
     return realLinkat(fromFolder, from, toFolder, to, flags);
 }
 
