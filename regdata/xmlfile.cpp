@@ -88,14 +88,19 @@ const char *scanStartTag(const char *p, const char *end, int *attributes, bool *
 class NodeCount
 {
 public:
+    explicit NodeCount(int limit)
+        : m_limit(limit)
+    { }
+
     bool add(qsizetype nodes)
     {
         m_count += nodes;
-        return m_count <= MaxNodes;
+        return m_count <= m_limit;
     }
 
 private:
     qsizetype m_count = 0;
+    const qsizetype m_limit;
 };
 
 // Reads in chunks, so that a small file costs a small buffer, while a file
@@ -119,7 +124,7 @@ QByteArray readAtMost(QIODevice &device, qint64 limit)
 // In UTF-8 without a document type declaration every element and attribute
 // is in plain sight, so the limits can be checked on the bytes, far faster
 // than tokenizing. The scan stops where the parser would stop with an error.
-std::optional<bool> scanWithinLimits(const QByteArray &data)
+std::optional<bool> scanWithinLimits(const QByteArray &data, const Limits &limits)
 {
     if (!isUtf8(data))
         return std::nullopt;
@@ -127,7 +132,7 @@ std::optional<bool> scanWithinLimits(const QByteArray &data)
     const char *const end = p + data.size();
     int depth = 0;
     bool rootClosed = false;
-    NodeCount nodes;
+    NodeCount nodes(limits.nodes);
     while (p && (p = static_cast<const char *>(std::memchr(p, '<', end - p)))) {
         ++p;
         if (startsWith(p, end, "!--")) {
@@ -148,14 +153,14 @@ std::optional<bool> scanWithinLimits(const QByteArray &data)
         } else {
             if (p == end || !isNameStart(*p) || rootClosed)
                 return true;
-            if (++depth > MaxDepth)
+            if (++depth > limits.depth)
                 return false;
             int attributes = 0;
             bool isEmpty = false;
             p = scanStartTag(p, end, &attributes, &isEmpty);
             if (!p)
                 return true;
-            if (attributes > MaxAttributes || !nodes.add(1 + attributes))
+            if (attributes > limits.attributes || !nodes.add(1 + attributes))
                 return false;
             if (isEmpty && --depth == 0)
                 rootClosed = true;
@@ -168,17 +173,17 @@ std::optional<bool> scanWithinLimits(const QByteArray &data)
     return true;
 }
 
-bool parserWithinLimits(const QByteArray &data)
+bool parserWithinLimits(const QByteArray &data, const Limits &limits)
 {
     QXmlStreamReader reader(data);
     // As in the DOM parser, namespace declarations are attributes too.
     reader.setNamespaceProcessing(false);
     int depth = 0;
-    NodeCount nodes;
+    NodeCount nodes(limits.nodes);
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
         case QXmlStreamReader::StartElement:
-            if (++depth > MaxDepth || reader.attributes().size() > MaxAttributes
+            if (++depth > limits.depth || reader.attributes().size() > limits.attributes
                 || !nodes.add(1 + reader.attributes().size()))
                 return false;
             break;

@@ -20,7 +20,7 @@ constexpr int MaxAttributes = 32;
 // Elements, attributes, comments, processing instructions, CDATA sections,
 // entity references and declarations each become a node of the document, and
 // each node costs the parser time and memory; text nodes cannot outnumber
-// them by more than one. The sample country catalogue has about 20,000.
+// them by more than one. The sample country catalogue has about 12,000.
 constexpr int MaxNodes = 100000;
 
 // Reads fileName as an XML document, without namespace processing and
@@ -32,13 +32,22 @@ QDomDocument read(const QString &fileName, bool *opened = nullptr);
 // without rejecting: the parser stops there too.
 bool isWithinLimits(const QByteArray &data);
 
+// The limits that the two passes below check; isWithinLimits() uses the
+// ones above, and other values serve to try the passes on small documents.
+struct Limits
+{
+    int depth = MaxDepth;
+    int attributes = MaxAttributes;
+    int nodes = MaxNodes;
+};
+
 // The two passes behind isWithinLimits(). The byte scan answers for UTF-8
 // without a document type declaration, and nullopt for anything else; the
 // parser pass tokenizes any file. The scan never accepts what the parser
 // pass rejects, but may reject a little more: it counts the XML declaration
 // and empty CDATA sections as nodes.
-std::optional<bool> scanWithinLimits(const QByteArray &data);
-bool parserWithinLimits(const QByteArray &data);
+std::optional<bool> scanWithinLimits(const QByteArray &data, const Limits &limits = Limits());
+bool parserWithinLimits(const QByteArray &data, const Limits &limits = Limits());
 
 } // namespace XmlFile
 
