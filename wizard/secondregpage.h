@@ -24,6 +24,7 @@ public:
 
     // The contact details to register.
     void setContact(QSharedPointer<ContactRecord> contact);
+    QSharedPointer<ContactRecord> contact() const { return m_contact; }
     // The postal address to register. The page also takes the wizard's page
     // stack here, for its own moves.
     void setAddress(QSharedPointer<AddressRecord> address);
