@@ -41,11 +41,16 @@ MainWindow::MainWindow(const char *programArgument)
     tabs->addTab(registrationStack, tr("Registration"));
     registry->setRegistrationStack(registrationStack);
 
+    // A narrow margin leaves the pages as much of the window's fixed
+    // 600 by 400 pixels as it can.
     auto *layout = new QVBoxLayout;
+    layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(tabs, 1);
     auto *central = new QWidget;
     central->setLayout(layout);
     setCentralWidget(central);
+    // The window opens ready for typing into the first field.
+    m_registrationTab->firstRegPage()->setFocus();
 
     setWindowTitle(QStringLiteral("KVB"));
 }

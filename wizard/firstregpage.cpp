@@ -1,19 +1,387 @@
 #include "firstregpage.h"
 
+#include "addresstext.h"
+#include "correctregpage.h"
+#include "fieldrow.h"
+#include "managewidget.h"
+#include "secondregpage.h"
 #include "statuslabel.h"
+#include "unknownregpage.h"
 
+#include "engine/engineclient.h"
+#include "regdata/countrydialog.h"
+#include "regdata/firstpagerecord.h"
+#include "regdata/xmlregstruct.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QStackedWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+// A sunken box around one column of rows. Its margins and spacing are
+// tighter than the style's, and the rows take the spacing from it, so that
+// two columns fit side by side in the window.
+QFrame *framedPanel(QLayout *layout)
+{
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    auto *frame = new QFrame;
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setLayout(layout);
+    return frame;
+}
+
+} // namespace
 
 FirstRegPage::FirstRegPage(FirstPageRecord *record, QWidget *parent)
     : QWidget(parent)
     , m_statusLabel(new StatusLabel)
     , m_record(record)
 {
+    m_introLabel = new QLabel(tr("Please enter the following information to register your "
+                                 "software. An asterisk(*) denotes a required field."));
+    m_introLabel->setWordWrap(true);
+
+    auto *contactPanel = new QVBoxLayout;
+    contactPanel->addStretch(1);
+    m_firstNameEdit = addRow(contactPanel, tr("First Name:"), true);
+    m_lastNameEdit = addRow(contactPanel, tr("Last Name:"), true);
+    m_titleEdit = addRow(contactPanel, tr("Title:"), false);
+    m_companyEdit = addRow(contactPanel, tr("Company:"), false);
+    m_departmentEdit = addRow(contactPanel, tr("Department:"), false);
+    m_emailEdit = addRow(contactPanel, tr("Email Address:"), true);
+    m_phoneEdit = addRow(contactPanel, tr("Phone Number:"), true);
+    contactPanel->addStretch(1);
+
+    auto *addressPanel = new QVBoxLayout;
+    addressPanel->addStretch(1);
+    addressPanel->addSpacing(25);
+    m_street1Edit = addRow(addressPanel, tr("Street Address 1:"), true);
+    m_street2Edit = addRow(addressPanel, tr("Street Address 2:"), false);
+    m_cityEdit = addRow(addressPanel, tr("City:"), true);
+    m_countryLabel = new QLabel(tr("Country:"));
+    m_countryLabel->setFixedWidth(100);
+    m_countryButton = addChoiceRow(
+        addressPanel, m_countryLabel, tr("Select a Country"), QStringLiteral("CountryButton"));
+    m_regionLabel = new QLabel(tr("State/Province/Region:"));
+    m_regionButton = addChoiceRow(
+        addressPanel, m_regionLabel, tr("Select a Region"), QStringLiteral("RegionButton"));
+    m_postcodeEdit = addRow(addressPanel, tr("Zip/Postal Code:"), true);
+    addressPanel->addStretch(1);
+
+    // Until a country is chosen the menu only repeats the button's caption.
+    m_regionMenu = new QMenu(this);
+    m_regionMenu->addAction(tr("Select a Region"));
+    m_regionButton->setMenu(m_regionMenu);
+    connect(m_countryButton, &QPushButton::clicked, this, &FirstRegPage::showCountryPopup);
+
+    m_nextButton = new QPushButton(tr("Next"));
+    m_nextButton->setObjectName(QStringLiteral("Next"));
+    m_nextButton->setEnabled(false);
+    connect(m_nextButton, &QPushButton::clicked, this, &FirstRegPage::reg1NextSignal);
+
+    auto *panels = new QHBoxLayout;
+    panels->setSpacing(4);
+    panels->addWidget(framedPanel(contactPanel));
+    panels->addWidget(framedPanel(addressPanel));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_nextButton);
+
+    // The page's own margins are tight as well, for the same width.
     auto *layout = new QVBoxLayout(this);
-    layout->addStretch(1);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    layout->addWidget(m_introLabel);
+    layout->addLayout(panels);
+    layout->addLayout(buttons);
     layout->addWidget(m_statusLabel);
+
+    // Down the left panel, then down the right one.
+    const QList<QWidget *> tabOrder {m_firstNameEdit, m_lastNameEdit, m_titleEdit, m_companyEdit,
+        m_departmentEdit, m_emailEdit, m_phoneEdit, m_street1Edit, m_street2Edit, m_cityEdit,
+        m_countryButton, m_regionButton, m_postcodeEdit, m_nextButton};
+    for (int index = 1; index < tabOrder.size(); ++index)
+        setTabOrder(tabOrder[index - 1], tabOrder[index]);
+    // Focus given to the page goes to its first field.
+    setFocusProxy(m_firstNameEdit);
 
     setWindowTitle(tr("Registration Step 1 of 3"));
 }
 
-void FirstRegPage::fillFromRecord() { }
+FirstRegPage::~FirstRegPage() = default;
+
+void FirstRegPage::fillFromRecord()
+{
+    if (!m_record)
+        return;
+    m_firstNameEdit->setText(m_record->firstName);
+    m_lastNameEdit->setText(m_record->lastName);
+    m_titleEdit->setText(m_record->title);
+    m_companyEdit->setText(m_record->company);
+    m_departmentEdit->setText(m_record->department);
+    m_emailEdit->setText(m_record->emailAddress);
+    m_phoneEdit->setText(m_record->phoneNumber);
+    m_street1Edit->setText(m_record->streetAddress1);
+    m_street2Edit->setText(m_record->streetAddress2);
+    m_cityEdit->setText(m_record->city);
+    // Saved captions are taken as they are, even empty ones or a country
+    // that the catalogue no longer lists.
+    setCaption(m_countryButton, m_record->country);
+    setCountry(m_record->country);
+    setCaption(m_regionButton, m_record->state);
+    m_postcodeEdit->setText(m_record->zip);
+    // Show the start of every text, as the user would have typed it.
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        field->setCursorPosition(0);
+    updateNextButton();
+}
+
+void FirstRegPage::setCountry(const QString &country)
+{
+    if (country.isEmpty())
+        return;
+    clearRegionMenu();
+    setCaption(m_countryButton, country);
+
+    // The catalogue is read afresh, so an edited file takes effect at once.
+    m_catalogue = std::make_unique<XMLRegStruct>();
+    m_regions = m_catalogue->regions();
+    for (const RegionEntry *region : std::as_const(m_regions)) {
+        if (region->country->longName != country)
+            continue;
+        // "&" marks a shortcut in a menu item's text.
+        auto *item = new QAction(
+            QString(region->longName).replace(QLatin1Char('&'), QLatin1String("&&")), this);
+        item->setData(region->longName);
+        connect(item, &QAction::triggered, this, &FirstRegPage::onMenuClick);
+        m_regionMenu->addAction(item);
+    }
+    setCaption(m_regionButton, tr("Select a Region"));
+}
+
+void FirstRegPage::updateNextButton()
+{
+    bool complete = caption(m_countryButton) != tr("Select a Country")
+        && caption(m_regionButton) != tr("Select a Region");
+    for (const QString &labelText : std::as_const(m_requiredFields))
+        complete = complete && isFieldFilled(labelText);
+    m_nextButton->setEnabled(complete);
+}
+
+bool FirstRegPage::isFieldFilled(const QString &labelText) const
+{
+    const auto *field = findChild<QLineEdit *>(labelText);
+    return field && !field->text().trimmed().isEmpty();
+}
+
+bool FirstRegPage::isValidEmail(const QString &text)
+{
+    if (text.size() < 5)
+        return false;
+    // Only the "@"s before the first "." that follows one are counted.
+    int atSigns = 0;
+    int dots = 0;
+    for (const QChar character : text) {
+        if (dots == 0 && character == QLatin1Char('@'))
+            ++atSigns;
+        if (atSigns != 0 && character == QLatin1Char('.'))
+            ++dots;
+    }
+    return atSigns == 1 && dots >= 1;
+}
+
+bool FirstRegPage::eventFilter(QObject *, QEvent *event)
+{
+    // A press is the moment to catch up with what was typed or chosen; the
+    // press itself goes on to the widget.
+    if (event->type() == QEvent::MouseButtonPress)
+        updateNextButton();
+    return false;
+}
+
+void FirstRegPage::reg1NextSignal()
+{
+    m_registrationStack = ManageWidget::instance()->registrationStack();
+    m_secondPage = qobject_cast<SecondRegPage *>(
+        ManageWidget::findPage(m_registrationStack, ManageWidget::SecondPage));
+
+    if (!isValidEmail(m_emailEdit->text())) {
+        m_statusLabel->setMessage(tr("Please enter a valid email address."), StatusLabel::Error);
+        return;
+    }
+
+    // The check blocks the window, so the message must be on screen first.
+    m_statusLabel->setMessage(tr("Verifying address...."), StatusLabel::Busy);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    m_nextButton->setEnabled(false);
+
+    // New records each time: the pages may still hold the earlier ones.
+    m_original = QSharedPointer<AddressRecord>::create();
+    m_corrected = QSharedPointer<AddressRecord>::create();
+    m_contact = QSharedPointer<ContactRecord>::create();
+    fillContact(*m_contact);
+    if (m_secondPage)
+        m_secondPage->setContact(m_contact);
+
+    fillAddress(*m_original);
+    const qint16 result = EngineClient::instance().verifyAddress(addressText(*m_original));
+
+    m_statusLabel->clearMessage();
+    m_nextButton->setEnabled(true);
+
+    switch (result) {
+    case 0:
+        if (m_secondPage)
+            m_secondPage->setAddress(m_original);
+        ManageWidget::showPage(m_registrationStack, ManageWidget::SecondPage);
+        break;
+    case 1:
+        readCorrection();
+        break;
+    case 2:
+        m_unknownPage = qobject_cast<UnknownRegPage *>(
+            ManageWidget::findPage(m_registrationStack, ManageWidget::UnknownPage));
+        if (m_unknownPage)
+            m_unknownPage->setOriginal(m_original);
+        ManageWidget::showPage(m_registrationStack, ManageWidget::UnknownPage);
+        break;
+    default:
+        // The check itself failed; the user may simply try again.
+        break;
+    }
+}
+
+void FirstRegPage::showCountryPopup()
+{
+    // Each dialog reads the catalogue when it is shown; it is freed as soon
+    // as its answer is read.
+    m_countryDialog = std::make_unique<CountryDialog>(this);
+    m_countryDialog->exec();
+    const QString country = m_countryDialog->selectedCountry();
+    m_countryDialog.reset();
+
+    setCountry(country);
+    updateNextButton();
+}
+
+void FirstRegPage::onMenuClick()
+{
+    const auto *item = qobject_cast<QAction *>(sender());
+    setCaption(m_regionButton, item ? item->data().toString() : tr("Select a Region"));
+    updateNextButton();
+}
+
+QLineEdit *FirstRegPage::addRow(QBoxLayout *panel, const QString &labelText, bool required)
+{
+    QLineEdit *field = addFieldRow(panel, labelText, required);
+    if (required) {
+        m_requiredFields << labelText;
+        field->installEventFilter(this);
+        // Typing counts at once, so that a user of the keyboard alone is
+        // never left with a disabled Next.
+        connect(field, &QLineEdit::textChanged, this, &FirstRegPage::updateNextButton);
+    }
+    return field;
+}
+
+QPushButton *FirstRegPage::addChoiceRow(
+    QBoxLayout *panel, QLabel *label, const QString &caption, const QString &objectName)
+{
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto *button = new QPushButton;
+    button->setObjectName(objectName);
+    button->setFixedWidth(160);
+    QFont font = label->font();
+    font.setPointSize(10);
+    button->setFont(font);
+    // The button's own text is the choice, so the label names it.
+    button->setAccessibleName(label->text());
+    label->setBuddy(button);
+    setCaption(button, caption);
+    button->installEventFilter(this);
+
+    auto *mark = new QLabel(QStringLiteral("*"));
+    mark->setFixedWidth(8);
+
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(label);
+    row->addWidget(button);
+    row->addWidget(mark);
+    panel->addLayout(row);
+    return button;
+}
+
+void FirstRegPage::clearRegionMenu()
+{
+    // The items belong to the page, so clearing the menu alone would keep
+    // them.
+    qDeleteAll(m_regionMenu->actions());
+}
+
+QString FirstRegPage::caption(const QPushButton *button)
+{
+    return button->text().replace(QLatin1String("&&"), QLatin1String("&"));
+}
+
+void FirstRegPage::setCaption(QPushButton *button, const QString &caption)
+{
+    // "&" marks a shortcut in a button's text; a long name is cut off in the
+    // fixed width, so the whole of it is also a tool tip.
+    button->setText(QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")));
+    button->setToolTip(caption);
+    button->setAccessibleDescription(caption);
+}
+
+void FirstRegPage::fillContact(ContactRecord &contact) const
+{
+    contact.firstName = m_firstNameEdit->text();
+    contact.lastName = m_lastNameEdit->text();
+    contact.company = m_companyEdit->text();
+    contact.department = m_departmentEdit->text();
+    contact.emailAddress = m_emailEdit->text();
+    contact.phoneNumber = m_phoneEdit->text();
+    contact.title = m_titleEdit->text();
+}
+
+void FirstRegPage::fillAddress(AddressRecord &address) const
+{
+    // Without a country chosen since start-up there is no catalogue, and so
+    // no codes.
+    address.streetAddress1 = m_street1Edit->text();
+    address.streetAddress2 = m_street2Edit->text();
+    address.city = m_cityEdit->text();
+    address.regionName = caption(m_regionButton);
+    address.regionCode = m_catalogue ? m_catalogue->regionCode(address.regionName) : QString();
+    address.postcode = m_postcodeEdit->text();
+    address.countryName = caption(m_countryButton);
+    address.countryCode = m_catalogue ? m_catalogue->countryCode(address.countryName) : QString();
+}
+
+void FirstRegPage::readCorrection()
+{
+    const QString reply = QString::fromLatin1(EngineClient::instance().addressReply());
+    // A reply too short to read leaves the page with what it showed before.
+    const bool corrected = readCorrectedAddress(reply, *m_corrected);
+    m_correctPage = qobject_cast<CorrectRegPage *>(
+        ManageWidget::findPage(m_registrationStack, ManageWidget::CorrectPage));
+    if (corrected && m_correctPage) {
+        m_correctPage->setOriginal(m_original);
+        m_correctPage->setCorrected(m_corrected);
+    }
+    ManageWidget::showPage(m_registrationStack, ManageWidget::CorrectPage);
+}

@@ -1,12 +1,34 @@
 #ifndef KVB_FIRSTREGPAGE_H
 #define KVB_FIRSTREGPAGE_H
 
+#include "addressrecord.h"
+#include "contactrecord.h"
+
+#include <QList>
+#include <QSharedPointer>
+#include <QStringList>
 #include <QWidget>
 
-struct FirstPageRecord;
-class StatusLabel;
+#include <memory>
 
-// Step 1 of the wizard: the user's contact details and postal address.
+struct FirstPageRecord;
+struct RegionEntry;
+class CorrectRegPage;
+class CountryDialog;
+class QBoxLayout;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+class SecondRegPage;
+class StatusLabel;
+class UnknownRegPage;
+class XMLRegStruct;
+
+// Step 1 of the wizard: the user's contact details and postal address. Next
+// sends the address to the address check and, by its answer, goes on to the
+// purchase page or to one of the two pages that confirm the address.
 class FirstRegPage : public QWidget
 {
     Q_OBJECT
@@ -15,13 +37,78 @@ public:
     // record is the saved first half of the registration; it must outlive
     // the page.
     explicit FirstRegPage(FirstPageRecord *record, QWidget *parent = nullptr);
+    ~FirstRegPage() override;
 
     // Fills the page from the saved record.
     void fillFromRecord();
 
+    // Shows country on the country button and offers its regions, read
+    // afresh from the catalogue; the region is to be chosen again. An empty
+    // name changes nothing.
+    void setCountry(const QString &country);
+    // Enables Next once every required field is filled and both a country
+    // and a region are chosen.
+    void updateNextButton();
+    // Whether the field named labelText holds more than blanks.
+    bool isFieldFilled(const QString &labelText) const;
+    // One "@" followed later by a ".", with no second "@" before that ".",
+    // in at least five characters.
+    static bool isValidEmail(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void reg1NextSignal();
+    void showCountryPopup();
+    void onMenuClick();
+
 private:
+    QLineEdit *addRow(QBoxLayout *panel, const QString &labelText, bool required);
+    QPushButton *addChoiceRow(
+        QBoxLayout *panel, QLabel *label, const QString &caption, const QString &objectName);
+    void clearRegionMenu();
+    static QString caption(const QPushButton *button);
+    static void setCaption(QPushButton *button, const QString &caption);
+    void fillContact(ContactRecord &contact) const;
+    void fillAddress(AddressRecord &address) const;
+    void readCorrection();
+
     StatusLabel *m_statusLabel;
+    QLabel *m_introLabel;
+    QLineEdit *m_firstNameEdit;
+    QLineEdit *m_lastNameEdit;
+    QLineEdit *m_titleEdit;
+    QLineEdit *m_companyEdit;
+    QLineEdit *m_departmentEdit;
+    QLineEdit *m_emailEdit;
+    QLineEdit *m_phoneEdit;
+    QLineEdit *m_street1Edit;
+    QLineEdit *m_street2Edit;
+    QLineEdit *m_cityEdit;
+    QLabel *m_countryLabel;
+    QPushButton *m_countryButton;
+    QLabel *m_regionLabel;
+    QPushButton *m_regionButton;
+    QLineEdit *m_postcodeEdit;
+    QPushButton *m_nextButton;
+    QStackedWidget *m_registrationStack = nullptr;
+    QMenu *m_regionMenu;
+    // The catalogue of the last country choice, whose codes Next sends.
+    std::unique_ptr<XMLRegStruct> m_catalogue;
+    QList<RegionEntry *> m_regions;
+    // Only set while the dialog is open.
+    std::unique_ptr<CountryDialog> m_countryDialog;
     FirstPageRecord *m_record;
+    CorrectRegPage *m_correctPage = nullptr;
+    // The records of the last Next. The pages share them, so each lives as
+    // long as any page still holds it.
+    QSharedPointer<AddressRecord> m_original;
+    QSharedPointer<AddressRecord> m_corrected;
+    QSharedPointer<ContactRecord> m_contact;
+    UnknownRegPage *m_unknownPage = nullptr;
+    SecondRegPage *m_secondPage = nullptr;
+    QStringList m_requiredFields;
 };
 
 #endif

@@ -1,33 +1,183 @@
 #include "secondregpage.h"
 
+#include "engine/engineclient.h"
+#include "hostvalues.h"
 #include "managewidget.h"
+#include "purchasechoices.h"
+#include "regdata/resellerdialog.h"
+#include "regdata/savereginfo.h"
 #include "statuslabel.h"
+#include "wrappingcheckbox.h"
 
+#include <QApplication>
+#include <QDate>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
+
+#include <initializer_list>
+
+namespace {
+
+// The object names by which the action buttons are found, whatever their
+// captions.
+const char SaveName[] = "Save";
+const char RegisterName[] = "Save and Register";
+
+QLabel *rowLabel(const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+// Adds a row of required choices to the grid: the label, which is the buddy
+// of the first, and the row of controls, which the caller may extend after
+// the "*".
+QHBoxLayout *addRequiredRow(
+    QGridLayout *grid, int row, const QString &labelText, std::initializer_list<QWidget *> fields)
+{
+    QLabel *label = rowLabel(labelText);
+    label->setBuddy(*fields.begin());
+    auto *controls = new QHBoxLayout;
+    for (QWidget *field : fields)
+        controls->addWidget(field);
+    controls->addWidget(new QLabel(QStringLiteral("*")));
+    grid->addWidget(label, row, 0);
+    grid->addLayout(controls, row, 1);
+    return controls;
+}
+
+} // namespace
 
 SecondRegPage::SecondRegPage(SecondPageRecord *record, QWidget *parent)
     : QWidget(parent)
     , m_record(record)
     , m_contact(QSharedPointer<ContactRecord>::create())
-    , m_statusLabel(new StatusLabel)
 {
+    auto *introLabel = new QLabel(tr("Please enter the following information to register your "
+                                     "software. An asterisk(*) denotes a required field."));
+    introLabel->setWordWrap(true);
+
+    using namespace PurchaseChoices;
+    m_monthButton = createMenuButton(tr("Month"), QStringLiteral("MonthButton"), 120, months(),
+        &SecondRegPage::onMonthMenuClick);
+    m_dayButton = createMenuButton(
+        tr("Day"), QStringLiteral("DayButton"), 70, days(), &SecondRegPage::onDayMenuClick);
+    m_yearButton = createMenuButton(tr("Year"), QStringLiteral("YearButton"), 85,
+        years(QDate::currentDate().year()), &SecondRegPage::onYearMenuClick);
+    // One label stands for the three date buttons, so each names its part.
+    m_monthButton->setAccessibleName(tr("Purchase month"));
+    m_dayButton->setAccessibleName(tr("Purchase day"));
+    m_yearButton->setAccessibleName(tr("Purchase year"));
+    m_locationButton = createMenuButton(tr("Purchase Location"), QStringLiteral("PurchaseLocation"),
+        165, locations(), &SecondRegPage::onLocationMenuClick);
+
+    m_resellerLabel = rowLabel(tr("Reseller:"));
+    m_resellerButton = new QPushButton(tr("Reseller"));
+    m_resellerButton->setObjectName(QStringLiteral("Reseller"));
+    m_resellerButton->setFixedWidth(145);
+    QFont resellerFont = m_resellerLabel->font();
+    resellerFont.setPointSize(7);
+    m_resellerButton->setFont(resellerFont);
+    m_resellerLabel->setBuddy(m_resellerButton);
+    m_placeholders.insert(m_resellerButton, m_resellerButton->text());
+    connect(m_resellerButton, &QPushButton::clicked, this, &SecondRegPage::showResellerPopup);
+
+    m_userTypeButton = createMenuButton(tr("Type of User"), QStringLiteral("BuyerDescription"), 190,
+        userTypes(), &SecondRegPage::onDescMenuClick);
+    m_businessButton = createMenuButton(tr("Type of Business"), QStringLiteral("BuyerBusiness"),
+        265, businesses(), &SecondRegPage::onBusMenuClick);
+    m_workButton = createMenuButton(tr("Type of Work"), QStringLiteral("BuyerWorkType"), 200,
+        workTypes(), &SecondRegPage::onWorkMenuClick);
+    m_workOtherField = new QLineEdit;
+    m_workOtherField->setFixedWidth(160);
+    m_workOtherField->setAccessibleName(tr("Other type of work"));
+
+    auto *grid = new QGridLayout;
+    grid->setVerticalSpacing(2);
+    addRequiredRow(grid, 0, tr("Purchase Date:"), {m_monthButton, m_dayButton, m_yearButton})
+        ->addStretch(0);
+    QHBoxLayout *locationRow
+        = addRequiredRow(grid, 1, tr("Purchase Location:"), {m_locationButton});
+    locationRow->addWidget(m_resellerLabel);
+    locationRow->addWidget(m_resellerButton);
+    locationRow->addStretch(0);
+    QHBoxLayout *userTypeRow
+        = addRequiredRow(grid, 2, tr("What best describes you?"), {m_userTypeButton});
+    userTypeRow->addStretch(1);
+    userTypeRow->addSpacing(12);
+    addRequiredRow(grid, 3, tr("What business are you in?"), {m_businessButton})->addStretch(0);
+    QHBoxLayout *workRow
+        = addRequiredRow(grid, 4, tr("What type of work do you do?"), {m_workButton});
+    workRow->addWidget(m_workOtherField);
+    workRow->addStretch(0);
+
+    auto *systemsLabel = new QLabel(tr("Do you own any other Tarn systems?"));
+    m_yesButton = new QRadioButton(tr("Yes"));
+    m_yesButton->setFixedWidth(60);
+    m_noButton = new QRadioButton(tr("No"));
+    systemsLabel->setBuddy(m_yesButton);
+    auto *systemsRow = new QHBoxLayout;
+    systemsRow->addWidget(systemsLabel);
+    systemsRow->addWidget(m_yesButton);
+    systemsRow->addWidget(m_noButton);
+
+    m_offersBox = new WrappingCheckBox(tr("Yes, I would like to receive periodic information about "
+                                          "Tarn's special offers and new products."));
+    m_partnerOffersBox
+        = new WrappingCheckBox(tr("Yes, I would like to receive periodic information "
+                                  "about special offers and new products from Tarn "
+                                  "Partners."));
+    auto *unsubscribeLabel
+        = new QLabel(tr("You may unsubscribe from these lists at any time. Information abot how to "
+                        "unsubscribe is available in each email Tarn sends to you."));
+    unsubscribeLabel->setWordWrap(true);
+
     auto *backButton = new QPushButton(tr("Back"));
     auto *cancelButton = new QPushButton(tr("Cancel"));
-    connect(backButton, &QPushButton::clicked, this, &SecondRegPage::regPage2BackSignal);
+    auto *saveButton = new QPushButton(tr("Save"));
+    saveButton->setObjectName(QLatin1String(SaveName));
+    saveButton->setEnabled(false);
+    auto *registerButton = new QPushButton(tr("Save and Register"));
+    registerButton->setObjectName(QLatin1String(RegisterName));
+    registerButton->setEnabled(false);
+    connect(registerButton, &QPushButton::clicked, this, &SecondRegPage::regPage2NextSignal);
     connect(cancelButton, &QPushButton::clicked, this, &SecondRegPage::regPage2CancelSignal);
+    connect(backButton, &QPushButton::clicked, this, &SecondRegPage::regPage2BackSignal);
+    connect(saveButton, &QPushButton::clicked, this, &SecondRegPage::regPage2SaveSignal);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(backButton);
     buttons->addStretch(1);
     buttons->addWidget(cancelButton);
+    buttons->addWidget(saveButton);
+    buttons->addWidget(registerButton);
 
+    m_statusLabel = new StatusLabel;
+
+    // Tighter than the style's defaults, so that the page fits the window's
+    // 400 pixels of height below the tab bar.
     auto *layout = new QVBoxLayout(this);
-    layout->addStretch(1);
+    layout->setContentsMargins(9, 6, 9, 6);
+    layout->setSpacing(4);
+    layout->addWidget(introLabel);
+    layout->addLayout(grid);
+    layout->addLayout(systemsRow);
+    layout->addWidget(m_offersBox);
+    layout->addWidget(m_partnerOffersBox);
+    layout->addWidget(unsubscribeLabel);
     layout->addLayout(buttons);
     layout->addWidget(m_statusLabel);
 
+    showReseller(false);
+    showWorkOther(false);
     setWindowTitle(tr("Registration Step 3 of 3"));
 }
 
@@ -42,9 +192,88 @@ void SecondRegPage::setAddress(QSharedPointer<AddressRecord> address)
     m_address = address;
 }
 
-void SecondRegPage::fillFromRecord() { }
+void SecondRegPage::fillFromRecord()
+{
+    const SecondPageRecord &record = *m_record;
+    fillChoice(m_monthButton, record.purchaseMonth);
+    fillChoice(m_dayButton, record.purchaseDay);
+    static const QRegularExpression fourDigits(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{4}")));
+    if (fourDigits.match(record.purchaseYear).hasMatch())
+        m_yearButton->setText(record.purchaseYear);
+    else
+        fillChoice(m_yearButton, record.purchaseYear);
+    fillChoice(m_locationButton, record.purchaseLocation);
+    if (m_locationButton->text() == PurchaseChoices::resellerLocation) {
+        showReseller(true);
+        // A reseller is never chosen as an empty name.
+        if (!record.resellerInfo.isEmpty())
+            m_resellerButton->setText(record.resellerInfo);
+    }
 
-void SecondRegPage::updateSaveButtons() { }
+    fillChoice(m_userTypeButton, record.buyerDescription);
+    fillChoice(m_businessButton, record.buyerBusiness);
+    fillChoice(m_workButton, record.buyerWorkType);
+    if (m_workButton->text().contains(PurchaseChoices::otherWork)) {
+        showWorkOther(true);
+        m_workOtherField->setText(record.workTypeOther);
+    }
+
+    if (record.ownTarnSystems == QLatin1String("1"))
+        m_yesButton->setChecked(true);
+    else
+        m_noButton->setChecked(true);
+    if (record.tarnSpecial == QLatin1String("1"))
+        m_offersBox->setChecked(true);
+    if (record.tarnPartnerSpecial == QLatin1String("1"))
+        m_partnerOffersBox->setChecked(true);
+
+    updateSaveButtons();
+}
+
+void SecondRegPage::updateSaveButtons()
+{
+    bool complete = true;
+    for (const QPushButton *button : {m_monthButton, m_yearButton, m_dayButton, m_locationButton,
+             m_userTypeButton, m_businessButton, m_workButton})
+        complete = complete && button->text() != m_placeholders.value(button);
+    if (!m_resellerButton->isHidden())
+        complete = complete && m_resellerButton->text() != m_placeholders.value(m_resellerButton);
+
+    for (const char *name : {SaveName, RegisterName})
+        if (QPushButton *button = actionButton(name))
+            button->setEnabled(complete);
+}
+
+void SecondRegPage::regPage2NextSignal()
+{
+    QPushButton *registerButton = actionButton(RegisterName);
+    if (registerButton->text() == tr("Quit")) {
+        QCoreApplication::exit(1);
+        return;
+    }
+
+    collectPurchaseDetails();
+    // The registration is what the user asked for; a record that could not
+    // be written does not hold it up.
+    saveRecord();
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_statusLabel->setMessage(tr("Registering your product...."), StatusLabel::Busy);
+    registerButton->setEnabled(false);
+    actionButton(SaveName)->setEnabled(false);
+    QApplication::restoreOverrideCursor();
+
+    if (sendRegistration())
+        m_statusLabel->setMessage(tr("Registration successful."), StatusLabel::Success);
+    else
+        m_statusLabel->setMessage(
+            tr("Registration failed.Please contact Tarn customer support."), StatusLabel::Error);
+
+    // There is no second attempt: what is left is to quit.
+    registerButton->setEnabled(true);
+    registerButton->setText(tr("Quit"));
+}
 
 void SecondRegPage::regPage2CancelSignal()
 {
@@ -54,4 +283,177 @@ void SecondRegPage::regPage2CancelSignal()
 void SecondRegPage::regPage2BackSignal()
 {
     ManageWidget::showPage(m_registrationStack, ManageWidget::FirstPage);
+}
+
+void SecondRegPage::regPage2SaveSignal()
+{
+    QPushButton *saveButton = actionButton(SaveName);
+    if (saveButton->text() == tr("Quit")) {
+        QCoreApplication::exit(1);
+        return;
+    }
+
+    m_statusLabel->setMessage(tr("Saving registration data...."), StatusLabel::Busy);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    collectPurchaseDetails();
+    if (saveRecord()) {
+        m_statusLabel->setMessage(
+            tr("Registration data saved successfully."), StatusLabel::Success);
+        saveButton->setText(tr("Quit"));
+    } else {
+        // The caption stays, so that the user can try again.
+        m_statusLabel->setMessage(tr("Failed to save registration data."), StatusLabel::Error);
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+void SecondRegPage::onMonthMenuClick(QAction *action)
+{
+    setChoice(m_monthButton, action);
+    updateSaveButtons();
+}
+
+void SecondRegPage::onDayMenuClick(QAction *action)
+{
+    setChoice(m_dayButton, action);
+    updateSaveButtons();
+}
+
+void SecondRegPage::onYearMenuClick(QAction *action)
+{
+    setChoice(m_yearButton, action);
+    updateSaveButtons();
+}
+
+void SecondRegPage::onLocationMenuClick(QAction *action)
+{
+    setChoice(m_locationButton, action);
+    // The reseller name stays on the hidden button, ready for when the
+    // location is chosen again.
+    if (action)
+        showReseller(action->text() == PurchaseChoices::resellerLocation);
+    updateSaveButtons();
+}
+
+void SecondRegPage::onDescMenuClick(QAction *action)
+{
+    setChoice(m_userTypeButton, action);
+    updateSaveButtons();
+}
+
+void SecondRegPage::onBusMenuClick(QAction *action)
+{
+    setChoice(m_businessButton, action);
+    updateSaveButtons();
+}
+
+void SecondRegPage::onWorkMenuClick(QAction *action)
+{
+    setChoice(m_workButton, action);
+    // Hiding keeps the text, so that it is back when "Other" is chosen again.
+    if (action)
+        showWorkOther(action->text().contains(PurchaseChoices::otherWork));
+    updateSaveButtons();
+}
+
+void SecondRegPage::showResellerPopup()
+{
+    ResellerDialog dialog(this);
+    dialog.exec();
+    const QString name = dialog.selectedReseller();
+    if (!name.isNull())
+        m_resellerButton->setText(name);
+    updateSaveButtons();
+}
+
+QPushButton *SecondRegPage::createMenuButton(const QString &placeholder, const QString &objectName,
+    int width, const QStringList &items, void (SecondRegPage::*handler)(QAction *))
+{
+    auto *button = new QPushButton(placeholder);
+    button->setObjectName(objectName);
+    button->setFixedWidth(width);
+    m_placeholders.insert(button, placeholder);
+
+    auto *menu = new QMenu(button);
+    for (const QString &item : items)
+        menu->addAction(item);
+    connect(menu, &QMenu::triggered, this, handler);
+    button->setMenu(menu);
+    return button;
+}
+
+QPushButton *SecondRegPage::actionButton(const char *objectName) const
+{
+    return findChild<QPushButton *>(QLatin1String(objectName));
+}
+
+int SecondRegPage::itemIndex(const QPushButton *button, const QString &caption) const
+{
+    const QList<QAction *> items = button->menu()->actions();
+    for (int index = 0; index < items.size(); ++index)
+        if (items.at(index)->text() == caption)
+            return index;
+    return -1;
+}
+
+void SecondRegPage::setChoice(QPushButton *button, QAction *action)
+{
+    button->setText(action ? action->text() : m_placeholders.value(button));
+}
+
+void SecondRegPage::fillChoice(QPushButton *button, const QString &caption)
+{
+    // A caption from a damaged or hand-edited record would count as a
+    // choice that the user never made.
+    button->setText(itemIndex(button, caption) < 0 ? m_placeholders.value(button) : caption);
+}
+
+void SecondRegPage::showReseller(bool shown)
+{
+    m_resellerLabel->setVisible(shown);
+    m_resellerButton->setVisible(shown);
+}
+
+void SecondRegPage::showWorkOther(bool shown)
+{
+    m_workOtherField->setVisible(shown);
+}
+
+void SecondRegPage::collectPurchaseDetails()
+{
+    PurchaseDetails &details = m_purchaseDetails;
+    details.purchaseDate
+        = PurchaseDetails::dateText(itemIndex(m_monthButton, m_monthButton->text()),
+            m_dayButton->text().toInt(), m_yearButton->text().toInt());
+    details.businessType = m_businessButton->text();
+    details.purchaseLocation = m_locationButton->text();
+    details.reseller = m_resellerButton->text();
+    details.userType = m_userTypeButton->text();
+    details.workType = m_workButton->text();
+    details.workTypeOther = m_workOtherField->text();
+    details.contactMe = m_offersBox->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    details.thirdParty
+        = m_partnerOffersBox->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    // Neither choice checked leaves the answer as it was.
+    if (m_yesButton->isChecked())
+        details.otherSystems = QStringLiteral("1");
+    else if (m_noButton->isChecked())
+        details.otherSystems = QStringLiteral("0");
+}
+
+bool SecondRegPage::saveRecord()
+{
+    const AddressRecord address = m_address ? *m_address : AddressRecord();
+    const RegistrationRecord record = m_purchaseDetails.toRecord(
+        *m_contact, address, m_monthButton->text(), m_dayButton->text(), m_yearButton->text());
+    return SaveRegInfo(&record.firstPage, &record.secondPage).save();
+}
+
+bool SecondRegPage::sendRegistration()
+{
+    const AddressRecord address = m_address ? *m_address : AddressRecord();
+    const QString text = m_purchaseDetails.registrationText(
+        HostValues::systemId(), HostValues::serialNumber(), *m_contact, address);
+    // The engine takes 8-bit text: a letter outside Latin-1 goes as "?".
+    return EngineClient::instance().submitRegistration(text.toLatin1());
 }

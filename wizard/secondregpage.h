@@ -3,16 +3,28 @@
 
 #include "addressrecord.h"
 #include "contactrecord.h"
+#include "purchasedetails.h"
 
+#include <QHash>
 #include <QSharedPointer>
 #include <QWidget>
 
 struct SecondPageRecord;
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
 class QStackedWidget;
 class StatusLabel;
 
 // Step 3 of the wizard: the purchase details, from where the registration is
 // saved and sent.
+//
+// Every choice is the caption of a button, set from the button's menu or, for
+// the reseller, from the reseller dialog; that caption is what is saved and
+// sent. A button that still shows its placeholder has no choice yet.
 class SecondRegPage : public QWidget
 {
     Q_OBJECT
@@ -24,25 +36,70 @@ public:
 
     // The contact details to register.
     void setContact(QSharedPointer<ContactRecord> contact);
+    QSharedPointer<ContactRecord> contact() const { return m_contact; }
     // The postal address to register. The page also takes the wizard's page
     // stack here, for its own moves.
     void setAddress(QSharedPointer<AddressRecord> address);
     QSharedPointer<AddressRecord> address() const { return m_address; }
 
-    // Fills the page from the saved record.
+    // Fills the page from the saved record. A caption that its menu does not
+    // offer leaves the placeholder, except a four-digit year: a purchase may
+    // be older than the year menu reaches.
     void fillFromRecord();
-    // Enables the save buttons once every required choice is made.
+    // Enables both save buttons once every required choice is made, else
+    // disables both, whatever their captions.
     void updateSaveButtons();
 
 private slots:
+    void regPage2NextSignal();
     void regPage2CancelSignal();
     void regPage2BackSignal();
+    void regPage2SaveSignal();
+    void onMonthMenuClick(QAction *action);
+    void onDayMenuClick(QAction *action);
+    void onYearMenuClick(QAction *action);
+    void onLocationMenuClick(QAction *action);
+    void onDescMenuClick(QAction *action);
+    void onBusMenuClick(QAction *action);
+    void onWorkMenuClick(QAction *action);
+    void showResellerPopup();
 
 private:
+    QPushButton *createMenuButton(const QString &placeholder, const QString &objectName, int width,
+        const QStringList &items, void (SecondRegPage::*handler)(QAction *));
+    QPushButton *actionButton(const char *objectName) const;
+    // The position of caption among the items of button's menu, or -1.
+    int itemIndex(const QPushButton *button, const QString &caption) const;
+    void setChoice(QPushButton *button, QAction *action);
+    void fillChoice(QPushButton *button, const QString &caption);
+    void showReseller(bool shown);
+    void showWorkOther(bool shown);
+
+    void collectPurchaseDetails();
+    bool saveRecord();
+    bool sendRegistration();
+
     SecondPageRecord *m_record;
     QSharedPointer<ContactRecord> m_contact;
     QSharedPointer<AddressRecord> m_address;
     QStackedWidget *m_registrationStack = nullptr;
+    PurchaseDetails m_purchaseDetails;
+    QHash<const QPushButton *, QString> m_placeholders;
+
+    QPushButton *m_monthButton;
+    QPushButton *m_dayButton;
+    QPushButton *m_yearButton;
+    QPushButton *m_locationButton;
+    QLabel *m_resellerLabel;
+    QPushButton *m_resellerButton;
+    QPushButton *m_userTypeButton;
+    QPushButton *m_businessButton;
+    QPushButton *m_workButton;
+    QLineEdit *m_workOtherField;
+    QRadioButton *m_yesButton;
+    QRadioButton *m_noButton;
+    QCheckBox *m_offersBox;
+    QCheckBox *m_partnerOffersBox;
     StatusLabel *m_statusLabel;
 };
 

@@ -1,0 +1,112 @@
+#include "purchasedetails.h"
+
+#include "addressrecord.h"
+#include "contactrecord.h"
+
+#include <QStringList>
+
+#include <ctime>
+#include <utility>
+
+QString PurchaseDetails::dateText(int month, int day, int year)
+{
+    if (month < 0 || month > 11)
+        return QString();
+
+    // The maker's service takes the date in this shifted form, so the
+    // arithmetic stays exactly as it is: month and day one too low,
+    // normalised as local time, printed as UTC.
+    std::tm local {};
+    local.tm_year = year - 1900;
+    local.tm_mon = month - 1;
+    local.tm_mday = day - 1;
+    local.tm_hour = 0;
+    local.tm_min = 0;
+    local.tm_sec = 1;
+    local.tm_isdst = 0;
+    const std::time_t timestamp = std::mktime(&local);
+    if (timestamp == std::time_t(-1))
+        return QString();
+    const std::tm *utc = std::gmtime(&timestamp);
+    if (!utc)
+        return QString();
+    return QString::asprintf("%02d/%02d/%d %02d:%02d:%02d", utc->tm_mon, utc->tm_mday,
+        utc->tm_year + 1900, utc->tm_hour, utc->tm_min, utc->tm_sec);
+}
+
+RegistrationRecord PurchaseDetails::toRecord(const ContactRecord &contact,
+    const AddressRecord &address, const QString &month, const QString &day,
+    const QString &year) const
+{
+    RegistrationRecord record;
+    FirstPageRecord &first = record.firstPage;
+    first.firstName = contact.firstName;
+    first.lastName = contact.lastName;
+    first.title = contact.title;
+    first.company = contact.company;
+    first.department = contact.department;
+    first.emailAddress = contact.emailAddress;
+    first.phoneNumber = contact.phoneNumber;
+    first.streetAddress1 = address.streetAddress1;
+    first.streetAddress2 = address.streetAddress2;
+    first.city = address.city;
+    first.country = address.countryName;
+    first.state = address.regionName;
+    first.zip = address.postcode;
+
+    SecondPageRecord &second = record.secondPage;
+    second.purchaseMonth = month;
+    second.purchaseDay = day;
+    second.purchaseYear = year;
+    second.purchaseLocation = purchaseLocation;
+    second.resellerInfo = reseller;
+    second.buyerDescription = userType;
+    second.buyerBusiness = businessType;
+    second.buyerWorkType = workType;
+    second.workTypeOther = workTypeOther;
+    second.ownTarnSystems = otherSystems;
+    second.tarnSpecial = contactMe;
+    second.tarnPartnerSpecial = thirdParty;
+    return record;
+}
+
+QString PurchaseDetails::registrationText(const QString &systemId, const QString &serial,
+    const ContactRecord &contact, const AddressRecord &address) const
+{
+    const std::pair<const char *, const QString &> pairs[] = {
+        {"SystemID=", systemId},
+        {"Serial=", serial},
+        {"FirstName=", contact.firstName},
+        {"LastName=", contact.lastName},
+        {"Company=", contact.company},
+        {"Department=", contact.department},
+        {"Email=", contact.emailAddress},
+        {"Phone=", contact.phoneNumber},
+        {"Title=", contact.title},
+        {"PurchaseDate=", purchaseDate},
+        {"BusinessType=", businessType},
+        {"PurchaseLocation=", purchaseLocation},
+        {"UserType=", userType},
+        {"WorkType=", workType},
+        {"OtherSystems=", otherSystems},
+        {"Reseller=", reseller},
+        {"WorkTypeOther=", workTypeOther},
+        {"ThirdParty=", thirdParty},
+        {"ContactMe=", contactMe},
+        // The address as the contact page sends it for verification.
+        {"ADDRESS1=", address.streetAddress1},
+        {"ADDRESS2=", address.streetAddress2},
+        {"CITY=", address.city},
+        {"STATE=", address.regionCode},
+        {"REGION_NAME=", address.regionName},
+        {"POSTCODE=", address.postcode},
+        {"COUNTRY=", address.countryCode},
+        {"COUNTRY_NAME=", address.countryName},
+    };
+
+    QStringList items;
+    for (const auto &[key, value] : pairs)
+        items << QLatin1String(key) + value;
+    // Values are not escaped: the service reads them as they stand.
+    return items.join(QLatin1Char(','));
+}

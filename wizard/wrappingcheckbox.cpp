@@ -1,0 +1,91 @@
+#include "wrappingcheckbox.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+
+constexpr int TextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+
+} // namespace
+
+WrappingCheckBox::WrappingCheckBox(const QString &text, QWidget *parent)
+    : QCheckBox(text, parent)
+{
+    // Unlike a plain check box, it may be narrower than its text.
+    QSizePolicy policy = sizePolicy();
+    policy.setHorizontalPolicy(QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+}
+
+QSize WrappingCheckBox::sizeHint() const
+{
+    // Windows size themselves by their hints, and a window sized for the
+    // text in one line would be too short for it once it wraps.
+    return minimumSizeHint();
+}
+
+QSize WrappingCheckBox::minimumSizeHint() const
+{
+    // Wide enough for the text in two lines: half of it and the longest
+    // word, which may not fit into the first line.
+    int longestWord = 0;
+    for (const QString &word : text().split(QLatin1Char(' ')))
+        longestWord = qMax(longestWord, fontMetrics().horizontalAdvance(word));
+    const int width
+        = textIndent() + (fontMetrics().horizontalAdvance(text()) + 1) / 2 + longestWord;
+    return QSize(width, heightForWidth(width));
+}
+
+bool WrappingCheckBox::hasHeightForWidth() const
+{
+    return true;
+}
+
+int WrappingCheckBox::heightForWidth(int width) const
+{
+    return qMax(firstLineHeight(), textRect(width).bottom() + 1);
+}
+
+void WrappingCheckBox::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    // The style draws the indicator, with the focus frame, beside the first
+    // line; the text is drawn beside it, wrapped.
+    option.text.clear();
+    option.rect.setHeight(firstLineHeight());
+    painter.drawControl(QStyle::CE_CheckBox, option);
+    painter.drawItemText(
+        textRect(width()), TextFlags, palette(), isEnabled(), text(), QPalette::WindowText);
+}
+
+bool WrappingCheckBox::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}
+
+int WrappingCheckBox::textIndent() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this)
+        + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
+}
+
+int WrappingCheckBox::firstLineHeight() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return qMax(
+        style()->pixelMetric(QStyle::PM_IndicatorHeight, &option, this), fontMetrics().height());
+}
+
+QRect WrappingCheckBox::textRect(int width) const
+{
+    const int top = (firstLineHeight() - fontMetrics().height()) / 2;
+    const QRect available(textIndent(), top, qMax(1, width - textIndent()), QWIDGETSIZE_MAX / 2);
+    return fontMetrics().boundingRect(available, TextFlags, text());
+}
