@@ -261,6 +261,8 @@ void SecondRegPage::regPage2NextSignal()
     // be written does not hold it up.
     saveRecord();
 
+    // Disabling the button takes the focus from it; it gets it back below.
+    const bool hadFocus = registerButton->hasFocus();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_statusLabel->setMessage(tr("Registering your product...."), StatusLabel::Busy);
     registerButton->setEnabled(false);
@@ -276,6 +278,9 @@ void SecondRegPage::regPage2NextSignal()
     // There is no second attempt: what is left is to quit.
     registerButton->setEnabled(true);
     registerButton->setText(tr("Quit"));
+    // A user of the keyboard finds the button where it was, now to quit.
+    if (hadFocus)
+        registerButton->setFocus();
 }
 
 void SecondRegPage::regPage2CancelSignal()
