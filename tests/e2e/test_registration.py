@@ -18,6 +18,7 @@ MOVED_ADDRESS = {
 MOVED_REPLY = ("ADDRESS1=350 5th Ave,ADDRESS2=,ISO_CODE=US-NY,CITY=New York,STATE=NY,"
                "REGION_NAME=New York,POSTCODE=10118,COUNTRY=US,COUNTRY_NAME=United States")
 
+
 class RegistrationTest(KvbTestCase):
 
     def register(self, kvb, message):
