@@ -83,6 +83,8 @@ SecondRegPage::SecondRegPage(SecondPageRecord *record, QWidget *parent)
         165, locations(), &SecondRegPage::onLocationMenuClick);
 
     m_resellerLabel = rowLabel(tr("Reseller:"));
+    // Clear of the location row's "*", which it follows directly.
+    m_resellerLabel->setContentsMargins(8, 0, 0, 0);
     m_resellerButton = new QPushButton(tr("Reseller"));
     m_resellerButton->setObjectName(QStringLiteral("Reseller"));
     m_resellerButton->setFixedWidth(145);
