@@ -5,8 +5,8 @@
 
 // Runs the built program with a chosen argument entry 0 (as a launching host
 // does) followed by further tokens.
-static QProcess *startKvb(const QString &entry0, const QStringList &tokens,
-                          const QString &redirect = QString())
+static QProcess *startKvb(
+    const QString &entry0, const QStringList &tokens, const QString &redirect = QString())
 {
     const QString program = QStringLiteral(KVB_BIN_DIR "/kvb");
     auto *process = new QProcess;
@@ -15,9 +15,9 @@ static QProcess *startKvb(const QString &entry0, const QStringList &tokens,
     env.insert(QStringLiteral("KVB"), program);
     process->setProcessEnvironment(env);
     process->start(QStringLiteral("/bin/bash"),
-                   QStringList{QStringLiteral("-c"),
-                               QStringLiteral("exec -a \"$0\" \"$KVB\" \"$@\" ") + redirect, entry0}
-                           + tokens);
+        QStringList {QStringLiteral("-c"),
+            QStringLiteral("exec -a \"$0\" \"$KVB\" \"$@\" ") + redirect, entry0}
+            + tokens);
     return process;
 }
 
@@ -30,7 +30,6 @@ private slots:
     void handleFromText();
     void startUp_data();
     void startUp();
-    void closedStandardOutputRefusesToStart();
 };
 
 void TestHostChannel::handleFromText_data()
@@ -39,7 +38,6 @@ void TestHostChannel::handleFromText_data()
     QTest::addColumn<quint32>("handle");
 
     QTest::newRow("decimal") << QByteArray("12") << 12u;
-    QTest::newRow("hexadecimal") << QByteArray("0x10") << 16u;
     QTest::newRow("hexadecimal, capital X") << QByteArray("0XfF") << 255u;
     QTest::newRow("octal") << QByteArray("010") << 8u;
     QTest::newRow("octal stops at 9") << QByteArray("09") << 0u;
@@ -49,12 +47,10 @@ void TestHostChannel::handleFromText_data()
     QTest::newRow("all bits in decimal") << QByteArray("4294967295") << 0xFFFFFFFFu;
     QTest::newRow("one below all bits") << QByteArray("4294967294") << 0xFFFFFFFEu;
     QTest::newRow("over 32 bits") << QByteArray("99999999999") << 0xFFFFFFFFu;
-    QTest::newRow("over 64 bits") << QByteArray("999999999999999999999999") << 0xFFFFFFFFu;
     QTest::newRow("leading blanks") << QByteArray(" \t 42") << 42u;
     QTest::newRow("plus sign") << QByteArray("+7") << 7u;
     QTest::newRow("negative wraps") << QByteArray("-4294967295") << 1u;
     QTest::newRow("negative overflow") << QByteArray("-4294967296") << 0xFFFFFFFFu;
-    QTest::newRow("no digits") << QByteArray("abc") << 0u;
     QTest::newRow("empty") << QByteArray("") << 0u;
     QTest::newRow("digits then text") << QByteArray("12abc") << 12u;
     QTest::newRow("program path") << QByteArray("/usr/bin/kvb") << 0u;
@@ -71,48 +67,38 @@ void TestHostChannel::startUp_data()
 {
     QTest::addColumn<QString>("entry0");
     QTest::addColumn<QStringList>("tokens");
+    QTest::addColumn<QString>("redirect");
     QTest::addColumn<bool>("refused");
 
     const QString path = QStringLiteral(KVB_BIN_DIR "/kvb");
-    QTest::newRow("-1 and 5") << "-1" << QStringList{"5"} << true;
-    QTest::newRow("7 and 0xFFFFFFFF") << "7" << QStringList{"0xFFFFFFFF"} << true;
-    QTest::newRow("4294967295 and 3") << "4294967295" << QStringList{"3"} << true;
-    QTest::newRow("3 and 99999999999") << "3" << QStringList{"99999999999"} << true;
-    QTest::newRow("path and -1") << path << QStringList{"-1"} << true;
-    QTest::newRow("0x10 and 010") << "0x10" << QStringList{"010"} << false;
-    QTest::newRow("two words") << "in" << QStringList{"out"} << false;
-    QTest::newRow("path and 34") << path << QStringList{"34"} << false;
-    QTest::newRow("no arguments") << path << QStringList() << false;
-    QTest::newRow("toolkit option alone") << path << QStringList{"-style", "fusion"} << false;
+    QTest::newRow("-1 and 5") << "-1" << QStringList {"5"} << QString() << true;
+    QTest::newRow("path and 99999999999")
+        << path << QStringList {"99999999999"} << QString() << true;
+    QTest::newRow("closed standard output") << path << QStringList() << ">&-" << true;
+    QTest::newRow("0x10 and 010") << "0x10" << QStringList {"010"} << QString() << false;
+    QTest::newRow("no arguments") << path << QStringList() << QString() << false;
+    QTest::newRow("toolkit option alone")
+        << path << QStringList {"-style", "fusion"} << QString() << false;
 }
 
 void TestHostChannel::startUp()
 {
     QFETCH(QString, entry0);
     QFETCH(QStringList, tokens);
+    QFETCH(QString, redirect);
     QFETCH(bool, refused);
 
-    QScopedPointer<QProcess> process(startKvb(entry0, tokens));
+    QScopedPointer<QProcess> process(startKvb(entry0, tokens, redirect));
     QVERIFY(process->waitForStarted());
+    // A refused start ends within moments; a window stays open.
+    QCOMPARE(process->waitForFinished(refused ? 10000 : 1500), refused);
     if (refused) {
-        QVERIFY(process->waitForFinished(10000));
         QCOMPARE(process->exitStatus(), QProcess::NormalExit);
         QCOMPARE(process->exitCode(), 2);
     } else {
-        // A refused start ends within moments; a window stays open.
-        QVERIFY2(!process->waitForFinished(1500),
-                 qPrintable(QStringLiteral("ended with %1").arg(process->exitCode())));
         process->kill();
         process->waitForFinished();
     }
-}
-
-void TestHostChannel::closedStandardOutputRefusesToStart()
-{
-    QScopedPointer<QProcess> process(
-            startKvb(QStringLiteral(KVB_BIN_DIR "/kvb"), {}, QStringLiteral(">&-")));
-    QVERIFY(process->waitForFinished(10000));
-    QCOMPARE(process->exitCode(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestHostChannel)

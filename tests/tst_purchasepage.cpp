@@ -1,14 +1,12 @@
 #include "engine/engineclient.h"
 #include "regdata/datafolder.h"
 #include "regdata/listdialog.h"
-#include "regdata/readreginfo.h"
 #include "wizard/managewidget.h"
 #include "wizard/purchasedetails.h"
 #include "wizard/registrationtab.h"
 #include "wizard/secondregpage.h"
 #include "wizard/statuslabel.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -31,17 +29,15 @@
 
 namespace {
 
-// The engine records the commands and answers SENDREGDATA with
+// The engine keeps the registration it was sent and answers it with
 // registrationResult.
-QByteArrayList commands;
 QByteArray sentRegistration;
 int registrationResult = 0;
 
 int KVB_CDECL recordingEntry(const char *command, const char *parameters, char *reply)
 {
-    commands << command;
     reply[0] = '\0';
-    if (commands.last() != "SENDREGDATA")
+    if (qstrcmp(command, "SENDREGDATA") != 0)
         return 0;
     sentRegistration = parameters;
     return registrationResult;
@@ -83,18 +79,14 @@ void pickReseller(QWidget *page, const QString &name)
     button(page, "Reseller")->click();
 }
 
-// Every required choice; the reseller when one is named.
-void chooseAll(QWidget *page, const QString &reseller)
+// Every required choice, the oldest year and the given place of purchase.
+void chooseAll(QWidget *page, const QString &location)
 {
-    choose(page, "MonthButton", "March");
-    choose(page, "DayButton", "15");
-    choose(page, "YearButton", items(page, "YearButton").last());
-    choose(page, "PurchaseLocation", reseller.isEmpty() ? "Bundle" : "Tarn Reseller");
-    if (!reseller.isEmpty())
-        pickReseller(page, reseller);
-    choose(page, "BuyerDescription", "Student");
-    choose(page, "BuyerBusiness", "Studio");
-    choose(page, "BuyerWorkType", "Film");
+    for (const auto &[name, item] : {std::pair<QString, QString>("MonthButton", "March"),
+             {"DayButton", "15"}, {"YearButton", items(page, "YearButton").last()},
+             {"PurchaseLocation", location}, {"BuyerDescription", "Student"},
+             {"BuyerBusiness", "Studio"}, {"BuyerWorkType", "Film"}})
+        choose(page, name, item);
 }
 
 QStringList captions(QWidget *page)
@@ -106,13 +98,28 @@ QStringList captions(QWidget *page)
     return texts;
 }
 
-QList<bool> actionsEnabled(QWidget *page)
+// The captions of the two action buttons, a disabled one in brackets.
+QString actions(QWidget *page)
 {
-    return {button(page, "Save")->isEnabled(), button(page, "Save and Register")->isEnabled()};
+    QStringList texts;
+    for (const char *name : {"Save", "Save and Register"}) {
+        const QPushButton *action = button(page, name);
+        texts << (action->isEnabled() ? action->text() : '[' + action->text() + ']');
+    }
+    return texts.join(", ");
 }
 
-const QList<bool> Enabled {true, true};
-const QList<bool> Disabled {false, false};
+const QString BothEnabled = "Save, Save and Register";
+const QString BothDisabled = "[Save], [Save and Register]";
+
+// A saved purchase record with the given values, in the order of its fields.
+SecondPageRecord recordOf(const QStringList &values)
+{
+    SecondPageRecord record;
+    for (std::size_t index = 0; index < SecondPageRecord::fields.size(); ++index)
+        record.*SecondPageRecord::fields[index].value = values.value(int(index));
+    return record;
+}
 
 // The wizard as the main window puts it together, with the contact details
 // and the address that the earlier pages hand over.
@@ -137,11 +144,6 @@ struct Wizard
     SecondRegPage *page = qobject_cast<SecondRegPage *>(tab.secondRegPage());
 };
 
-QString savedFile()
-{
-    return DataFolder::filePath("RegData/RegInfo.xml");
-}
-
 } // namespace
 
 class TestPurchasePage : public QObject
@@ -152,15 +154,13 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void purchaseDate_data();
     void purchaseDate();
-    void registrationText();
     void choicesEnableTheActions();
     void fillFromRecord_data();
     void fillFromRecord();
-    void actions_data();
-    void actions();
-    void pageFitsAndIsAccessible();
+    void saveAndRegister_data();
+    void saveAndRegister();
+    void pageFitsWithLongestTexts();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dataFolder;
@@ -172,14 +172,14 @@ void TestPurchasePage::initTestCase()
     qputenv("KVB_SERIAL", "SN-2");
     EngineClient::instance().setEngineEntry(recordingEntry);
     EngineClient::instance().setCallerType("KVB");
-}
-
-void TestPurchasePage::init()
-{
     // One hour east of UTC, without daylight saving: the purchase date goes
     // as 23:00 UTC the day before.
     qputenv("TZ", "UTC-1");
     tzset();
+}
+
+void TestPurchasePage::init()
+{
     m_dataFolder = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir(m_dataFolder->path()).mkpath("Tarn/CustomData/RegData"));
     DataFolder::setPath(m_dataFolder->filePath("Tarn/CustomData/"));
@@ -187,7 +187,6 @@ void TestPurchasePage::init()
     QVERIFY(resellers.open(QIODevice::WriteOnly));
     resellers.write("<RegReseller><Reseller ID=\"1\">Best Video</Reseller>"
                     "<Reseller ID=\"2\">Cut Above</Reseller></RegReseller>");
-    commands.clear();
     sentRegistration.clear();
 }
 
@@ -198,104 +197,64 @@ void TestPurchasePage::cleanup()
     QVERIFY(windows.isEmpty());
 }
 
-void TestPurchasePage::purchaseDate_data()
-{
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("day");
-    QTest::addColumn<int>("year");
-    QTest::addColumn<QString>("text");
-
-    // Month and day go one too low, the month counted from 0.
-    QTest::newRow("15 March 2010") << 2 << 15 << 2010 << "01/13/2010 23:00:01";
-    QTest::newRow("31 March, leap year") << 2 << 31 << 2024 << "01/29/2024 23:00:01";
-    QTest::newRow("31 March") << 2 << 31 << 2023 << "02/01/2023 23:00:01";
-    QTest::newRow("1 January") << 0 << 1 << 2010 << "10/29/2009 23:00:01";
-    QTest::newRow("31 December") << 11 << 31 << 2025 << "10/29/2025 23:00:01";
-    QTest::newRow("no month") << -1 << 15 << 2010 << "";
-}
-
 void TestPurchasePage::purchaseDate()
 {
-    QFETCH(int, month);
-    QFETCH(int, day);
-    QFETCH(int, year);
-    QFETCH(QString, text);
-
-    QCOMPARE(PurchaseDetails::dateText(month, day, year), text);
-}
-
-void TestPurchasePage::registrationText()
-{
-    ContactRecord contact {"Ann", "Lee", "Acme", "Post", "ann@example.com", "555 0100", "Ms"};
-    const AddressRecord address {
-        "1 Main St", "", "Town", "Some Region", "XX", "12345", "Some Country", "YY"};
-    const PurchaseDetails details {"01/13/2010 23:00:01", "Studio", "Tarn Reseller", "Student",
-        "Film", "Best Video", "Games", "", "1", "0"};
-
-    const QString text = details.registrationText("SYS-1", "SN-2", contact, address);
-    QCOMPARE(text,
-        "SystemID=SYS-1,Serial=SN-2,FirstName=Ann,LastName=Lee,Company=Acme,Department=Post,"
-        "Email=ann@example.com,Phone=555 0100,Title=Ms,PurchaseDate=01/13/2010 23:00:01,"
-        "BusinessType=Studio,PurchaseLocation=Tarn Reseller,UserType=Student,WorkType=Film,"
-        "OtherSystems=,Reseller=Best Video,WorkTypeOther=Games,ThirdParty=0,ContactMe=1,"
-        "ADDRESS1=1 Main St,ADDRESS2=,CITY=Town,STATE=XX,REGION_NAME=Some Region,"
-        "POSTCODE=12345,COUNTRY=YY,COUNTRY_NAME=Some Country");
-    QCOMPARE(text.count(','), 26);
-
-    // Values go as they stand: a comma in one makes one item more.
-    contact.company = "Acme, Inc.";
-    QCOMPARE(details.registrationText("SYS-1", "SN-2", contact, address).count(','), 27);
+    // Month and day go one too low, the month counted from 0.
+    const struct
+    {
+        int month, day, year;
+        const char *text;
+    } dates[] = {{2, 15, 2010, "01/13/2010 23:00:01"}, {2, 31, 2024, "01/29/2024 23:00:01"},
+        {2, 31, 2023, "02/01/2023 23:00:01"}, {0, 1, 2010, "10/29/2009 23:00:01"},
+        {11, 31, 2025, "10/29/2025 23:00:01"}, {-1, 15, 2010, ""}};
+    for (const auto &date : dates)
+        QCOMPARE(PurchaseDetails::dateText(date.month, date.day, date.year), date.text);
 }
 
 void TestPurchasePage::choicesEnableTheActions()
 {
     Wizard wizard;
     SecondRegPage *page = wizard.page;
-    const int year = QDate::currentDate().year();
-    QCOMPARE(items(page, "YearButton"),
-        QStringList({QString::number(year), QString::number(year - 1), QString::number(year - 2),
-            QString::number(year - 3), QString::number(year - 4)}));
-    QPushButton *reseller = button(page, "Reseller");
-    auto *workOther = page->findChild<QLineEdit *>();
-    QVERIFY(reseller->isHidden() && workOther->isHidden());
+    QStringList years;
+    for (int year = QDate::currentDate().year(); years.size() < 5; --year)
+        years << QString::number(year);
+    QCOMPARE(items(page, "YearButton"), years);
 
-    // The month from the keyboard, as a screen reader's user picks it.
-    QPushButton *month = button(page, "MonthButton");
-    QTimer::singleShot(0, page, [] {
-        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
-        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
-    });
-    QTest::keyClick(month, Qt::Key_Space);
-    QCOMPARE(month->text(), "January");
-    const std::pair<const char *, QString> rest[] = {{"DayButton", "31"},
-        {"YearButton", QString::number(year - 4)}, {"PurchaseLocation", "Bundle"},
-        {"BuyerDescription", "Student"}, {"BuyerBusiness", "Studio"}};
-    for (const auto &[name, item] : rest) {
-        QCOMPARE(actionsEnabled(page), Disabled);
-        choose(page, name, item);
+    // Each choice is required, the reseller's while it is shown.
+    const QStringList complete {
+        "March", "15", years.last(), "Tarn Reseller", "Best Video", "Student", "Studio", "Film"};
+    for (int missing = -1; missing < complete.size(); ++missing) {
+        QStringList values = complete;
+        if (missing >= 0)
+            values[missing].clear();
+        SecondPageRecord record = recordOf(values);
+        SecondRegPage filled(&record);
+        filled.fillFromRecord();
+        QCOMPARE(actions(&filled), missing < 0 ? BothEnabled : BothDisabled);
     }
-    choose(page, "BuyerWorkType", "Film");
-    QCOMPARE(actionsEnabled(page), Enabled);
+
+    chooseAll(page, "Bundle");
+    QCOMPARE(actions(page), BothEnabled);
 
     // The reseller is required while it is shown, and kept while hidden.
+    QPushButton *reseller = button(page, "Reseller");
     choose(page, "PurchaseLocation", "Tarn Reseller");
     QVERIFY(!reseller->isHidden());
     pickReseller(page, QString());
-    QCOMPARE(reseller->text(), "Reseller");
-    QCOMPARE(actionsEnabled(page), Disabled);
+    QCOMPARE(actions(page), BothDisabled);
     pickReseller(page, "Cut Above");
-    QCOMPARE(actionsEnabled(page), Enabled);
+    QCOMPARE(actions(page), BothEnabled);
     choose(page, "PurchaseLocation", "Retail Store");
     QVERIFY(reseller->isHidden());
-    QCOMPARE(actionsEnabled(page), Enabled);
+    QCOMPARE(actions(page), BothEnabled);
     choose(page, "PurchaseLocation", "Tarn Reseller");
     QCOMPARE(reseller->text(), "Cut Above");
-    QCOMPARE(actionsEnabled(page), Enabled);
 
     // The user's own words are never required, and kept while hidden.
+    auto *workOther = page->findChild<QLineEdit *>();
     choose(page, "BuyerWorkType", "Other, Please Specify");
     QVERIFY(!workOther->isHidden());
-    QCOMPARE(actionsEnabled(page), Enabled);
+    QCOMPARE(actions(page), BothEnabled);
     QTest::keyClicks(workOther, "Games");
     choose(page, "BuyerWorkType", "Documentary");
     QVERIFY(workOther->isHidden());
@@ -312,117 +271,86 @@ void TestPurchasePage::choicesEnableTheActions()
 
 void TestPurchasePage::fillFromRecord_data()
 {
+    // The captions, the user's own type of work while it is shown, the
+    // states of Yes, No, the offers box and the partner offers box, and the
+    // action buttons.
     QTest::addColumn<QString>("saved");
     QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("workOther");
-    // Yes, No, the offers box and the partner offers box.
-    QTest::addColumn<QString>("checked");
-    QTest::addColumn<bool>("complete");
 
     QTest::newRow("bought from a reseller")
         << "March|15|2023|Tarn Reseller|Best Video|Student|Studio|Other, Please Specify|Games|1|1|0"
-        << "March|15|2023|Tarn Reseller|Best Video|Student|Studio|Other, Please Specify"
-        << "Games"
-        << "1010" << true;
+        << "March|15|2023|Tarn Reseller|Best Video|Student|Studio|Other, Please Specify|Games|1010|"
+            + BothEnabled;
     // A purchase may be older than the year menu reaches.
     QTest::newRow("damaged, with an old year")
         << "Sept|0|1999|Online|Best Video|student|Studio |Other|x||true|1"
-        << "Month|Day|1999|Purchase Location|Reseller|Type of User|Type of Business|Type of Work"
-        << QString() << "0101" << false;
+        << "Month|Day|1999|Purchase Location|Reseller|Type of User|Type of Business|Type of Work||"
+           "0101|"
+            + BothDisabled;
     QTest::newRow("two-digit year, reseller without a name")
         << "May|1|23|Tarn Reseller||Student|Studio|Film|Games|0|0|0"
-        << "May|1|Year|Tarn Reseller|Reseller|Student|Studio|Film" << QString() << "0100" << false;
+        << "May|1|Year|Tarn Reseller|Reseller|Student|Studio|Film||0100|" + BothDisabled;
 }
 
 void TestPurchasePage::fillFromRecord()
 {
     QFETCH(QString, saved);
     QFETCH(QString, shown);
-    QFETCH(QString, workOther);
-    QFETCH(QString, checked);
-    QFETCH(bool, complete);
 
-    SecondPageRecord record;
-    const QStringList values = saved.split('|');
-    for (std::size_t index = 0; index < SecondPageRecord::fields.size(); ++index)
-        record.*SecondPageRecord::fields[index].value = values.at(int(index));
+    SecondPageRecord record = recordOf(saved.split('|'));
     SecondRegPage page(&record);
     page.fillFromRecord();
 
-    QCOMPARE(captions(&page).join('|'), shown);
-    QCOMPARE(button(&page, "Reseller")->isHidden(), !shown.contains("Tarn Reseller"));
-    auto *workOtherField = page.findChild<QLineEdit *>();
-    QCOMPARE(workOtherField->isHidden() ? QString() : workOtherField->text(), workOther);
+    auto *workOther = page.findChild<QLineEdit *>();
     QString checks;
     for (const QAbstractButton *choice : page.findChildren<QAbstractButton *>())
         if (choice->isCheckable())
             checks += choice->isChecked() ? '1' : '0';
-    QCOMPARE(checks, checked);
-    QCOMPARE(actionsEnabled(&page), complete ? Enabled : Disabled);
+    QCOMPARE(QStringList({captions(&page).join('|'), workOther->isHidden() ? "" : workOther->text(),
+                             checks, actions(&page)})
+                 .join('|'),
+        shown);
+    QCOMPARE(button(&page, "Reseller")->isHidden(), !shown.contains("Tarn Reseller"));
 }
 
-void TestPurchasePage::actions_data()
+void TestPurchasePage::saveAndRegister_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<bool>("folderExists");
-    QTest::addColumn<QString>("reseller");
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("sent");
-    // The captions of Save and Save and Register, and whether they are
-    // enabled.
-    QTest::addColumn<QString>("captions");
-    QTest::addColumn<QList<bool>>("enabled");
+    QTest::addColumn<QString>("buttons");
 
-    const QString saved = "Registration data saved successfully.";
-    QTest::newRow("save") << "Save" << true << "Best Video" << 0 << saved << ""
-                          << "Quit, Save and Register" << Enabled;
-    QTest::newRow("save without a RegData folder")
-        << "Save" << false << "Best Video" << 0 << "Failed to save registration data."
-        << ""
-        << "Save, Save and Register" << Enabled;
-
-    // The engine receives the pairs in the byte order of their keys.
-    const QString sent = "ADDRESS1=1 Main St,ADDRESS2=,BusinessType=Studio,CITY=Town,COUNTRY=YY,"
-                         "Company=Acme,ContactMe=0,Department=Post,Email=ann@example.com,"
-                         "FirstName=?ukasz,LastName=Lee,OtherSystems=%1,POSTCODE=12345,"
-                         "Phone=555 0100,PurchaseDate=01/13/%4 23:00:01,PurchaseLocation=%2,"
-                         "Register=2,Reseller=%3,STATE=XX,Serial=SN-2,SystemID=SYS-1,"
-                         "ThirdParty=1,Title=Ms,UserType=Student,WorkType=Film,WorkTypeOther=";
-    const QString full = sent.arg("1", "Tarn Reseller", "Best Video");
     const QString done = "Registration successful.";
-    const QString failed = "Registration failed.Please contact Tarn customer support.";
-    const QList<bool> quitOnly {false, true};
-    QTest::newRow("register") << "Save and Register" << true << "Best Video" << 0 << done << full
-                              << "Save, Quit" << quitOnly;
-    QTest::newRow("register, refused") << "Save and Register" << true << "Best Video" << 4 << failed
-                                       << full << "Save, Quit" << quitOnly;
+    QTest::newRow("save") << "Save" << true << 0 << "Registration data saved successfully."
+                          << "Quit, Save and Register";
+    QTest::newRow("save without a RegData folder")
+        << "Save" << false << 0 << "Failed to save registration data." << BothEnabled;
+    QTest::newRow("register") << "Save and Register" << true << 0 << done << "[Save], Quit";
+    QTest::newRow("register, refused")
+        << "Save and Register" << true << 4
+        << "Registration failed.Please contact Tarn customer support."
+        << "[Save], Quit";
     QTest::newRow("register without a RegData folder")
-        << "Save and Register" << false << "Best Video" << 0 << done << full << "Save, Quit"
-        << quitOnly;
-    QTest::newRow("register, no reseller, systems never answered")
-        << "Save and Register" << true << "" << 0 << done << sent.arg("", "Bundle", "Reseller")
-        << "Save, Quit" << quitOnly;
+        << "Save and Register" << false << 0 << done << "[Save], Quit";
 }
 
-void TestPurchasePage::actions()
+void TestPurchasePage::saveAndRegister()
 {
     QFETCH(QString, action);
     QFETCH(bool, folderExists);
-    QFETCH(QString, reseller);
     QFETCH(int, result);
     QFETCH(QString, message);
-    QFETCH(QString, sent);
-    QFETCH(QString, captions);
-    QFETCH(QList<bool>, enabled);
+    QFETCH(QString, buttons);
 
     registrationResult = result;
     Wizard wizard;
     SecondRegPage *page = wizard.page;
-    chooseAll(page, reseller);
-    if (!reseller.isEmpty())
-        page->findChildren<QRadioButton *>().first()->click();
+    chooseAll(page, "Tarn Reseller");
+    pickReseller(page, "Best Video");
+    page->findChildren<QRadioButton *>().first()->click();
     page->findChildren<QCheckBox *>().last()->click();
+    const QString savedFile = DataFolder::filePath("RegData/RegInfo.xml");
     if (!folderExists)
         QVERIFY(QDir(DataFolder::filePath("RegData")).removeRecursively());
     button(page, action)->click();
@@ -432,40 +360,27 @@ void TestPurchasePage::actions()
     QCOMPARE(status->kind(),
         int(message.contains("fail", Qt::CaseInsensitive) ? StatusLabel::Error
                                                           : StatusLabel::Success));
-    const QString year = items(page, "YearButton").last();
-    QCOMPARE(QString::fromLatin1(sentRegistration), sent.isEmpty() ? "" : sent.arg(year));
-    QCOMPARE(
-        button(page, "Save")->text() + ", " + button(page, "Save and Register")->text(), captions);
-    QCOMPARE(actionsEnabled(page), enabled);
-    QCOMPARE(QFile::exists(savedFile()), folderExists);
-    if (folderExists) {
-        // The next start shows what was saved, the letter outside Latin-1
-        // included.
-        QCOMPARE(ReadRegInfo().firstPageRecord()->firstName, "Łukasz");
-        Wizard next;
-        QCOMPARE(::captions(next.page), ::captions(page));
-    }
+    // The engine receives the pairs in the byte order of their keys, and a
+    // letter outside Latin-1 as "?".
+    const QString sent = "ADDRESS1=1 Main St,ADDRESS2=,BusinessType=Studio,CITY=Town,COUNTRY=YY,"
+                         "Company=Acme,ContactMe=0,Department=Post,Email=ann@example.com,"
+                         "FirstName=?ukasz,LastName=Lee,OtherSystems=1,POSTCODE=12345,"
+                         "Phone=555 0100,PurchaseDate=01/13/%1 23:00:01,"
+                         "PurchaseLocation=Tarn Reseller,Register=2,Reseller=Best Video,STATE=XX,"
+                         "Serial=SN-2,SystemID=SYS-1,ThirdParty=1,Title=Ms,UserType=Student,"
+                         "WorkType=Film,WorkTypeOther=";
+    QCOMPARE(QString::fromLatin1(sentRegistration),
+        action == "Save" ? "" : sent.arg(items(page, "YearButton").last()));
+    QCOMPARE(actions(page), buttons);
+    QCOMPARE(QFile::exists(savedFile), folderExists);
 
     // A later choice finds the buttons by their names, whatever their
     // captions.
     choose(page, "BuyerWorkType", "Personal");
-    QCOMPARE(actionsEnabled(page), Enabled);
-
-    // Quit ends the event loop with 1, and so the program through its
-    // normal exit, without saving or sending anything more.
-    QPushButton *quit = button(page, action);
-    if (quit->text() != "Quit")
-        return;
-    QFile::remove(savedFile());
-    commands.clear();
-    QTimer::singleShot(0, quit, &QPushButton::click);
-    QCOMPARE(QApplication::exec(), 1);
-    QVERIFY(!QFile::exists(savedFile()));
-    QVERIFY(commands.isEmpty());
-    QCOMPARE(status->text(), message);
+    QCOMPARE(actions(page), buttons.remove('[').remove(']'));
 }
 
-void TestPurchasePage::pageFitsAndIsAccessible()
+void TestPurchasePage::pageFitsWithLongestTexts()
 {
     SecondPageRecord record {"September", "30", "2023", "Tarn Reseller", QString(80, 'W'),
         "Engineer / Technician", "Internet / Mobile Content Provider", "Other, Please Specify",
@@ -487,19 +402,14 @@ void TestPurchasePage::pageFitsAndIsAccessible()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(window.minimumSizeHint().width() <= 600 && window.minimumSizeHint().height() <= 400);
 
-    QStringList names;
     QList<QWidget *> controls;
     const auto parts = page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget *part : parts) {
         QVERIFY(part->isVisible() && page->rect().contains(part->geometry()));
         for (QWidget *other : parts)
             QVERIFY(part == other || !part->geometry().intersects(other->geometry()));
-        if (!(part->focusPolicy() & Qt::TabFocus))
-            continue;
-        const QString name = QAccessible::queryAccessibleInterface(part)->text(QAccessible::Name);
-        QVERIFY2(!name.isEmpty() && !names.contains(name), qPrintable(names.join(", ")));
-        names << name;
-        controls << part;
+        if (part->focusPolicy() & Qt::TabFocus)
+            controls << part;
     }
     QCOMPARE(controls.size(), 17);
 

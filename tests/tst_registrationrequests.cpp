@@ -3,24 +3,19 @@
 #include <QTest>
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
-struct Call
-{
-    QByteArray command;
-    QByteArray parameters;
-};
-
-// A stand-in entry point that records every call and answers with the next
-// queued result and reply.
-QList<Call> calls;
+// A stand-in entry point that records every call as "command parameters" and
+// answers with the next queued result and reply.
+QByteArrayList calls;
 QList<int> results;
 QByteArrayList replies;
 
 int KVB_CDECL recordingEntry(const char *command, const char *parameters, char *reply)
 {
-    calls.append(Call {command, parameters});
+    calls << QByteArray(command) + ' ' + parameters;
     const QByteArray text = replies.isEmpty() ? QByteArray() : replies.takeFirst();
     std::memcpy(reply, text.constData(), std::size_t(text.size()) + 1);
     return results.isEmpty() ? 0 : results.takeFirst();
@@ -39,11 +34,7 @@ const QByteArray registrationText
       "Reseller=Best Video,UserType=Editor,WorkType=Other,WorkTypeOther=Games,"
       "OtherSystems=0,ThirdParty=1,ContactMe=0,SystemID=ABC-123,Serial=S-9";
 
-void useRecordingEntry(EngineClient &client)
-{
-    client.setEngineEntry(recordingEntry);
-    client.setCallerType("KVB");
-}
+const QByteArray announce = "SetCallerType callerType=KVB";
 
 } // namespace
 
@@ -55,16 +46,14 @@ private slots:
     void init();
     void lookUpValue_data();
     void lookUpValue();
-    void addressTextBecomesSendAddress();
-    void registrationTextBecomesSendRegData();
-    void tooShortTextsAnnounceButDoNotSend_data();
+    void textsBecomeRequests();
     void tooShortTextsAnnounceButDoNotSend();
-    void correctedAddressIsKept();
-    void submissionSucceedsOnlyOnZero_data();
-    void submissionSucceedsOnlyOnZero();
-    void pageFormConvertsAndNarrows_data();
+    void replyAndResult();
     void pageFormConvertsAndNarrows();
     void withoutEngineRequestsFail();
+
+private:
+    std::unique_ptr<EngineClient> m_client;
 };
 
 void TestRegistrationRequests::init()
@@ -72,6 +61,9 @@ void TestRegistrationRequests::init()
     calls.clear();
     results.clear();
     replies.clear();
+    m_client = std::make_unique<EngineClient>();
+    m_client->setEngineEntry(recordingEntry);
+    m_client->setCallerType("KVB");
 }
 
 void TestRegistrationRequests::lookUpValue_data()
@@ -99,150 +91,100 @@ void TestRegistrationRequests::lookUpValue()
     QCOMPARE(EngineClient::lookUpValue(text, key), value);
 }
 
-void TestRegistrationRequests::addressTextBecomesSendAddress()
+void TestRegistrationRequests::textsBecomeRequests()
 {
-    EngineClient client;
-    useRecordingEntry(client);
-    client.verifyAddress(pageAddressText);
-    client.verifyAddress(QByteArray("COUNTRY=YY,A,B,C,D,E,F,G"));
+    m_client->verifyAddress(pageAddressText);
+    m_client->verifyAddress(QByteArray("COUNTRY=YY,A,B,C,D,E,F,G"));
+    QVERIFY(m_client->submitRegistration(registrationText));
 
-    QCOMPARE(calls.size(), 4);
-    QCOMPARE(calls[0].command, QByteArray("SetCallerType"));
-    QCOMPARE(calls[0].parameters, QByteArray("callerType=KVB"));
-    QCOMPARE(calls[1].command, QByteArray("SENDADDRESS"));
-    QCOMPARE(calls[1].parameters,
-        QByteArray("ADDRESS1=1 Main St,ADDRESS2=,CITY=Town,COUNTRY=YY,POSTCODE=12345,"
-                   "Register=1,STATE=XX"));
-    QCOMPARE(calls[2].command, QByteArray("SetCallerType"));
-    QCOMPARE(calls[2].parameters, QByteArray("callerType=KVB"));
-    QCOMPARE(calls[3].parameters,
-        QByteArray("ADDRESS1=UNSUPPORTED,ADDRESS2=UNSUPPORTED,CITY=UNSUPPORTED,COUNTRY=YY,"
-                   "POSTCODE=UNSUPPORTED,Register=1,STATE=UNSUPPORTED"));
-}
-
-void TestRegistrationRequests::registrationTextBecomesSendRegData()
-{
-    EngineClient client;
-    useRecordingEntry(client);
-    QVERIFY(client.submitRegistration(registrationText));
-
-    QCOMPARE(calls.size(), 2);
-    QCOMPARE(calls[0].parameters, QByteArray("callerType=KVB"));
-    QCOMPARE(calls[1].command, QByteArray("SENDREGDATA"));
-    QCOMPARE(calls[1].parameters,
-        QByteArray("ADDRESS1=1 Main St,ADDRESS2=,BusinessType=Film,CITY=Town,COUNTRY=YY,"
-                   "Company=Acme,ContactMe=0,Department=,Email=ann@example.com,"
-                   "FirstName=Ann,LastName=Lee,OtherSystems=0,POSTCODE=12345,Phone=555,"
-                   "PurchaseDate=05/01/2024,PurchaseLocation=Tarn Reseller,Register=2,"
-                   "Reseller=Best Video,STATE=XX,Serial=S-9,SystemID=ABC-123,ThirdParty=1,"
-                   "Title=Ms,UserType=Editor,WorkType=Other,WorkTypeOther=Games"));
-}
-
-void TestRegistrationRequests::tooShortTextsAnnounceButDoNotSend_data()
-{
-    QTest::addColumn<bool>("address");
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<bool>("sent");
-
-    QTest::newRow("address of 7 items") << true << QByteArray("A=1,,,,,,") << false;
-    QTest::newRow("address of 8 items") << true << QByteArray("A=1,,,,,,,") << true;
-    QTest::newRow("address cut by a zero byte")
-        << true << QByteArray("A=1,,,\0,,,,,,,,", 16) << false;
-    QTest::newRow("registration of 18 items") << false << QByteArray(17, ',') << false;
-    QTest::newRow("registration of 19 items") << false << QByteArray(18, ',') << true;
+    // The engine receives the pairs it needs in the byte order of their keys.
+    QCOMPARE(calls,
+        QByteArrayList({announce,
+            "SENDADDRESS ADDRESS1=1 Main St,ADDRESS2=,CITY=Town,COUNTRY=YY,POSTCODE=12345,"
+            "Register=1,STATE=XX",
+            announce,
+            "SENDADDRESS ADDRESS1=UNSUPPORTED,ADDRESS2=UNSUPPORTED,CITY=UNSUPPORTED,COUNTRY=YY,"
+            "POSTCODE=UNSUPPORTED,Register=1,STATE=UNSUPPORTED",
+            announce,
+            "SENDREGDATA ADDRESS1=1 Main St,ADDRESS2=,BusinessType=Film,CITY=Town,COUNTRY=YY,"
+            "Company=Acme,ContactMe=0,Department=,Email=ann@example.com,FirstName=Ann,"
+            "LastName=Lee,OtherSystems=0,POSTCODE=12345,Phone=555,PurchaseDate=05/01/2024,"
+            "PurchaseLocation=Tarn Reseller,Register=2,Reseller=Best Video,STATE=XX,Serial=S-9,"
+            "SystemID=ABC-123,ThirdParty=1,Title=Ms,UserType=Editor,WorkType=Other,"
+            "WorkTypeOther=Games"}));
 }
 
 void TestRegistrationRequests::tooShortTextsAnnounceButDoNotSend()
 {
-    QFETCH(bool, address);
-    QFETCH(QByteArray, text);
-    QFETCH(bool, sent);
-
-    EngineClient client;
-    useRecordingEntry(client);
-    if (address) {
-        const int result = client.verifyAddress(text);
-        QCOMPARE(result == EngineClient::TextTooShort, !sent);
-    } else {
-        QCOMPARE(client.submitRegistration(text), sent);
+    // An address needs 8 items, a registration 19.
+    const struct
+    {
+        bool address;
+        QByteArray text;
+        bool sent;
+    } texts[] = {{true, "A=1,,,,,,", false}, {true, "A=1,,,,,,,", true},
+        {true, QByteArray("A=1,,,\0,,,,,,,,", 16), false}, {false, QByteArray(17, ','), false},
+        {false, QByteArray(18, ','), true}};
+    for (const auto &[address, text, sent] : texts) {
+        calls.clear();
+        if (address)
+            QCOMPARE(m_client->verifyAddress(text) == EngineClient::TextTooShort, !sent);
+        else
+            QCOMPARE(m_client->submitRegistration(text), sent);
+        QCOMPARE(calls.mid(0, 1), QByteArrayList {announce});
+        QCOMPARE(calls.size(), sent ? 2 : 1);
     }
-    QCOMPARE(calls.size(), sent ? 2 : 1);
-    QCOMPARE(calls[0].command, QByteArray("SetCallerType"));
 }
 
-void TestRegistrationRequests::correctedAddressIsKept()
+void TestRegistrationRequests::replyAndResult()
 {
-    EngineClient client;
-    useRecordingEntry(client);
-    QCOMPARE(client.addressReply(), QByteArray("ADDRESS_GOOD"));
-
+    // The corrected address is kept from the last reply with result 1 only.
+    QCOMPARE(m_client->addressReply(), QByteArray("ADDRESS_GOOD"));
     results = {0, 2, 0, 1, 0, 0, 0, 2, 0, 7};
     replies = {
         "", "UNVERIFIED", "", "ADDRESS1=1 Main St", "", "VERIFIED", "", "UNVERIFIED", "", "FAILED"};
-    QCOMPARE(client.verifyAddress(pageAddressText), 2);
-    QCOMPARE(client.addressReply(), QByteArray("ADDRESS_GOOD"));
-    QCOMPARE(client.verifyAddress(pageAddressText), 1);
-    QCOMPARE(client.addressReply(), QByteArray("ADDRESS1=1 Main St"));
-    QCOMPARE(client.verifyAddress(pageAddressText), 0);
-    QCOMPARE(client.verifyAddress(pageAddressText), 2);
-    QCOMPARE(client.verifyAddress(pageAddressText), 7);
-    QCOMPARE(client.addressReply(), QByteArray("ADDRESS1=1 Main St"));
-}
+    QCOMPARE(m_client->verifyAddress(pageAddressText), 2);
+    QCOMPARE(m_client->addressReply(), QByteArray("ADDRESS_GOOD"));
+    QCOMPARE(m_client->verifyAddress(pageAddressText), 1);
+    QCOMPARE(m_client->addressReply(), QByteArray("ADDRESS1=1 Main St"));
+    QCOMPARE(m_client->verifyAddress(pageAddressText), 0);
+    QCOMPARE(m_client->verifyAddress(pageAddressText), 2);
+    QCOMPARE(m_client->verifyAddress(pageAddressText), 7);
+    QCOMPARE(m_client->addressReply(), QByteArray("ADDRESS1=1 Main St"));
 
-void TestRegistrationRequests::submissionSucceedsOnlyOnZero_data()
-{
-    QTest::addColumn<int>("result");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("0") << 0 << true;
-    QTest::newRow("1") << 1 << false;
-    QTest::newRow("65536") << 65536 << false;
-}
-
-void TestRegistrationRequests::submissionSucceedsOnlyOnZero()
-{
-    QFETCH(int, result);
-    QFETCH(bool, accepted);
-    EngineClient client;
-    useRecordingEntry(client);
-    results = {0, result};
-    QCOMPARE(client.submitRegistration(registrationText), accepted);
-}
-
-void TestRegistrationRequests::pageFormConvertsAndNarrows_data()
-{
-    QTest::addColumn<QString>("city");
-    QTest::addColumn<int>("engineResult");
-    QTest::addColumn<QByteArray>("sentCity");
-    QTest::addColumn<int>("pageResult");
-
-    QTest::newRow("Latin-1") << QStringLiteral("Z\u00fcrich") << 1 << QByteArray("Z\xfcrich") << 1;
-    QTest::newRow("outside Latin-1") << QStringLiteral("\u0141\u00f3d\u017a") << 0
-                                     << QByteArray("?\xf3"
-                                                   "d?")
-                                     << 0;
-    QTest::newRow("65537 narrows to 1")
-        << QStringLiteral("Town") << 65537 << QByteArray("Town") << 1;
-    QTest::newRow("40000 narrows to negative")
-        << QStringLiteral("Town") << 40000 << QByteArray("Town") << -25536;
-    QTest::newRow("negative stays") << QStringLiteral("Town") << -3 << QByteArray("Town") << -3;
+    // A submission succeeds on 0 alone.
+    for (const int result : {0, 1, 65536}) {
+        results = {0, result};
+        QCOMPARE(m_client->submitRegistration(registrationText), result == 0);
+    }
 }
 
 void TestRegistrationRequests::pageFormConvertsAndNarrows()
 {
-    QFETCH(QString, city);
-    QFETCH(int, engineResult);
-    QFETCH(QByteArray, sentCity);
-    QFETCH(int, pageResult);
-
-    EngineClient client;
-    useRecordingEntry(client);
-    results = {0, engineResult};
-    const QString text = QStringLiteral("ADDRESS1=1 Main St,ADDRESS2=,CITY=%1,STATE=XX,"
-                                        "REGION_NAME=R,POSTCODE=1,COUNTRY=YY,COUNTRY_NAME=C")
-                             .arg(city);
-    const qint16 result = client.verifyAddress(text);
-    QCOMPARE(int(result), pageResult);
-    QCOMPARE(EngineClient::lookUpValue(calls.last().parameters, "CITY"), sentCity);
+    // The page's form takes Unicode text, sends it as Latin-1 with "?" for
+    // other letters, and narrows the result to 16 bits.
+    const struct
+    {
+        QString city;
+        int engineResult;
+        QByteArray sentCity;
+        int pageResult;
+    } rows[] = {{QStringLiteral("Z\u00fcrich"), 1, "Z\xfcrich", 1},
+        {QStringLiteral("\u0141\u00f3d\u017a"), 0,
+            "?\xf3"
+            "d?",
+            0},
+        {"Town", 65537, "Town", 1}, {"Town", 40000, "Town", -25536}, {"Town", -3, "Town", -3}};
+    for (const auto &row : rows) {
+        results = {0, row.engineResult};
+        const qint16 result = m_client->verifyAddress(
+            QStringLiteral("ADDRESS1=1 Main St,ADDRESS2=,CITY=%1,STATE=XX,REGION_NAME=R,"
+                           "POSTCODE=1,COUNTRY=YY,COUNTRY_NAME=C")
+                .arg(row.city));
+        QCOMPARE(int(result), row.pageResult);
+        QCOMPARE(EngineClient::lookUpValue(calls.last().mid(sizeof "SENDADDRESS"), "CITY"),
+            row.sentCity);
+    }
 }
 
 void TestRegistrationRequests::withoutEngineRequestsFail()

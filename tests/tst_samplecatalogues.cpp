@@ -19,6 +19,13 @@ static QJsonArray isoEntries(const QString &standard)
     return QJsonDocument::fromJson(file.readAll()).object().value(standard).toArray();
 }
 
+// Names travel unescaped in comma-separated key=value texts.
+static bool usable(const QString &text)
+{
+    return !text.isEmpty() && text == text.trimmed() && !text.contains(',') && !text.contains('=')
+        && !text.contains('*') && !text.contains(QChar(0x2020));
+}
+
 // The catalogues that the build puts into its data folder.
 class TestSampleCatalogues : public QObject
 {
@@ -27,9 +34,8 @@ class TestSampleCatalogues : public QObject
 private slots:
     void initTestCase() { DataFolder::setPath(KVB_BIN_DIR "/../share/Tarn/CustomData/"); }
     void everyIsoCountryOnceInAlphabeticalOrder();
-    void namesAndCodesAreUsable();
-    void unitedStatesOffersItsStatesAndDistricts();
-    void resellersAreListed();
+    void regionsAreUsable();
+    void resellersAreUsable();
 };
 
 void TestSampleCatalogues::everyIsoCountryOnceInAlphabeticalOrder()
@@ -55,56 +61,43 @@ void TestSampleCatalogues::everyIsoCountryOnceInAlphabeticalOrder()
         QVERIFY2(collator.compare(names.at(i - 1), names.at(i)) < 0, qPrintable(names.at(i)));
 }
 
-void TestSampleCatalogues::namesAndCodesAreUsable()
+void TestSampleCatalogues::regionsAreUsable()
 {
     const XMLRegStruct catalogue;
-    QSet<QString> regionsSeen; // "country|name" and "country|code"
+    QSet<QString> seen; // "country|name" and "country|code"
+    int unitedStates = 0;
     for (const RegionEntry *region : catalogue.regions()) {
         const QString country = region->country->longName;
-        QVERIFY2(!regionsSeen.contains(country + '|' + region->longName), qPrintable(country));
-        QVERIFY2(!regionsSeen.contains(country + '|' + region->shortCode), qPrintable(country));
-        regionsSeen << country + '|' + region->longName << country + '|' + region->shortCode;
         for (const QString &text :
-            {country, region->country->shortName, region->longName, region->shortCode}) {
-            // Names travel unescaped in comma-separated key=value texts.
-            QVERIFY2(!text.isEmpty() && text == text.trimmed(), qPrintable(text));
-            QVERIFY2(!text.contains(',') && !text.contains('='), qPrintable(text));
-            QVERIFY2(!text.contains('*') && !text.contains(QChar(0x2020)), qPrintable(text));
-        }
-    }
-}
-
-void TestSampleCatalogues::unitedStatesOffersItsStatesAndDistricts()
-{
-    int isoCount = 0;
-    for (const QJsonValue &value : isoEntries("3166-2")) {
-        const QJsonObject entry = value.toObject();
-        if (entry.value("code").toString().startsWith("US-") && !entry.contains("parent"))
-            ++isoCount;
-    }
-    XMLRegStruct catalogue;
-    int count = 0;
-    for (const RegionEntry *region : catalogue.regions()) {
-        if (region->country->longName == "United States") {
-            ++count;
+            {country, region->country->shortName, region->longName, region->shortCode})
+            QVERIFY2(usable(text), qPrintable(country + ": " + text));
+        QVERIFY2(!seen.contains(country + '|' + region->longName), qPrintable(region->longName));
+        QVERIFY2(!seen.contains(country + '|' + region->shortCode), qPrintable(region->shortCode));
+        seen << country + '|' + region->longName << country + '|' + region->shortCode;
+        if (country == "United States") {
+            ++unitedStates;
             QVERIFY2(region->shortCode.size() == 2, qPrintable(region->shortCode));
         }
     }
-    QCOMPARE(count, isoCount);
-    QCOMPARE(catalogue.countryCode("United States"), QString("US"));
-    QCOMPARE(catalogue.regionCode("California"), QString("CA"));
+
+    // The states and districts of the United States, with their postal codes.
+    int isoCount = 0;
+    for (const QJsonValue &value : isoEntries("3166-2")) {
+        const QJsonObject entry = value.toObject();
+        isoCount += entry.value("code").toString().startsWith("US-") && !entry.contains("parent");
+    }
+    QCOMPARE(unitedStates, isoCount);
     QCOMPARE(catalogue.regionCode("District of Columbia"), QString("DC"));
 }
 
-void TestSampleCatalogues::resellersAreListed()
+void TestSampleCatalogues::resellersAreUsable()
 {
     XMLResellerStruct resellers;
     const QStringList names = resellers.resellerNames();
-    QCOMPARE(names.size(), 12);
+    QVERIFY(!names.isEmpty());
     QCOMPARE(resellers.entries().size(), names.size());
     for (const QString &name : names)
-        QVERIFY2(
-            !name.contains(',') && !name.contains('=') && name == name.trimmed(), qPrintable(name));
+        QVERIFY2(usable(name), qPrintable(name));
 }
 
 QTEST_GUILESS_MAIN(TestSampleCatalogues)

@@ -3,14 +3,94 @@
 #include "wizard/managewidget.h"
 #include "wizard/registrationtab.h"
 #include "wizard/secondregpage.h"
-#include "wizard/statuslabel.h"
 #include "wizard/unknownregpage.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QPushButton>
+#include <QLineEdit>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+// Where the main window puts the pages in the stack.
+enum
+{
+    FirstPage,
+    CorrectPage,
+    UnknownPage,
+    SecondPage
+};
+
+const char *Replace = "Replace my original address with the corrected address.";
+const char *Keep = "Keep my original address";
+const char *Reenter = "Let me re-enter my address";
+
+// Every text, codes included, carries the tag, so that each field can be
+// traced back to the record it came from.
+QSharedPointer<AddressRecord> makeAddress(const QString &tag)
+{
+    return QSharedPointer<AddressRecord>(new AddressRecord {tag + " Street", tag + " Floor",
+        tag + " City", tag + " Region", "RC-" + tag, tag + " 123", tag + " Country", "CC-" + tag});
+}
+
+// The texts of a shown page's address fields, column by column, each from
+// top to bottom.
+QStringList fieldTexts(QWidget *page)
+{
+    auto fields = page->findChildren<QLineEdit *>();
+    std::sort(fields.begin(), fields.end(), [](QLineEdit *a, QLineEdit *b) {
+        return std::pair(a->x(), a->y()) < std::pair(b->x(), b->y());
+    });
+    QStringList texts;
+    for (QLineEdit *field : fields)
+        texts << field->text();
+    return texts;
+}
+
+QAbstractButton *button(QWidget *page, const QString &text)
+{
+    for (QAbstractButton *candidate : page->findChildren<QAbstractButton *>())
+        if (candidate->text() == text)
+            return candidate;
+    qFatal("No button %s", qPrintable(text));
+}
+
+// The wizard as the main window puts it together, shown, as in the window:
+// a page may take the stack when it appears.
+struct Wizard
+{
+    Wizard()
+    {
+        for (QWidget *page :
+            {tab.firstRegPage(), tab.correctRegPage(), tab.unknownRegPage(), tab.secondRegPage()})
+            stack.addWidget(page);
+        ManageWidget::instance()->setRegistrationStack(&stack);
+        stack.show();
+    }
+
+    // What the contact page does after the address check, here for all
+    // pages at once.
+    void handAddresses(int pageIndex, QSharedPointer<AddressRecord> original,
+        QSharedPointer<AddressRecord> corrected)
+    {
+        correctPage()->setOriginal(original);
+        correctPage()->setCorrected(corrected);
+        qobject_cast<UnknownRegPage *>(tab.unknownRegPage())->setOriginal(original);
+        stack.setCurrentIndex(pageIndex);
+    }
+
+    CorrectRegPage *correctPage() { return qobject_cast<CorrectRegPage *>(tab.correctRegPage()); }
+    SecondRegPage *secondPage() { return qobject_cast<SecondRegPage *>(tab.secondRegPage()); }
+
+    RegistrationTab tab;
+    QStackedWidget stack;
+};
+
+} // namespace
 
 class TestWizard : public QObject
 {
@@ -19,10 +99,11 @@ class TestWizard : public QObject
 private slots:
     void initTestCase();
     void cleanup();
-    void findPage_data();
-    void findPage();
-    void pages_data();
-    void pages();
+    void backAndCancel_data();
+    void backAndCancel();
+    void confirmationHandsOverAndIsKept_data();
+    void confirmationHandsOverAndIsKept();
+    void shortReplyHandsNothingUnset();
 
 private:
     QTemporaryDir m_dataFolder;
@@ -42,109 +123,114 @@ void TestWizard::cleanup()
     QVERIFY(windows.isEmpty());
 }
 
-void TestWizard::findPage_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("index");
-
-    QTest::newRow("first page") << "FirstRegPage" << 0;
-    QTest::newRow("last page") << "SecondRegPage" << 3;
-    QTest::newRow("the first of two with one name") << "UnknownRegPage" << 2;
-    QTest::newRow("lower case") << "firstregpage" << -1;
-    QTest::newRow("upper case") << "SECONDREGPAGE" << -1;
-    QTest::newRow("trailing blank") << "FirstRegPage " << -1;
-    QTest::newRow("empty") << "" << -1;
-}
-
-void TestWizard::findPage()
-{
-    QFETCH(QString, name);
-    QFETCH(int, index);
-
-    QStackedWidget stack;
-    for (const char *pageName :
-        {"FirstRegPage", "CorrectRegPage", "UnknownRegPage", "SecondRegPage", "UnknownRegPage"}) {
-        auto *page = new QWidget;
-        page->setObjectName(pageName);
-        stack.addWidget(page);
-    }
-    QCOMPARE(ManageWidget::findPage(&stack, name), index < 0 ? nullptr : stack.widget(index));
-    QCOMPARE(ManageWidget::findPage(nullptr, name), nullptr);
-
-    stack.setCurrentIndex(1);
-    ManageWidget::showPage(&stack, name);
-    QCOMPARE(stack.currentIndex(), index < 0 ? 1 : index);
-}
-
-void TestWizard::pages_data()
+void TestWizard::backAndCancel_data()
 {
     QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("handedAnAddress");
 
-    const char *step2 = "Registration Step 2 of 3";
-    const char *step3 = "Registration Step 3 of 3";
-    QTest::newRow("contact page") << 0 << "FirstRegPage"
-                                  << "Registration Step 1 of 3" << QString() << false;
     for (const char *button : {"Back", "Cancel"}) {
-        QTest::addRow("corrected address, %s", button)
-            << 1 << "CorrectRegPage" << step2 << button << true;
+        QTest::addRow("corrected address, %s", button) << int(CorrectPage) << button << true;
         // A reply too short to read leads to this page without any address.
         QTest::addRow("corrected address never handed, %s", button)
-            << 1 << "CorrectRegPage" << step2 << button << false;
-        QTest::addRow("unknown address, %s", button)
-            << 2 << "UnknownRegPage" << step2 << button << true;
-        QTest::addRow("purchase, %s", button) << 3 << "SecondRegPage" << step3 << button << true;
+            << int(CorrectPage) << button << false;
+        QTest::addRow("unknown address, %s", button) << int(UnknownPage) << button << true;
+        QTest::addRow("purchase, %s", button) << int(SecondPage) << button << true;
     }
 }
 
-void TestWizard::pages()
+void TestWizard::backAndCancel()
 {
     QFETCH(int, index);
-    QFETCH(QString, name);
-    QFETCH(QString, title);
     QFETCH(QString, button);
     QFETCH(bool, handedAnAddress);
 
-    RegistrationTab tab;
-    QStackedWidget stack;
-    for (QWidget *page :
-        {tab.firstRegPage(), tab.correctRegPage(), tab.unknownRegPage(), tab.secondRegPage()})
-        stack.addWidget(page);
-    ManageWidget::instance()->setRegistrationStack(&stack);
+    Wizard wizard;
+    const auto address = handedAnAddress ? makeAddress("entered") : nullptr;
+    wizard.secondPage()->setAddress(address);
+    wizard.handAddresses(index, address, address);
+    // Both lead to the contact page, from wherever the page was entered.
+    ::button(wizard.stack.currentWidget(), button)->click();
+    QCOMPARE(wizard.stack.currentIndex(), int(FirstPage));
+}
 
-    QWidget *page = stack.widget(index);
-    QCOMPARE(page->objectName(), name);
-    QCOMPARE(page->windowTitle(), title);
-    const auto statusLines = page->findChildren<StatusLabel *>();
-    QCOMPARE(statusLines.size(), 1);
-    QCOMPARE(statusLines.first()->text(), QString());
-    QCOMPARE(statusLines.first()->kind(), int(StatusLabel::Plain));
+void TestWizard::confirmationHandsOverAndIsKept_data()
+{
+    QTest::addColumn<int>("pageIndex");
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("handed");
 
-    QStringList buttons;
-    for (const QPushButton *pushButton : page->findChildren<QPushButton *>())
-        buttons << pushButton->text();
-    if (button.isEmpty()) {
-        QVERIFY(!buttons.contains("Back") && !buttons.contains("Cancel"));
-        return;
+    QTest::newRow("corrected: replace") << int(CorrectPage) << Replace << "corrected";
+    QTest::newRow("corrected: keep") << int(CorrectPage) << Keep << "entered";
+    QTest::newRow("corrected: re-enter") << int(CorrectPage) << Reenter << "";
+    QTest::newRow("unknown: keep") << int(UnknownPage) << Keep << "entered";
+    QTest::newRow("unknown: re-enter") << int(UnknownPage) << Reenter << "";
+}
+
+void TestWizard::confirmationHandsOverAndIsKept()
+{
+    QFETCH(int, pageIndex);
+    QFETCH(QString, choice);
+    QFETCH(QString, handed);
+
+    Wizard wizard;
+    QWidget *page = wizard.stack.widget(pageIndex);
+    QAbstractButton *nextButton = button(page, "Next");
+    QAbstractButton *choiceButton = button(page, choice);
+    const auto earlier = makeAddress("earlier");
+    wizard.secondPage()->setAddress(earlier);
+
+    // The second time round the page shows the new addresses, and the choice
+    // made the first time acts on them at once.
+    QStringList shown;
+    for (const QString round : {"first", "second"}) {
+        const auto entered = makeAddress(round + " entered");
+        const auto corrected = makeAddress(round + " corrected");
+        wizard.handAddresses(pageIndex, entered, corrected);
+        shown.clear();
+        for (const auto &address : {entered, corrected})
+            shown << address->streetAddress1 << address->streetAddress2 << address->city
+                  << address->regionName << address->postcode << address->countryName;
+        shown = shown.mid(0, pageIndex == CorrectPage ? 12 : 6);
+        QCOMPARE(fieldTexts(page), shown);
+
+        if (round == "first") {
+            QVERIFY(!nextButton->isEnabled());
+            choiceButton->click();
+        }
+        QVERIFY(choiceButton->isChecked());
+        nextButton->click();
+        // The very record, so its codes travel with it.
+        const QHash<QString, QSharedPointer<AddressRecord>> records {
+            {"", earlier}, {"entered", entered}, {"corrected", corrected}};
+        QCOMPARE(wizard.stack.currentIndex(), handed.isEmpty() ? FirstPage : SecondPage);
+        QCOMPARE(wizard.secondPage()->address().data(), records.value(handed).data());
     }
 
-    // Back and Cancel lead to the contact page, from wherever the page was
-    // entered.
-    if (handedAnAddress) {
-        const auto address = QSharedPointer<AddressRecord>::create();
-        qobject_cast<CorrectRegPage *>(tab.correctRegPage())->setOriginal(address);
-        qobject_cast<UnknownRegPage *>(tab.unknownRegPage())->setOriginal(address);
-        qobject_cast<SecondRegPage *>(tab.secondRegPage())->setAddress(address);
-    }
-    // Shown, as in the window: a page may take the stack when it appears.
-    stack.show();
-    stack.setCurrentWidget(page);
-    QVERIFY(buttons.contains(button));
-    page->findChildren<QPushButton *>().at(buttons.indexOf(button))->click();
-    QCOMPARE(stack.currentWidget(), tab.firstRegPage());
+    // Nothing handed over leaves the page as it was.
+    wizard.handAddresses(pageIndex, nullptr, nullptr);
+    QCOMPARE(fieldTexts(page), shown);
+}
+
+void TestWizard::shortReplyHandsNothingUnset()
+{
+    // A corrected address too short to read: the contact page shows this
+    // page without handing it any address.
+    Wizard wizard;
+    CorrectRegPage *page = wizard.correctPage();
+    wizard.stack.setCurrentWidget(page);
+    QCOMPARE(fieldTexts(page), QStringList(12, QString()));
+    QAbstractButton *nextButton = button(page, "Next");
+    QTest::mouseClick(button(page, Replace), Qt::LeftButton);
+    QTest::mouseClick(button(page, Keep), Qt::LeftButton);
+    QVERIFY(!nextButton->isEnabled());
+
+    // Even a choice selected behind the user's back hands nothing over.
+    button(page, Reenter)->click();
+    button(page, Replace)->setChecked(true);
+    nextButton->click();
+    QCOMPARE(wizard.stack.currentWidget(), page);
+    QVERIFY(wizard.secondPage()->address().isNull());
 }
 
 QTEST_MAIN(TestWizard)

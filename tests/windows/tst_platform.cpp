@@ -39,11 +39,6 @@ void checkText(const std::string &actual, const std::string &expected, const std
     check(actual == expected, name, "got \"" + actual + "\", expected \"" + expected + "\"");
 }
 
-void skip(const std::string &name, const std::string &reason)
-{
-    std::printf("SKIP %s: %s\n", name.c_str(), reason.c_str());
-}
-
 // The text in the system ANSI code page, as the program receives its arguments; empty when the
 // code page cannot hold it.
 std::string toAnsi(const std::wstring &text)
@@ -107,28 +102,27 @@ void testStandardHandles()
     }
 }
 
-void testLibraryPath(const std::string &programArgument)
+void testEngineLibrary(const std::string &programArgument)
 {
     const struct
     {
         std::string programPath;
         std::string libraryPath;
-    } rows[] = {
-        {"C:\\Apps\\Reg\\prog.exe", "C:\\Apps\\Reg\\Quill.dll"},
-        {"C:\\prog.exe", "C:\\Quill.dll"},
-        {"prog.exe", "Quill.dll"},
-        {"12", "Quill.dll"},
-        {"", "Quill.dll"},
-    };
+    } rows[] = {{"C:\\Apps\\Reg\\prog.exe", "C:\\Apps\\Reg\\Quill.dll"},
+        {"C:\\prog.exe", "C:\\Quill.dll"}, {"prog.exe", "Quill.dll"}, {"12", "Quill.dll"},
+        {"", "Quill.dll"}};
     for (const auto &row : rows)
         checkText(Platform::engineLibraryPath(row.programPath), row.libraryPath,
             "library path for program path \"" + row.programPath + "\"");
-    check(programArgument.find('\\') != std::string::npos,
-        "program path of a started program has backslashes", programArgument);
-}
 
-void testEngineBesideProgram(const std::string &programArgument)
-{
+    const std::string folder = toAnsi(programFolder);
+    void *missing = Platform::loadLibrary(Platform::engineLibraryPath(folder + "missing\\p.exe"));
+    check(!missing && !Platform::resolveEngineEntry(missing, "QuillCommandA"),
+        "missing library fails to load and gives no entry point");
+    void *noExport = Platform::loadLibrary(Platform::engineLibraryPath(folder + "noexport\\p.exe"));
+    check(noExport && !Platform::resolveEngineEntry(noExport, "QuillCommandA"),
+        "library without the export loads but gives no entry point");
+
     void *module = Platform::loadLibrary(Platform::engineLibraryPath(programArgument));
     const Platform::EngineEntry entry = Platform::resolveEngineEntry(module, "QuillCommandA");
     check(entry != nullptr, "engine beside the program loads and has its entry point");
@@ -141,118 +135,87 @@ void testEngineBesideProgram(const std::string &programArgument)
         "engine call passes command and parameters and receives the reply");
 }
 
-void testUnusableLibraries()
+void testEngineInOtherFolders()
 {
-    const std::string folder = toAnsi(programFolder);
-    void *missing = Platform::loadLibrary(Platform::engineLibraryPath(folder + "missing\\p.exe"));
-    check(!missing && !Platform::resolveEngineEntry(missing, "QuillCommandA"),
-        "missing library fails to load and gives no entry point");
-    void *noExport = Platform::loadLibrary(Platform::engineLibraryPath(folder + "noexport\\p.exe"));
-    check(noExport && !Platform::resolveEngineEntry(noExport, "QuillCommandA"),
-        "library without the export loads but gives no entry point");
-}
-
-void testFolderInAnsiCodePage()
-{
-    const std::string name = "engine in a folder named in the ANSI code page loads";
-    const std::wstring folder = scratchFolder + L"Caf\u00e9 \u00c5rhus\\";
-    if (toAnsi(folder).empty())
-        return skip(name, "the code page lacks the folder's characters");
-    check(copyEngineInto(folder) && loadsEngineIn(folder), name);
-}
-
-void testPathLengthLimit()
-{
-    // 250 UTF-16 units hold the terminator and 249 characters. Windows itself would load
-    // either file.
-    const std::wstring fileName = L"\\Quill.dll";
-    for (const int length : {249, 250}) {
-        const std::string name = "library path of " + std::to_string(length) + " characters "
-            + (length < 250 ? "loads" : "counts as a failed load");
-        const int padding = length - int(scratchFolder.size() + fileName.size());
-        if (padding < 1 || padding > 255) {
-            check(false, name, "the program's folder path is too long for this test");
+    // 250 UTF-16 units hold the terminator and 249 characters. Windows itself would load every
+    // one of these files.
+    const auto folderFor = [](std::size_t pathLength) {
+        const std::size_t used = scratchFolder.size() + std::wstring(L"\\Quill.dll").size();
+        const std::size_t padding = pathLength > used ? pathLength - used : 1;
+        return scratchFolder + std::wstring(padding, L'a') + L"\\";
+    };
+    const struct
+    {
+        std::wstring folder;
+        std::size_t pathLength;
+        bool loads;
+        std::string name;
+    } rows[] = {{scratchFolder + L"Caf\u00e9 \u00c5rhus\\", 0, true,
+                    "engine in a folder named in the ANSI code page loads"},
+        {folderFor(249), 249, true, "library path of 249 characters loads"},
+        {folderFor(250), 250, false, "library path of 250 characters counts as a failed load"}};
+    for (const auto &row : rows) {
+        const std::wstring path = row.folder + L"Quill.dll";
+        if (toAnsi(row.folder).empty()) {
+            std::printf("SKIP %s: the code page lacks the folder's characters\n", row.name.c_str());
             continue;
         }
-        const std::wstring folder
-            = scratchFolder + std::wstring(std::size_t(padding), L'a') + L"\\";
-        if (!copyEngineInto(folder)) {
-            check(false, name, "cannot copy the test engine");
-            continue;
-        }
-        const bool loaded = loadsEngineIn(folder);
-        const bool loadable = LoadLibraryW((folder + L"Quill.dll").c_str()) != nullptr;
-        check(loadable && loaded == (length < 250), name);
+        const bool copied = copyEngineInto(row.folder);
+        const bool loaded = copied && loadsEngineIn(row.folder);
+        const bool loadable = LoadLibraryW(path.c_str()) != nullptr;
+        check(copied && loadable && loaded == row.loads
+                && (row.pathLength == 0 || path.size() == row.pathLength),
+            row.name, "path of " + std::to_string(path.size()) + " characters");
     }
 }
-
-struct RegistryValue
-{
-    bool present;
-    DWORD type;
-    std::wstring text;
-};
 
 const wchar_t CurrentVersionKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-const wchar_t *const CommonFilesNames[] = {L"CommonFilesDir (x86)", L"CommonFilesDir"};
 
-bool setValue(const wchar_t *name, const RegistryValue &value)
+// A registry value as it is stored; an absent one has no type.
+struct RegistryValue
 {
-    if (!value.present) {
-        const LSTATUS status = RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, CurrentVersionKey, name);
-        return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
-    }
-    const DWORD number = 1;
-    const void *data = value.type == REG_DWORD ? static_cast<const void *>(&number)
-                                               : static_cast<const void *>(value.text.c_str());
-    const DWORD size = value.type == REG_DWORD ? DWORD(sizeof number)
-                                               : DWORD((value.text.size() + 1) * sizeof(wchar_t));
-    return RegSetKeyValueW(HKEY_LOCAL_MACHINE, CurrentVersionKey, name, value.type, data, size)
-        == ERROR_SUCCESS;
-}
-
-// A registry value as it is stored, to be put back after the test.
-struct StoredValue
-{
-    bool present = false;
     DWORD type = REG_NONE;
     std::vector<BYTE> data;
 };
 
-StoredValue storedValue(const wchar_t *name)
+RegistryValue textValue(const std::wstring &text, DWORD type = REG_SZ)
 {
-    StoredValue stored;
-    DWORD size = 0;
-    const DWORD flags = RRF_RT_ANY | RRF_NOEXPAND;
-    if (RegGetValueW(
-            HKEY_LOCAL_MACHINE, CurrentVersionKey, name, flags, &stored.type, nullptr, &size)
-        != ERROR_SUCCESS)
-        return stored;
-    stored.data.resize(size);
-    stored.present = RegGetValueW(HKEY_LOCAL_MACHINE, CurrentVersionKey, name, flags, &stored.type,
-                         stored.data.data(), &size)
-        == ERROR_SUCCESS;
-    stored.data.resize(size);
-    return stored;
+    const auto *bytes = reinterpret_cast<const BYTE *>(text.c_str());
+    return {type, std::vector<BYTE>(bytes, bytes + (text.size() + 1) * sizeof(wchar_t))};
 }
 
-bool restoreValue(const wchar_t *name, const StoredValue &stored)
+RegistryValue readValue(const wchar_t *name)
 {
-    if (!stored.present)
-        return setValue(name, RegistryValue {false, REG_NONE, L""});
-    return RegSetKeyValueW(HKEY_LOCAL_MACHINE, CurrentVersionKey, name, stored.type,
-               stored.data.data(), DWORD(stored.data.size()))
+    RegistryValue value;
+    DWORD size = 0;
+    const DWORD flags = RRF_RT_ANY | RRF_NOEXPAND;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, CurrentVersionKey, name, flags, &value.type, nullptr,
+            &size) != ERROR_SUCCESS)
+        return RegistryValue();
+    value.data.resize(size);
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, CurrentVersionKey, name, flags, &value.type,
+            value.data.data(), &size) != ERROR_SUCCESS)
+        return RegistryValue();
+    value.data.resize(size);
+    return value;
+}
+
+bool writeValue(const wchar_t *name, const RegistryValue &value)
+{
+    if (value.type == REG_NONE) {
+        const LSTATUS status = RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, CurrentVersionKey, name);
+        return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+    }
+    return RegSetKeyValueW(HKEY_LOCAL_MACHINE, CurrentVersionKey, name, value.type,
+               value.data.data(), DWORD(value.data.size()))
         == ERROR_SUCCESS;
 }
 
 void testCommonFilesValues()
 {
-    const RegistryValue absent {false, REG_NONE, L""};
-    const RegistryValue number {true, REG_DWORD, L""};
-    const RegistryValue expandable {true, REG_EXPAND_SZ, L"%SystemDrive%\\Shared"};
-    const auto text = [](const std::wstring &value) { return RegistryValue {true, REG_SZ, value}; };
+    const RegistryValue absent;
+    const RegistryValue number {REG_DWORD, {1, 0, 0, 0}};
     const char *systemDrive = std::getenv("SystemDrive");
-    const std::wstring longValue = L"D:\\" + std::wstring(400, L'x');
     const struct
     {
         std::string name;
@@ -261,23 +224,22 @@ void testCommonFilesValues()
         std::string expectedX86;
         std::string expectedCommon;
     } rows[] = {
-        {"both set", text(L"D:\\Shared x86"), text(L"D:\\Shared"), "D:\\Shared x86", "D:\\Shared"},
-        {"x86 value empty", text(L""), text(L"D:\\Shared"), "", "D:\\Shared"},
-        {"only CommonFilesDir", absent, text(L"D:\\Shared"), "", "D:\\Shared"},
-        {"neither", absent, absent, "", ""},
-        {"expandable", expandable, absent, std::string(systemDrive ? systemDrive : "") + "\\Shared",
-            ""},
-        {"outside Latin-1", text(L"D:\\\u5171\u6709 \u00e9"), absent, u8"D:\\\u5171\u6709 \u00e9",
-            ""},
-        {"longer than MAX_PATH", text(longValue), absent, "D:\\" + std::string(400, 'x'), ""},
-        {"not text", number, text(L"D:\\Shared"), "", "D:\\Shared"},
+        {"both set", textValue(L"D:\\Shared x86"), textValue(L"D:\\Shared"), "D:\\Shared x86",
+            "D:\\Shared"},
+        {"x86 value empty, other absent", textValue(L""), absent, "", ""},
+        {"expandable", textValue(L"%SystemDrive%\\Shared", REG_EXPAND_SZ), number,
+            std::string(systemDrive ? systemDrive : "") + "\\Shared", ""},
+        {"outside Latin-1", textValue(L"D:\\\u5171\u6709 \u00e9"), absent,
+            u8"D:\\\u5171\u6709 \u00e9", ""},
+        {"longer than MAX_PATH", absent, textValue(L"D:\\" + std::wstring(400, L'x')), "",
+            "D:\\" + std::string(400, 'x')},
     };
 
-    const StoredValue storedX86 = storedValue(CommonFilesNames[0]);
-    const StoredValue storedCommon = storedValue(CommonFilesNames[1]);
+    const wchar_t *const names[] = {L"CommonFilesDir (x86)", L"CommonFilesDir"};
+    const RegistryValue stored[] = {readValue(names[0]), readValue(names[1])};
     for (const auto &row : rows) {
         const std::string name = "common files values, " + row.name + ": ";
-        if (!setValue(CommonFilesNames[0], row.x86) || !setValue(CommonFilesNames[1], row.common)) {
+        if (!writeValue(names[0], row.x86) || !writeValue(names[1], row.common)) {
             check(false, name + "setting the test values", "needs administrator rights");
             continue;
         }
@@ -286,45 +248,21 @@ void testCommonFilesValues()
         checkText(Platform::commonFilesValue(Platform::CommonFilesValue::Default),
             row.expectedCommon, name + "CommonFilesDir");
     }
-    check(restoreValue(CommonFilesNames[0], storedX86)
-            && restoreValue(CommonFilesNames[1], storedCommon),
+    check(writeValue(names[0], stored[0]) && writeValue(names[1], stored[1]),
         "common files values restored");
 }
 
-// A child run of this program: both modes register a clean-up that writes the marker file,
-// which only a normal end of the process may run.
+// A child run of this program registers a clean-up that writes the marker file, which only a
+// normal end of the process may run, and then ends in the given mode.
 const char *markerPath = nullptr;
-
-void writeMarker()
-{
-    if (std::FILE *marker = std::fopen(markerPath, "w"))
-        std::fclose(marker);
-}
 
 int runChild(const std::string &mode, const char *marker)
 {
     markerPath = marker;
-    std::atexit(writeMarker);
+    std::atexit([] { std::fclose(std::fopen(markerPath, "w")); });
     if (mode == "exit-immediately")
         Platform::exitImmediately(2);
     return 3;
-}
-
-DWORD runSelf(const std::wstring &arguments)
-{
-    std::wstring commandLine = L"\"" + moduleFile(nullptr) + L"\" " + arguments;
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-            &startup, &process))
-        return DWORD(-1);
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = DWORD(-1);
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
 }
 
 void testImmediateExit()
@@ -342,7 +280,19 @@ void testImmediateExit()
     for (const auto &row : rows) {
         const std::wstring marker = scratchFolder + L"marker-" + row.mode;
         DeleteFileW(marker.c_str());
-        const DWORD code = runSelf(row.mode + L" \"" + marker + L"\"");
+        std::wstring commandLine
+            = L"\"" + moduleFile(nullptr) + L"\" " + row.mode + L" \"" + marker + L"\"";
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process = {};
+        DWORD code = DWORD(-1);
+        if (CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                &startup, &process)) {
+            WaitForSingleObject(process.hProcess, INFINITE);
+            GetExitCodeProcess(process.hProcess, &code);
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+        }
         const bool cleanedUp = GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES;
         check(code == row.code && cleanedUp == row.cleanedUp, row.name,
             "exit code " + std::to_string(code) + (cleanedUp ? ", cleaned up" : ""));
@@ -360,14 +310,10 @@ int main(int argc, char *argv[])
     programFolder = program.substr(0, program.rfind(L'\\') + 1);
     scratchFolder = programFolder + L"scratch\\";
     CreateDirectoryW(scratchFolder.c_str(), nullptr);
-    const std::string programArgument = argc > 0 ? argv[0] : "";
 
     testStandardHandles();
-    testLibraryPath(programArgument);
-    testEngineBesideProgram(programArgument);
-    testUnusableLibraries();
-    testFolderInAnsiCodePage();
-    testPathLengthLimit();
+    testEngineLibrary(argc > 0 ? argv[0] : "");
+    testEngineInOtherFolders();
     testCommonFilesValues();
     testImmediateExit();
 
