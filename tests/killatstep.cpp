@@ -1,8 +1,7 @@
 // Preloaded into a saving process: the process dies at the step of its save
-// named by KVB_KILL_AT ("write", "fdatasync", "linkat" or "rename"), before
-// the call does anything. With KVB_NO_UNNAMED_FILES set, the file system
-// seems to have no unnamed temporary files, so that the save starts with a
-// named one.
+// named by KVB_KILL_AT ("write", "linkat" or "rename"), before the call does
+// anything. With KVB_NO_UNNAMED_FILES set, the file system seems to have no
+// unnamed temporary files, so that the save starts with a named one.
 #include <cerrno>
 #include <csignal>
 #include <cstdarg>
@@ -55,13 +54,6 @@ __attribute__((visibility("default"))) ssize_t write(int fd, const void *data, s
         dieAt("write");
     static const auto realWrite = next<ssize_t (*)(int, const void *, size_t)>("write");
     return realWrite(fd, data, size);
-}
-
-__attribute__((visibility("default"))) int fdatasync(int fd)
-{
-    dieAt("fdatasync");
-    static const auto realFdatasync = next<int (*)(int)>("fdatasync");
-    return realFdatasync(fd);
 }
 
 __attribute__((visibility("default"))) int linkat(

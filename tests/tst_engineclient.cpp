@@ -1,28 +1,25 @@
 #include "engine/engineclient.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstring>
 
 namespace {
 
-struct Call
-{
-    QByteArray command;
-    QByteArray parameters;
-};
-
-// A stand-in entry point that records every call and answers as told.
-QList<Call> calls;
+// A stand-in entry point that records every call as "command parameters"
+// and answers as told.
+QByteArrayList calls;
 int nextResult = 0;
 QByteArray nextReply;
 bool writesReply = true;
 
 int KVB_CDECL recordingEntry(const char *command, const char *parameters, char *reply)
 {
-    calls.append(Call{command, parameters});
+    calls << QByteArray(command) + ' ' + parameters;
     if (writesReply)
-        std::memcpy(reply, nextReply.constData(), std::size_t(nextReply.size()));
+        std::memcpy(reply, nextReply.constData(), std::size_t(nextReply.size()) + 1);
     return nextResult;
 }
 
@@ -36,24 +33,20 @@ private slots:
     void init();
     void parameterText_data();
     void parameterText();
-    void commandsReachTheEntryPoint();
-    void resultAndReplyComeBack_data();
-    void resultAndReplyComeBack();
-    void untouchedBufferKeepsPreviousReply();
+    void commandsAndReplies();
     void libraryPath_data();
     void libraryPath();
-    void loadsTheStandInEngine();
-    void unusableLibraryFailsWithoutCalling_data();
-    void unusableLibraryFailsWithoutCalling();
-    void faultyEngine_data();
-    void faultyEngine();
+    void unusableOrFaultyEngine_data();
+    void unusableOrFaultyEngine();
+    void loadsTheEngineBesideTheProgram_data();
+    void loadsTheEngineBesideTheProgram();
 };
 
 void TestEngineClient::init()
 {
     calls.clear();
     nextResult = 0;
-    nextReply = QByteArray("", 1);
+    nextReply.clear();
     writesReply = true;
 }
 
@@ -63,17 +56,12 @@ void TestEngineClient::parameterText_data()
     QTest::addColumn<QByteArray>("text");
 
     QTest::newRow("empty map") << EngineClient::ParameterMap() << QByteArray();
-    QTest::newRow("one entry") << EngineClient::ParameterMap{{"callerType", "KVB"}}
-                               << QByteArray("callerType=KVB");
-    QTest::newRow("byte order") << EngineClient::ParameterMap{{"CITY", "Springfield"},
-                                                              {"ADDRESS1", "1 Main St"}}
-                                << QByteArray("ADDRESS1=1 Main St,CITY=Springfield");
-    QTest::newRow("capitals before small letters")
-            << EngineClient::ParameterMap{{"a", "1"}, {"Z", "2"}, {"Register", "1"}}
-            << QByteArray("Register=1,Z=2,a=1");
+    QTest::newRow("byte order: capitals first")
+        << EngineClient::ParameterMap {{"a", "1"}, {"Z", "2"}, {"CITY", "X"}, {"ADDRESS1", "Y"}}
+        << QByteArray("ADDRESS1=Y,CITY=X,Z=2,a=1");
     QTest::newRow("separators unescaped")
-            << EngineClient::ParameterMap{{"Company", "Acme, Inc.=x"}, {"K", ""}}
-            << QByteArray("Company=Acme, Inc.=x,K=");
+        << EngineClient::ParameterMap {{"Company", "Acme, Inc.=x"}, {"K", ""}}
+        << QByteArray("Company=Acme, Inc.=x,K=");
 }
 
 void TestEngineClient::parameterText()
@@ -83,60 +71,26 @@ void TestEngineClient::parameterText()
     QCOMPARE(EngineClient::parameterText(parameters), text);
 }
 
-void TestEngineClient::commandsReachTheEntryPoint()
+void TestEngineClient::commandsAndReplies()
 {
     EngineClient client;
     client.setEngineEntry(recordingEntry);
-    QByteArray reply;
-    client.sendCallerType({{"callerType", "KVB"}});
-    client.sendAddress({{"Register", "1"}}, reply);
-    client.sendRegistrationData({{"Register", "2"}}, reply);
+    QByteArray reply = "old";
+    nextResult = 1;
+    nextReply = "ADDRESS1=1 Main St";
+    QCOMPARE(client.sendAddress({{"Register", "1"}}, reply), 1);
+    QCOMPARE(reply, nextReply);
 
-    QCOMPARE(calls.size(), 3);
-    QCOMPARE(calls[0].command, QByteArray("SetCallerType"));
-    QCOMPARE(calls[0].parameters, QByteArray("callerType=KVB"));
-    QCOMPARE(calls[1].command, QByteArray("SENDADDRESS"));
-    QCOMPARE(calls[1].parameters, QByteArray("Register=1"));
-    QCOMPARE(calls[2].command, QByteArray("SENDREGDATA"));
-    QCOMPARE(calls[2].parameters, QByteArray("Register=2"));
-}
-
-void TestEngineClient::resultAndReplyComeBack_data()
-{
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QByteArray>("written");
-    QTest::addColumn<QByteArray>("reply");
-
-    QTest::newRow("plain reply") << 1 << QByteArray("ADDRESS1=1 Main St", 19)
-                                 << QByteArray("ADDRESS1=1 Main St");
-    QTest::newRow("empty reply") << 0 << QByteArray("", 1) << QByteArray();
-}
-
-void TestEngineClient::resultAndReplyComeBack()
-{
-    QFETCH(int, result);
-    QFETCH(QByteArray, written);
-    QFETCH(QByteArray, reply);
-
-    EngineClient client;
-    client.setEngineEntry(recordingEntry);
-    nextResult = result;
-    nextReply = written;
-    QByteArray received("old");
-    QCOMPARE(client.sendAddress({}, received), result);
-    QCOMPARE(received, reply);
-}
-
-void TestEngineClient::untouchedBufferKeepsPreviousReply()
-{
-    EngineClient client;
-    client.setEngineEntry(recordingEntry);
-    nextReply = QByteArray("first", 6);
-    QByteArray reply;
-    client.sendAddress({}, reply);
+    // The reply buffer is shared and never cleared: an engine that writes
+    // nothing leaves the previous reply.
     writesReply = false;
-    client.sendRegistrationData({}, reply);
-    QCOMPARE(reply, QByteArray("first"));
+    nextResult = 0;
+    QCOMPARE(client.sendRegistrationData({{"Register", "2"}}, reply), 0);
+    QCOMPARE(reply, nextReply);
+    client.sendCallerType({{"callerType", "KVB"}});
+    QCOMPARE(calls,
+        QByteArrayList(
+            {"SENDADDRESS Register=1", "SENDREGDATA Register=2", "SetCallerType callerType=KVB"}));
 }
 
 void TestEngineClient::libraryPath_data()
@@ -148,7 +102,6 @@ void TestEngineClient::libraryPath_data()
                               << QByteArray("/opt/kvb/bin/libQuill.so");
     QTest::newRow("relative") << QByteArray("./kvb") << QByteArray("./libQuill.so");
     QTest::newRow("bare name") << QByteArray("kvb") << QByteArray("libQuill.so");
-    QTest::newRow("host mode") << QByteArray("12") << QByteArray("libQuill.so");
 }
 
 void TestEngineClient::libraryPath()
@@ -156,53 +109,22 @@ void TestEngineClient::libraryPath()
     QFETCH(QByteArray, programPath);
     QFETCH(QByteArray, libraryPath);
     QCOMPARE(QByteArray::fromStdString(Platform::engineLibraryPath(programPath.toStdString())),
-             libraryPath);
+        libraryPath);
 }
 
-void TestEngineClient::loadsTheStandInEngine()
+void TestEngineClient::unusableOrFaultyEngine_data()
 {
-    EngineClient client;
-    client.loadEngine(KVB_BIN_DIR "/kvb");
-    QVERIFY(client.isEngineLoaded());
-    QCOMPARE(client.sendCallerType({{"callerType", "KVB"}}), 0);
-}
-
-void TestEngineClient::unusableLibraryFailsWithoutCalling_data()
-{
-    QTest::addColumn<QByteArray>("programPath");
-    QTest::newRow("no library") << QByteArray("/nonexistent/kvb");
-    QTest::newRow("no export") << QByteArray(KVB_TEST_ENGINES_DIR "/noexport/kvb");
-}
-
-void TestEngineClient::unusableLibraryFailsWithoutCalling()
-{
-    QFETCH(QByteArray, programPath);
-    EngineClient client;
-    client.setEngineEntry(recordingEntry);
-    nextReply = QByteArray("left over", 10);
-    QByteArray reply;
-    client.sendAddress({}, reply);
-
-    client.loadEngine(programPath.constData());
-    QVERIFY(!client.isEngineLoaded());
-    reply = "stale";
-    const int result = client.sendAddress({{"Register", "1"}}, reply);
-    QVERIFY(result != 0 && result != 1 && result != 2);
-    QCOMPARE(reply, QByteArray());
-    QCOMPARE(calls.size(), 1);
-}
-
-void TestEngineClient::faultyEngine_data()
-{
-    QTest::addColumn<QByteArray>("engine");
+    QTest::addColumn<QByteArray>("engine"); // a folder of KVB_TEST_ENGINES_DIR
     QTest::addColumn<int>("code");
     QTest::addColumn<QByteArray>("addressReply");
 
     const QByteArray none("ADDRESS_GOOD");
-    QTest::newRow("result far outside 0, 1 and 2") << QByteArray("farresult") << 1000000 << none;
+    const int noEngine = EngineClient::NoEngine;
+    QTest::newRow("no library") << QByteArray("nonexistent") << noEngine << none;
+    QTest::newRow("no export") << QByteArray("noexport") << noEngine << none;
+    QTest::newRow("result far outside 0 to 2") << QByteArray("farresult") << 1000000 << none;
     QTest::newRow("negative result") << QByteArray("negativeresult") << -7 << none;
-    QTest::newRow("reply of 255 characters")
-        << QByteArray("reply255") << 1 << QByteArray(255, 'r');
+    QTest::newRow("reply of 255 characters") << QByteArray("reply255") << 1 << QByteArray(255, 'r');
     // The program reads no further than the buffer, which under the address
     // sanitizer is fenced on both sides.
     QTest::newRow("reply filling the buffer without a terminator")
@@ -210,8 +132,9 @@ void TestEngineClient::faultyEngine_data()
 }
 
 // Each engine answers every command alike; the requests pass its result on
-// and keep a corrected address only after code 1.
-void TestEngineClient::faultyEngine()
+// and keep a corrected address only after code 1. A library that cannot be
+// used also ends the use of any entry point set before.
+void TestEngineClient::unusableOrFaultyEngine()
 {
     QFETCH(QByteArray, engine);
     QFETCH(int, code);
@@ -219,12 +142,57 @@ void TestEngineClient::faultyEngine()
 
     const QByteArray programPath = KVB_TEST_ENGINES_DIR "/" + engine + "/kvb";
     EngineClient client;
+    client.setEngineEntry(recordingEntry);
     client.loadEngine(programPath.constData());
-    QVERIFY(client.isEngineLoaded());
+    QCOMPARE(client.isEngineLoaded(), code != EngineClient::NoEngine);
     client.setCallerType("KVB");
     QCOMPARE(client.verifyAddress(QByteArray("A=1,B=2,C=3,D=4,E=5,F=6,G=7,H=8")), code);
     QCOMPARE(client.addressReply(), addressReply);
     QVERIFY(!client.submitRegistration(QByteArray(",").repeated(26)));
+    QVERIFY(calls.isEmpty());
+}
+
+void TestEngineClient::loadsTheEngineBesideTheProgram_data()
+{
+    QTest::addColumn<QString>("command");
+
+    QTest::newRow("bare name through PATH") << "exec kvb";
+    QTest::newRow("bare name, the working folder in the library path")
+        << "LD_LIBRARY_PATH=.:: exec kvb";
+    QTest::newRow("bare name, started by a launching host") << "exec -a 0 kvb 1";
+    QTest::newRow("absolute path") << "exec \"$PROGRAM_FOLDER/kvb\"";
+    QTest::newRow("relative path") << "exec ../beside/kvb";
+}
+
+// The program is started from the folder of an engine that must never be
+// loaded, and a copy of it lies beside the engine that must be loaded.
+void TestEngineClient::loadsTheEngineBesideTheProgram()
+{
+    QFETCH(QString, command);
+
+    const QString programFolder = KVB_TEST_ENGINES_DIR "/beside";
+    QTemporaryDir dir;
+    const QString marker = dir.filePath("loaded");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("PATH", programFolder + ':' + environment.value("PATH"));
+    environment.insert("PROGRAM_FOLDER", programFolder);
+    environment.insert("KVB_TEST_ENGINE_MARKER", marker);
+    environment.insert("KVB_COMMON_FILES_DIR", dir.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+
+    QProcess kvb;
+    kvb.setProcessEnvironment(environment);
+    kvb.setWorkingDirectory(KVB_TEST_ENGINES_DIR "/workingfolder");
+    kvb.start("/bin/bash", {"-c", command});
+    // The engine is loaded at start-up, and the window then stays open.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        QFileInfo(marker).size() > 0 || kvb.state() == QProcess::NotRunning, 20000);
+    QCOMPARE(kvb.state(), QProcess::Running);
+    kvb.kill();
+    kvb.waitForFinished();
+    QFile loaded(marker);
+    QVERIFY(loaded.open(QIODevice::ReadOnly));
+    QCOMPARE(loaded.readAll(), QByteArray("beside\n"));
 }
 
 QTEST_GUILESS_MAIN(TestEngineClient)
