@@ -40,7 +40,9 @@ const char *engineLibraryName();
 std::string engineLibraryPath(const std::string &programPath);
 
 // Loads a library and keeps it loaded until the process ends. Returns an
-// opaque module handle, or null when the library cannot be loaded.
+// opaque module handle, or null when the library cannot be loaded. A bare
+// file name is found through Windows' library search, which starts in the
+// program's folder, and on other systems in the program's folder alone.
 void *loadLibrary(const std::string &path);
 EngineEntry resolveEngineEntry(void *module, const char *name);
 

@@ -31,6 +31,15 @@ std::string folderOf(const std::string &path)
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// The folder of the program's own file, not of argv[0]: a program found
+// through PATH has a bare name there.
+std::string programFolder()
+{
+    char buffer[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    return length <= 0 ? std::string() : folderOf(std::string(buffer, std::size_t(length)));
+}
+
 // Taken before main runs: once the program opens files, a descriptor that
 // was closed at start-up may have been reused for one of them.
 const Handle startupInput = descriptorHandle(STDIN_FILENO);
@@ -65,6 +74,14 @@ std::string engineLibraryPath(const std::string &programPath)
 
 void *loadLibrary(const std::string &path)
 {
+    // A bare name is looked for beside the program, where Windows looks
+    // first, and nowhere else: dlopen's own search would take the working
+    // folder from an empty entry of LD_LIBRARY_PATH, and forgets the
+    // program's run path when a sanitizer runtime intercepts the call.
+    if (path.find('/') == std::string::npos) {
+        const std::string folder = programFolder();
+        return folder.empty() ? nullptr : dlopen((folder + path).c_str(), RTLD_NOW);
+    }
     return dlopen(path.c_str(), RTLD_NOW);
 }
 
@@ -81,14 +98,8 @@ std::string commonFilesValue(CommonFilesValue which)
 
 std::string fallbackCommonFilesDir()
 {
-    // The program's own file, not argv[0]: a program found through PATH has
-    // a bare name there.
-    char buffer[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (length <= 0)
-        return std::string();
-    const std::string binFolder = folderOf(std::string(buffer, std::size_t(length)));
-    return binFolder + "../share";
+    const std::string binFolder = programFolder();
+    return binFolder.empty() ? std::string() : binFolder + "../share";
 }
 
 const char *dataFolderSuffix()

@@ -2,7 +2,9 @@
 
 #include "datafolder.h"
 
+#include <QDir>
 #include <QDomDocument>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -20,6 +22,28 @@ template <typename Record> QDomElement group(QDomDocument &document, const Recor
     return group;
 }
 
+// A save that was killed between naming its new file and putting it in
+// place leaves that file beside the record, under the record's name, a dot
+// and six letters, readable by its owner only; so does one killed at any
+// step on a file system without unnamed temporary files. The next save
+// removes such files.
+void removeInterruptedSaves(const QString &fileName)
+{
+    const QFileInfo record(fileName);
+    const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(record.fileName()) + QLatin1String("\\.[A-Za-z]{6}")));
+    const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+        | QFileDevice::ReadUser | QFileDevice::WriteUser;
+    QDir folder = record.dir();
+    const QFileInfoList candidates = folder.entryInfoList(
+        {record.fileName() + QLatin1String(".*")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo &candidate : candidates) {
+        if (temporaryName.match(candidate.fileName()).hasMatch()
+            && candidate.permissions() == ownerOnly)
+            folder.remove(candidate.fileName());
+    }
+}
+
 } // namespace
 
 SaveRegInfo::SaveRegInfo(const FirstPageRecord *firstPage, const SecondPageRecord *secondPage)
@@ -30,8 +54,10 @@ SaveRegInfo::SaveRegInfo(const FirstPageRecord *firstPage, const SecondPageRecor
 bool SaveRegInfo::save() const
 {
     const QByteArray bytes = toXml();
+    const QString fileName = DataFolder::filePath(QLatin1String(RegistrationRecord::fileName));
+    removeInterruptedSaves(fileName);
 
-    QSaveFile file(DataFolder::filePath(QLatin1String(RegistrationRecord::fileName)));
+    QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
     // The record holds personal data. A file system that cannot restrict it

@@ -11,7 +11,8 @@
 //
 // The file is replaced as a whole or not at all: a save that fails, whether
 // it cannot start or the disk fills up halfway, leaves the previous file as
-// it was. The "RegData" folder is never created here.
+// it was, and the next save removes any temporary file that a killed save
+// left beside it. The "RegData" folder is never created here.
 class SaveRegInfo : public QObject
 {
     Q_OBJECT

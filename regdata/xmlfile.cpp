@@ -1,6 +1,7 @@
 #include "xmlfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QXmlStreamReader>
 
 #include <cstring>
@@ -8,13 +9,6 @@
 namespace XmlFile {
 
 namespace {
-
-enum class Scan
-{
-    WithinLimits,
-    OverLimits,
-    NeedsParser
-};
 
 bool startsWith(const char *p, const char *end, const char *text)
 {
@@ -90,51 +84,24 @@ const char *scanStartTag(const char *p, const char *end, int *attributes, bool *
     return nullptr;
 }
 
-// In UTF-8 without a document type declaration every element and attribute
-// is in plain sight, so the limits can be checked on the bytes, far faster
-// than tokenizing. The scan stops where the parser would stop with an error.
-Scan scanBytes(const QByteArray &data)
+// Counts the nodes of the document, and tells when there are too many.
+class NodeCount
 {
-    if (!isUtf8(data))
-        return Scan::NeedsParser;
-    const char *p = data.constData();
-    const char *const end = p + data.size();
-    int depth = 0;
-    bool rootClosed = false;
-    while (p && (p = static_cast<const char *>(std::memchr(p, '<', end - p)))) {
-        ++p;
-        if (startsWith(p, end, "!--")) {
-            p = skipPast(p + 3, end, "-->");
-        } else if (startsWith(p, end, "![CDATA[")) {
-            p = skipPast(p + 8, end, "]]>");
-        } else if (startsWith(p, end, "?")) {
-            p = skipPast(p + 1, end, "?>");
-        } else if (startsWith(p, end, "!")) {
-            return Scan::NeedsParser; // a document type declaration
-        } else if (startsWith(p, end, "/")) {
-            if (depth == 0)
-                return Scan::WithinLimits;
-            if (--depth == 0)
-                rootClosed = true;
-            p = skipPast(p + 1, end, ">");
-        } else {
-            if (p == end || !isNameStart(*p) || rootClosed)
-                return Scan::WithinLimits;
-            if (++depth > MaxDepth)
-                return Scan::OverLimits;
-            int attributes = 0;
-            bool isEmpty = false;
-            p = scanStartTag(p, end, &attributes, &isEmpty);
-            if (!p)
-                return Scan::WithinLimits;
-            if (attributes > MaxAttributes)
-                return Scan::OverLimits;
-            if (isEmpty && --depth == 0)
-                rootClosed = true;
-        }
+public:
+    explicit NodeCount(int limit)
+        : m_limit(limit)
+    { }
+
+    bool add(qsizetype nodes)
+    {
+        m_count += nodes;
+        return m_count <= m_limit;
     }
-    return Scan::WithinLimits;
-}
+
+private:
+    qsizetype m_count = 0;
+    const qsizetype m_limit;
+};
 
 // Reads in chunks, so that a small file costs a small buffer, while a file
 // that does not tell its size (a pipe, a device) still cannot grow it past
@@ -152,20 +119,91 @@ QByteArray readAtMost(QIODevice &device, qint64 limit)
     return data;
 }
 
-bool parserWithinLimits(const QByteArray &data)
+} // namespace
+
+// In UTF-8 without a document type declaration every element and attribute
+// is in plain sight, so the limits can be checked on the bytes, far faster
+// than tokenizing. The scan stops where the parser would stop with an error.
+std::optional<bool> scanWithinLimits(const QByteArray &data, const Limits &limits)
+{
+    if (!isUtf8(data))
+        return std::nullopt;
+    const char *p = data.constData();
+    const char *const end = p + data.size();
+    int depth = 0;
+    bool rootClosed = false;
+    NodeCount nodes(limits.nodes);
+    while (p && (p = static_cast<const char *>(std::memchr(p, '<', end - p)))) {
+        ++p;
+        if (startsWith(p, end, "!--")) {
+            p = skipPast(p + 3, end, "-->");
+        } else if (startsWith(p, end, "![CDATA[")) {
+            p = skipPast(p + 8, end, "]]>");
+        } else if (startsWith(p, end, "?")) {
+            p = skipPast(p + 1, end, "?>");
+        } else if (startsWith(p, end, "!")) {
+            return std::nullopt; // a document type declaration
+        } else if (startsWith(p, end, "/")) {
+            if (depth == 0)
+                return true;
+            if (--depth == 0)
+                rootClosed = true;
+            p = skipPast(p + 1, end, ">");
+            continue;
+        } else {
+            if (p == end || !isNameStart(*p) || rootClosed)
+                return true;
+            if (++depth > limits.depth)
+                return false;
+            int attributes = 0;
+            bool isEmpty = false;
+            p = scanStartTag(p, end, &attributes, &isEmpty);
+            if (!p)
+                return true;
+            if (attributes > limits.attributes || !nodes.add(1 + attributes))
+                return false;
+            if (isEmpty && --depth == 0)
+                rootClosed = true;
+            continue;
+        }
+        // A comment, CDATA section or processing instruction.
+        if (!nodes.add(1))
+            return false;
+    }
+    return true;
+}
+
+bool parserWithinLimits(const QByteArray &data, const Limits &limits)
 {
     QXmlStreamReader reader(data);
     // As in the DOM parser, namespace declarations are attributes too.
     reader.setNamespaceProcessing(false);
     int depth = 0;
+    NodeCount nodes(limits.nodes);
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
         case QXmlStreamReader::StartElement:
-            if (++depth > MaxDepth || reader.attributes().size() > MaxAttributes)
+            if (++depth > limits.depth || reader.attributes().size() > limits.attributes
+                || !nodes.add(1 + reader.attributes().size()))
                 return false;
             break;
         case QXmlStreamReader::EndElement:
             --depth;
+            break;
+        case QXmlStreamReader::DTD:
+            if (!nodes.add(
+                    1 + reader.entityDeclarations().size() + reader.notationDeclarations().size()))
+                return false;
+            break;
+        case QXmlStreamReader::Characters:
+            if (reader.isCDATA() && !nodes.add(1))
+                return false;
+            break;
+        case QXmlStreamReader::Comment:
+        case QXmlStreamReader::ProcessingInstruction:
+        case QXmlStreamReader::EntityReference:
+            if (!nodes.add(1))
+                return false;
             break;
         default:
             break;
@@ -174,27 +212,21 @@ bool parserWithinLimits(const QByteArray &data)
     return true;
 }
 
-} // namespace
-
 bool isWithinLimits(const QByteArray &data)
 {
     if (data.size() > MaxFileSize)
         return false;
-    switch (scanBytes(data)) {
-    case Scan::WithinLimits:
-        return true;
-    case Scan::OverLimits:
-        return false;
-    case Scan::NeedsParser:
-        break;
-    }
-    return parserWithinLimits(data);
+    const std::optional<bool> scanned = scanWithinLimits(data);
+    return scanned ? *scanned : parserWithinLimits(data);
 }
 
 QDomDocument read(const QString &fileName, bool *opened)
 {
+    // Only a regular file is read: opening a named pipe would wait for a
+    // writer, and a device may never end.
     QFile file(fileName);
-    const bool isOpen = file.open(QIODevice::ReadOnly | QIODevice::Text);
+    const bool isOpen
+        = QFileInfo(fileName).isFile() && file.open(QIODevice::ReadOnly | QIODevice::Text);
     if (opened)
         *opened = isOpen;
     QDomDocument document;

@@ -4,25 +4,51 @@
 #include <QDomDocument>
 #include <QString>
 
+#include <optional>
+
 // Reading the program's XML data files. Other programs and people edit them,
 // so a file that would make the DOM parser slow or hungry (very large, very
-// deep, or with very many attributes on one element) is treated like a file
-// that holds no usable XML: the document comes back empty. A file that is
-// merely malformed keeps whatever the parser built before the error.
+// deep, with very many attributes on one element, or with very many nodes)
+// is treated like a file that holds no usable XML: the document comes back
+// empty. A file that is merely malformed keeps whatever the parser built
+// before the error.
 namespace XmlFile {
 
 constexpr qint64 MaxFileSize = 8 * 1024 * 1024;
 constexpr int MaxDepth = 32;
 constexpr int MaxAttributes = 32;
+// Elements, attributes, comments, processing instructions, CDATA sections,
+// entity references and declarations each become a node of the document, and
+// each node costs the parser time and memory; text nodes cannot outnumber
+// them by more than one. The sample country catalogue has about 16,000, so
+// the limit leaves room for catalogues many times its size.
+constexpr int MaxNodes = 300000;
 
 // Reads fileName as an XML document, without namespace processing and
-// without text that is only white space. *opened tells whether the file
-// could be opened for reading at all.
+// without text that is only white space. *opened tells whether the file is
+// a regular file that could be opened for reading at all.
 QDomDocument read(const QString &fileName, bool *opened = nullptr);
 
 // Whether data stays within the limits above. A syntax error ends the check
 // without rejecting: the parser stops there too.
 bool isWithinLimits(const QByteArray &data);
+
+// The limits that the two passes below check; isWithinLimits() uses the
+// ones above, and other values serve to try the passes on small documents.
+struct Limits
+{
+    int depth = MaxDepth;
+    int attributes = MaxAttributes;
+    int nodes = MaxNodes;
+};
+
+// The two passes behind isWithinLimits(). The byte scan answers for UTF-8
+// without a document type declaration, and nullopt for anything else; the
+// parser pass tokenizes any file. The scan never accepts what the parser
+// pass rejects, but may reject a little more: it counts the XML declaration
+// and empty CDATA sections as nodes.
+std::optional<bool> scanWithinLimits(const QByteArray &data, const Limits &limits = Limits());
+bool parserWithinLimits(const QByteArray &data, const Limits &limits = Limits());
 
 } // namespace XmlFile
 

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "engine/engineclient.h"
+#include "platform/platform.h"
 #include "regdata/datafolder.h"
 #include "wizard/addresstext.h"
 #include "wizard/firstregpage.h"
@@ -17,6 +18,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,6 +57,28 @@ int KVB_CDECL recordingEntry(const char *command, const char *parameters, char *
     }
     std::memcpy(reply, engineReply.constData(), std::size_t(engineReply.size()) + 1);
     return engineResult;
+}
+
+// The window's status line as it is on screen, and as it should look, when
+// a slow engine begins to check the address.
+Platform::EngineEntry slowEntry = nullptr;
+QImage statusShown;
+QImage statusRendered;
+
+int KVB_CDECL watchingSlowEntry(const char *command, const char *parameters, char *reply)
+{
+    if (watchedPage && !std::strcmp(command, "SENDADDRESS")) {
+        auto *status = watchedPage->findChild<StatusLabel *>();
+        QWidget *window = status->window();
+        const QRect area(status->mapTo(window, QPoint(0, 0)), status->size());
+        statusShown = window->screen()
+                          ->grabWindow(window->winId())
+                          .toImage()
+                          .copy(area)
+                          .convertToFormat(QImage::Format_RGB32);
+        statusRendered = status->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    return slowEntry(command, parameters, reply);
 }
 
 QByteArray region(const QByteArray &name, const QByteArray &code)
@@ -197,6 +221,7 @@ private slots:
     void prefill_data();
     void prefill();
     void repeatedNextFreesEarlierRecords();
+    void busyMessageIsOnScreenWhileTheEngineWorks();
     void pageFitsTheWindow();
 
 private:
@@ -503,6 +528,24 @@ void TestFirstRegPage::repeatedNextFreesEarlierRecords()
         earlierContact = wizard.secondPage()->contact();
         QVERIFY(earlierAddress && earlierContact);
     }
+}
+
+// The check blocks the window, so that nothing is painted while a slow
+// engine works: the busy message must be on screen before it starts.
+void TestFirstRegPage::busyMessageIsOnScreenWhileTheEngineWorks()
+{
+    slowEntry = Platform::resolveEngineEntry(
+        Platform::loadLibrary(KVB_TEST_ENGINES_DIR "/slow/libQuill.so"), "QuillCommandA");
+    QVERIFY(slowEntry);
+    Wizard wizard;
+    QVERIFY(QTest::qWaitForWindowExposed(&wizard.stack));
+    wizard.fill();
+    EngineClient::instance().setEngineEntry(watchingSlowEntry);
+    wizard.button("Next")->click();
+
+    QCOMPARE(wizard.stack.currentIndex(), 3);
+    QVERIFY(!statusRendered.isNull());
+    QCOMPARE(statusShown, statusRendered);
 }
 
 void TestFirstRegPage::pageFitsTheWindow()

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -79,8 +80,11 @@ private slots:
     void readerTolerance();
     void nothingSavedYet();
     void saveReplacesThePreviousFile();
+    void savedFileIsOwnerOnly_data();
+    void savedFileIsOwnerOnly();
     void failedSaveKeepsThePreviousFile_data();
     void failedSaveKeepsThePreviousFile();
+    void killedSaveKeepsThePreviousFile_data();
     void killedSaveKeepsThePreviousFile();
 
 private:
@@ -172,7 +176,6 @@ void TestRegInfo::saveReplacesThePreviousFile()
 {
     RegistrationRecord record = sampleRecord();
     QVERIFY(save(record));
-    QVERIFY(QFile::setPermissions(regInfo(), QFile::permissions(regInfo()) | QFile::ReadOther));
 
     record.firstPage.firstName.clear();
     record.secondPage.purchaseMonth.clear();
@@ -183,7 +186,29 @@ void TestRegInfo::saveReplacesThePreviousFile()
     QVERIFY(bytes.contains("\n  <FirstName></FirstName>\n"));
     QVERIFY(bytes.contains("\n  <PurchaseMonth></PurchaseMonth>\n"));
     QCOMPARE(entries(regData()), QStringList {"RegInfo.xml"});
-    // The record holds personal data: only its owner may read it.
+}
+
+void TestRegInfo::savedFileIsOwnerOnly_data()
+{
+    QTest::addColumn<bool>("replacing");
+
+    QTest::newRow("new file, nothing masked") << false;
+    QTest::newRow("replacing a file that others may read") << true;
+}
+
+// The record holds personal data: only its owner may read it.
+void TestRegInfo::savedFileIsOwnerOnly()
+{
+    QFETCH(bool, replacing);
+
+    if (replacing) {
+        QVERIFY(save(sampleRecord()));
+        QVERIFY(QFile::setPermissions(regInfo(), QFile::permissions(regInfo()) | QFile::ReadOther));
+    }
+    const mode_t previousMask = umask(0);
+    const bool saved = save(sampleRecord());
+    umask(previousMask);
+    QVERIFY(saved);
     QCOMPARE(QFile::permissions(regInfo()),
         QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
 }
@@ -239,27 +264,53 @@ void TestRegInfo::failedSaveKeepsThePreviousFile()
     QCOMPARE(entries(regData()), QStringList {"RegInfo.xml"});
 }
 
+void TestRegInfo::killedSaveKeepsThePreviousFile_data()
+{
+    QTest::addColumn<QByteArray>("step");
+    QTest::addColumn<bool>("unnamedFiles");
+
+    QTest::newRow("unnamed file, killed before writing") << QByteArray("write") << true;
+    QTest::newRow("unnamed file, killed before syncing") << QByteArray("fdatasync") << true;
+    QTest::newRow("unnamed file, killed before naming it") << QByteArray("linkat") << true;
+    QTest::newRow("unnamed file, killed before renaming it") << QByteArray("rename") << true;
+    QTest::newRow("named file, killed before writing") << QByteArray("write") << false;
+    QTest::newRow("named file, killed before syncing") << QByteArray("fdatasync") << false;
+    QTest::newRow("named file, killed before renaming it") << QByteArray("rename") << false;
+}
+
+// A save killed at any step leaves the previous record whole, and the next
+// save removes what it left behind, but nothing else.
 void TestRegInfo::killedSaveKeepsThePreviousFile()
 {
+    QFETCH(QByteArray, step);
+    QFETCH(bool, unnamedFiles);
+
     const int unnamed = ::open(QFile::encodeName(regData()).constData(), O_TMPFILE | O_RDWR, 0600);
-    if (unnamed < 0)
-        QSKIP("This file system has no unnamed temporary files: a killed save leaves its named "
-              "temporary file behind.");
-    ::close(unnamed);
+    if (unnamed >= 0)
+        ::close(unnamed);
+    else if (unnamedFiles)
+        QSKIP("This file system has no unnamed temporary files.");
 
     QVERIFY(save(sampleRecord()));
     const QByteArray previous = contents(regInfo());
+    QFile userCopy(regInfo() + ".bak");
+    QVERIFY(userCopy.open(QIODevice::WriteOnly) && userCopy.write(previous) == previous.size());
+    userCopy.close();
 
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("LD_PRELOAD", KVB_KILL_AT_COMMIT);
+    environment.insert("LD_PRELOAD", KVB_KILL_AT_STEP);
+    environment.insert("KVB_KILL_AT", step);
+    if (!unnamedFiles)
+        environment.insert("KVB_NO_UNNAMED_FILES", "1");
     child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(), {"--save-into", DataFolder::path()});
     QVERIFY(child.waitForFinished());
     QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-
     QCOMPARE(contents(regInfo()), previous);
-    QCOMPARE(entries(regData()), QStringList {"RegInfo.xml"});
+
+    QVERIFY(save(sampleRecord()));
+    QCOMPARE(entries(regData()), QStringList({"RegInfo.xml", "RegInfo.xml.bak"}));
 }
 
 int main(int argc, char *argv[])

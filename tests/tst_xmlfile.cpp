@@ -73,6 +73,12 @@ void TestXmlFile::limits_data()
     QTest::newRow("UTF-16, too deep") << utf16(nested(depth + 1)) << false;
     QTest::newRow("UTF-16, namespace declarations are attributes")
         << utf16(withAttributes(count + 1, " xmlns:n%1='urn:n'")) << false;
+    const QByteArray nodes = QByteArray("<e/>").repeated(XmlFile::MaxNodes - 2);
+    QTest::newRow("most nodes allowed") << "<r a='1'>" + nodes + "</r>" << true;
+    QTest::newRow("one node too many: comments, sections and instructions count")
+        << "<r a='1'>" + nodes + "<!-- --></r>" << false;
+    QTest::newRow("one node too many: declarations count")
+        << "<!DOCTYPE r [<!ENTITY x 'y'>]><r>" + nodes + "</r>" << false;
     QTest::newRow("larger than allowed")
         << "<r>" + QByteArray(XmlFile::MaxFileSize, ' ') + "</r>" << false;
 }

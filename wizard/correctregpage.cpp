@@ -52,9 +52,11 @@ CorrectRegPage::CorrectRegPage(QWidget *parent)
         = new QRadioButton(tr("Replace my original address with the corrected address."));
     m_keepButton = new QRadioButton(tr("Keep my original address"));
     m_reenterButton = new QRadioButton(tr("Let me re-enter my address"));
-    connect(m_replaceButton, &QRadioButton::clicked, this, &CorrectRegPage::replace);
-    connect(m_keepButton, &QRadioButton::clicked, this, &CorrectRegPage::keep);
-    connect(m_reenterButton, &QRadioButton::clicked, this, &CorrectRegPage::reenter);
+    // Assistive technology checks a choice without clicking it, so a choice
+    // counts as soon as it is checked.
+    connect(m_replaceButton, &QRadioButton::toggled, this, &CorrectRegPage::replace);
+    connect(m_keepButton, &QRadioButton::toggled, this, &CorrectRegPage::keep);
+    connect(m_reenterButton, &QRadioButton::toggled, this, &CorrectRegPage::reenter);
 
     auto *choices = new QVBoxLayout;
     choices->setSpacing(0);

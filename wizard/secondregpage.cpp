@@ -73,14 +73,19 @@ SecondRegPage::SecondRegPage(SecondPageRecord *record, QWidget *parent)
         tr("Day"), QStringLiteral("DayButton"), 70, days(), &SecondRegPage::onDayMenuClick);
     m_yearButton = createMenuButton(tr("Year"), QStringLiteral("YearButton"), 85,
         years(QDate::currentDate().year()), &SecondRegPage::onYearMenuClick);
-    // One label stands for the three date buttons, so each names its part.
+    // One label stands for the three date buttons, so each names its part
+    // and tells its choice as its description.
     m_monthButton->setAccessibleName(tr("Purchase month"));
     m_dayButton->setAccessibleName(tr("Purchase day"));
     m_yearButton->setAccessibleName(tr("Purchase year"));
+    for (QPushButton *button : {m_monthButton, m_dayButton, m_yearButton})
+        setCaption(button, button->text());
     m_locationButton = createMenuButton(tr("Purchase Location"), QStringLiteral("PurchaseLocation"),
         165, locations(), &SecondRegPage::onLocationMenuClick);
 
     m_resellerLabel = rowLabel(tr("Reseller:"));
+    // Clear of the location row's "*", which it follows directly.
+    m_resellerLabel->setContentsMargins(8, 0, 0, 0);
     m_resellerButton = new QPushButton(tr("Reseller"));
     m_resellerButton->setObjectName(QStringLiteral("Reseller"));
     m_resellerButton->setFixedWidth(145);
@@ -200,7 +205,7 @@ void SecondRegPage::fillFromRecord()
     static const QRegularExpression fourDigits(
         QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{4}")));
     if (fourDigits.match(record.purchaseYear).hasMatch())
-        m_yearButton->setText(record.purchaseYear);
+        setCaption(m_yearButton, record.purchaseYear);
     else
         fillChoice(m_yearButton, record.purchaseYear);
     fillChoice(m_locationButton, record.purchaseLocation);
@@ -258,6 +263,8 @@ void SecondRegPage::regPage2NextSignal()
     // be written does not hold it up.
     saveRecord();
 
+    // Disabling the button takes the focus from it; it gets it back below.
+    const bool hadFocus = registerButton->hasFocus();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_statusLabel->setMessage(tr("Registering your product...."), StatusLabel::Busy);
     registerButton->setEnabled(false);
@@ -273,6 +280,9 @@ void SecondRegPage::regPage2NextSignal()
     // There is no second attempt: what is left is to quit.
     registerButton->setEnabled(true);
     registerButton->setText(tr("Quit"));
+    // A user of the keyboard finds the button where it was, now to quit.
+    if (hadFocus)
+        registerButton->setFocus();
 }
 
 void SecondRegPage::regPage2CancelSignal()
@@ -398,14 +408,23 @@ int SecondRegPage::itemIndex(const QPushButton *button, const QString &caption) 
 
 void SecondRegPage::setChoice(QPushButton *button, QAction *action)
 {
-    button->setText(action ? action->text() : m_placeholders.value(button));
+    setCaption(button, action ? action->text() : m_placeholders.value(button));
 }
 
 void SecondRegPage::fillChoice(QPushButton *button, const QString &caption)
 {
     // A caption from a damaged or hand-edited record would count as a
     // choice that the user never made.
-    button->setText(itemIndex(button, caption) < 0 ? m_placeholders.value(button) : caption);
+    setCaption(button, itemIndex(button, caption) < 0 ? m_placeholders.value(button) : caption);
+}
+
+void SecondRegPage::setCaption(QPushButton *button, const QString &caption)
+{
+    button->setText(caption);
+    // A button named for what it asks, rather than by its caption, tells
+    // the choice on it in its description.
+    if (!button->accessibleName().isEmpty())
+        button->setAccessibleDescription(caption);
 }
 
 void SecondRegPage::showReseller(bool shown)

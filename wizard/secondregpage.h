@@ -72,6 +72,7 @@ private:
     int itemIndex(const QPushButton *button, const QString &caption) const;
     void setChoice(QPushButton *button, QAction *action);
     void fillChoice(QPushButton *button, const QString &caption);
+    static void setCaption(QPushButton *button, const QString &caption);
     void showReseller(bool shown);
     void showWorkOther(bool shown);
 

@@ -44,8 +44,10 @@ UnknownRegPage::UnknownRegPage(QWidget *parent)
 
     m_keepButton = new QRadioButton(tr("Keep my original address"));
     m_reenterButton = new QRadioButton(tr("Let me re-enter my address"));
-    connect(m_keepButton, &QRadioButton::clicked, this, &UnknownRegPage::keepUnknown);
-    connect(m_reenterButton, &QRadioButton::clicked, this, &UnknownRegPage::reenter);
+    // Assistive technology checks a choice without clicking it, so a choice
+    // counts as soon as it is checked.
+    connect(m_keepButton, &QRadioButton::toggled, this, &UnknownRegPage::keepUnknown);
+    connect(m_reenterButton, &QRadioButton::toggled, this, &UnknownRegPage::reenter);
 
     auto *choices = new QVBoxLayout;
     choices->setSpacing(0);

@@ -1,6 +1,7 @@
 // An engine library that lacks the QuillCommandA export.
-extern "C" __attribute__((visibility("default"))) int QuillCommandB(const char *, const char *,
-                                                                   char *)
+#include "platform/platform.h"
+
+KVB_ENGINE_EXPORT int KVB_CDECL QuillCommandB(const char *, const char *, char *)
 {
     return 0;
 }
