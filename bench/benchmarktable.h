@@ -5,23 +5,51 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QTextStream;
 
-// Operations of the program timed beside a baseline that does the least any
-// implementation would have to do, and the ratio of the two held against a
-// goal. Both are run alternately within one run, so that a machine that
-// slows down or speeds up meanwhile affects them alike, and the medians are
-// compared.
+// Operations of the program measured beside a baseline that does the least
+// any implementation would have to do, each held against a goal. Both are
+// run alternately within one run, so that a machine that slows down or
+// speeds up meanwhile affects them alike, and the medians are compared.
 class BenchmarkTable
 {
 public:
-    // Times ours and baseline alternately, repetitions times each, after a
-    // few runs to warm up. tidyUp, when given, runs after each run of ours,
-    // untimed: for undoing what is not part of the operation.
-    void compare(const QString &operation, double goal, int repetitions,
-        const std::function<void()> &ours, const std::function<void()> &baseline,
-        const std::function<void()> &tidyUp = {});
+    struct Medians
+    {
+        double ours;
+        double baseline;
+    };
+    enum class Unit
+    {
+        Milliseconds,
+        Mebibytes
+    };
+
+    // Runs ours and baseline alternately, repetitions times each, after a
+    // few runs to warm up, and returns the medians of what they measured.
+    static Medians alternate(int repetitions, const std::function<double()> &ours,
+        const std::function<double()> &baseline);
+    // The same for any number of runs, taken in turn; each round starts with
+    // the next one, so that none always finds the caches left by another.
+    static QList<double> rotate(int repetitions, const QList<std::function<double()>> &runs);
+    // How long operation takes, in milliseconds.
+    static double milliseconds(const std::function<void()> &operation);
+    static double median(QList<double> values);
+
+    // Met when ours takes at most goal times as long as the baseline.
+    void addTimeRatio(const QString &operation, Medians milliseconds, double goal);
+    // Times of the same operation on a larger and on the sample input: met
+    // when the time grows at most goal times faster than the input.
+    void addGrowth(const QString &operation, Medians milliseconds, double inputRatio, double goal);
+    // Met when ours needs at most maximumMore MiB more than the baseline, or
+    // less than that when strictly is set.
+    void addMemory(
+        const QString &operation, Medians mebibytes, double maximumMore, bool strictly = false);
+    // A measurement shown for what it is, without a goal: times compared by
+    // their ratio, memory by its difference.
+    void addNote(const QString &operation, Medians medians, Unit unit, const QString &note);
 
     // Prints one row per operation and a last line "goals met: N of M";
     // returns the number of goals missed.
@@ -31,9 +59,11 @@ private:
     struct Row
     {
         QString operation;
-        double ours; // median, in milliseconds
-        double baseline;
-        double goal; // the highest ratio of ours to baseline that meets it
+        QString ours;
+        QString baseline;
+        QString compared;
+        QString goal;
+        std::optional<bool> met; // empty for a row without a goal
     };
 
     QList<Row> m_rows;

@@ -1,22 +1,25 @@
 // Benchmarks of KVB, built and run by bench/run in a Release build:
 //
 //   kvb_bench [repetitions]
+//
+// The start-up benchmark starts programs on the X display named by
+// KVB_BENCH_DISPLAY; everything else runs in this process, offscreen.
 
+#include "benchmarkdata.h"
 #include "benchmarktable.h"
+#include "cataloguebenchmark.h"
+#include "leakbenchmark.h"
+#include "requestbenchmark.h"
+#include "savebenchmark.h"
+#include "startupbenchmark.h"
 
-#include "regdata/countrydialog.h"
-#include "regdata/datafolder.h"
-#include "regdata/xmlregstruct.h"
+#include "platform/platform.h"
 
 #include <QApplication>
-#include <QDomDocument>
-#include <QFile>
-#include <QMenu>
 #include <QTextStream>
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -29,69 +32,66 @@ void dropSizeHintWarnings(QtMsgType type, const QMessageLogContext &context, con
         defaultHandler(type, context, message);
 }
 
-// The full sample catalogue is read at every opening of the country dialog
-// and at every country choice, so both should cost little more than parsing
-// the file.
-bool compareCatalogue(BenchmarkTable &table, int repetitions)
+void progress(const char *what)
 {
-    QFile file(DataFolder::filePath(QStringLiteral("RegData/RegMaster.xml")));
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "kvb_bench: cannot read %s\n", qPrintable(file.fileName()));
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    const auto bareParse = [&bytes] {
-        QDomDocument document;
-        document.setContent(bytes);
-    };
+    std::fprintf(stderr, "kvb_bench: %s\n", what);
+}
 
-    // Opening ends when the dialog has painted itself; closing it later is
-    // not part of it.
-    std::unique_ptr<CountryDialog> dialog;
-    table.compare(
-        QStringLiteral("open the country dialog"), 1.3, repetitions,
-        [&dialog] {
-            dialog = std::make_unique<CountryDialog>();
-            dialog->show();
-            QCoreApplication::processEvents();
-        },
-        bareParse,
-        [&dialog] {
-            dialog.reset();
-            QCoreApplication::processEvents();
-        });
-
-    // What the contact page does when a country is chosen: a fresh
-    // catalogue, and a menu of the country's regions.
-    table.compare(
-        QStringLiteral("choose a country"), 1.3, repetitions,
-        [] {
-            const XMLRegStruct catalogue;
-            QMenu menu;
-            const QString country = QStringLiteral("United States");
-            for (const RegionEntry *region : catalogue.regions()) {
-                if (region->country->longName == country)
-                    menu.addAction(region->longName);
-            }
-        },
-        bareParse);
-    return true;
+int failure(const QString &message)
+{
+    std::fprintf(stderr, "kvb_bench: %s\n", qPrintable(message));
+    return 2;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The display is for the programs that the start-up benchmark starts.
+    const QByteArray display = qgetenv("KVB_BENCH_DISPLAY");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Reading in this process, the benchmarks keep memory as the program
+    // does.
+    Platform::keepFreedMemory();
     QApplication app(argc, argv);
     defaultHandler = qInstallMessageHandler(dropSizeHintWarnings);
     const int repetitions = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 101;
-    DataFolder::setPath(QStringLiteral(KVB_DATA_FOLDER));
+    // Starting a program and reading a catalogue ten times the sample take
+    // long enough to need fewer runs for a stable median.
+    const int startupRepetitions = std::max(5, repetitions / 3);
+    const int growthRepetitions = std::max(5, repetitions / 4);
+    const QByteArray program = KVB_BIN_DIR "/kvb";
+
+    if (display.isEmpty())
+        return failure(
+            QStringLiteral("KVB_BENCH_DISPLAY names no X display (bench/run starts one)"));
+    const BenchmarkData data(QStringLiteral(KVB_DATA_FOLDER));
+    if (!data.isValid())
+        return failure(data.errorString());
 
     BenchmarkTable table;
-    if (!compareCatalogue(table, repetitions))
-        return 2;
+    progress("start-up");
+    StartupBenchmark startup(display, QString::fromLocal8Bit(program),
+        QStringLiteral(KVB_BARE_WINDOW), data.commonFilesFolder(),
+        data.dataFolder() + QStringLiteral("RegData/RegMaster.xml"));
+    if (!startup.run(table, startupRepetitions))
+        return failure(startup.errorString());
+
+    progress("country catalogue");
+    CatalogueBenchmark catalogue(data);
+    catalogue.run(table, repetitions);
+    progress("saving");
+    SaveBenchmark(data).run(table, repetitions);
+    progress("address request");
+    RequestBenchmark request(program);
+    if (!request.run(table, repetitions))
+        return failure(request.errorString());
+    progress("growth with the catalogue's size");
+    catalogue.runGrowth(table, growthRepetitions);
+    progress("memory over many rounds");
+    LeakBenchmark leaks(data, program);
+    if (!leaks.run(table))
+        return failure(leaks.errorString());
 
     QTextStream out(stdout);
     return table.print(out) == 0 ? 0 : 1;

@@ -1,7 +1,6 @@
 #include "engineclient.h"
 
-#include <QByteArrayList>
-
+#include <cstring>
 #include <string>
 
 namespace {
@@ -69,23 +68,57 @@ bool EngineClient::submitRegistration(const QByteArray &registrationText)
 
 QByteArray EngineClient::lookUpValue(const QByteArray &text, const QByteArray &key)
 {
-    const QByteArrayList items = text.split(',');
-    for (const QByteArray &item : items) {
-        const qsizetype equals = item.indexOf('=');
-        if (equals < 0 || item.first(equals) != key)
-            continue;
-        const qsizetype nextEquals = item.indexOf('=', equals + 1);
-        return item.mid(equals + 1, nextEquals < 0 ? -1 : nextEquals - equals - 1);
+    return lookUpValue(splitItems(text), key);
+}
+
+EngineClient::Items EngineClient::splitItems(QByteArrayView text)
+{
+    Items items;
+    for (qsizetype start = 0;;) {
+        const qsizetype comma = text.indexOf(',', start);
+        items.append(text.sliced(start, (comma < 0 ? text.size() : comma) - start));
+        if (comma < 0)
+            return items;
+        start = comma + 1;
+    }
+}
+
+QByteArray EngineClient::lookUpValue(const Items &items, QByteArrayView key)
+{
+    // An item's key part ends at its first "=", so a key that holds one
+    // matches nothing.
+    if (!key.contains('=')) {
+        for (const QByteArrayView item : items) {
+            if (item.size() <= key.size() || item.at(key.size()) != '=' || !item.startsWith(key))
+                continue;
+            const QByteArrayView value = item.sliced(key.size() + 1);
+            const qsizetype nextEquals = value.indexOf('=');
+            return (nextEquals < 0 ? value : value.first(nextEquals)).toByteArray();
+        }
     }
     return QByteArrayLiteral("UNSUPPORTED");
 }
 
 QByteArray EngineClient::parameterText(const ParameterMap &parameters)
 {
-    QByteArrayList pairs;
+    // Written in one piece, as a request goes out with every press of Next.
+    qsizetype size = parameters.isEmpty() ? 0 : parameters.size() * 2 - 1;
     for (auto it = parameters.cbegin(); it != parameters.cend(); ++it)
-        pairs += it.key() + '=' + it.value();
-    return pairs.join(',');
+        size += it.key().size() + it.value().size();
+    QByteArray text(size, Qt::Uninitialized);
+    char *out = text.data();
+    const auto put = [&out](const QByteArray &part) {
+        std::memcpy(out, part.constData(), part.size());
+        out += part.size();
+    };
+    for (auto it = parameters.cbegin(); it != parameters.cend(); ++it) {
+        if (it != parameters.cbegin())
+            *out++ = ',';
+        put(it.key());
+        *out++ = '=';
+        put(it.value());
+    }
+    return text;
 }
 
 int EngineClient::sendCallerType(const ParameterMap &parameters)
@@ -106,7 +139,9 @@ int EngineClient::sendRegistrationData(const ParameterMap &parameters, QByteArra
 void EngineClient::announceCaller()
 {
     m_parameters.clear();
-    m_parameters.insert("callerType", m_callerType);
+    // The caller type outlives the client, so the map can share it.
+    m_parameters.insert(QByteArrayLiteral("callerType"),
+        QByteArray::fromRawData(m_callerType, qstrlen(m_callerType)));
     sendCallerType(m_parameters);
 }
 
@@ -117,12 +152,14 @@ bool EngineClient::fillParameters(const QByteArray &text, int minimumItems,
 {
     m_parameters.clear();
     // The engine sees the text as C text, which ends at its first zero byte.
-    const QByteArray ownText(text.constData(), qstrnlen(text.constData(), text.size()));
-    if (ownText.count(',') + 1 < minimumItems)
+    const Items items
+        = splitItems(QByteArrayView(text.constData(), qstrnlen(text.constData(), text.size())));
+    if (items.size() < minimumItems)
         return false;
-    m_parameters.insert("Register", registerValue);
+    m_parameters.insert(QByteArrayLiteral("Register"), registerValue);
+    // The keys are literals, which the map can share instead of copying.
     for (const char *key : keys)
-        m_parameters.insert(key, lookUpValue(ownText, key));
+        m_parameters.insert(QByteArray::fromRawData(key, qstrlen(key)), lookUpValue(items, key));
     return true;
 }
 

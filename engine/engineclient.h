@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QMap>
+#include <QVarLengthArray>
 
 #include <initializer_list>
 #include <optional>
@@ -57,6 +58,11 @@ public:
     int sendRegistrationData(const ParameterMap &parameters, QByteArray &reply);
 
 private:
+    // The items of a key=value text, split at every comma, as views into it.
+    using Items = QVarLengthArray<QByteArrayView, 32>;
+    static Items splitItems(QByteArrayView text);
+    static QByteArray lookUpValue(const Items &items, QByteArrayView key);
+
     int callCommand(const char *command, const ParameterMap &parameters, QByteArray *reply);
     void announceCaller();
     bool fillParameters(const QByteArray &text, int minimumItems, const char *registerValue,

@@ -59,6 +59,11 @@ std::string fallbackCommonFilesDir();
 // Appended to the common files folder to name the data folder.
 const char *dataFolderSuffix();
 
+// Keeps up to 128 MiB of the memory that the program frees for its later
+// allocations instead of handing it back to the system, where the C library
+// lets a program choose.
+void keepFreedMemory();
+
 } // namespace Platform
 
 #endif

@@ -6,6 +6,10 @@
 #include <limits.h>
 #include <unistd.h>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace Platform {
 
 namespace {
@@ -101,6 +105,16 @@ std::string fallbackCommonFilesDir()
 const char *dataFolderSuffix()
 {
     return "/Tarn/CustomData/";
+}
+
+void keepFreedMemory()
+{
+#if defined(__GLIBC__)
+    // The C library otherwise returns the free top of its heap to the system
+    // as soon as it passes a small threshold, and the next allocations take
+    // it back page by page.
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
+#endif
 }
 
 } // namespace Platform

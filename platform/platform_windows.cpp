@@ -107,4 +107,9 @@ const char *dataFolderSuffix()
     return "\\Tarn\\CustomData\\";
 }
 
+void keepFreedMemory()
+{
+    // The Windows heap decides by itself what it keeps.
+}
+
 } // namespace Platform

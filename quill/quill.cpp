@@ -45,9 +45,25 @@ QByteArray escapedField(const QByteArray &text)
     return QString::fromLatin1(escaped).toUtf8();
 }
 
-QuillAnswer setCallerType(const Parameters &parameters)
+// The value that parseParameters() gives for key, found without building
+// the whole map: the caller is announced before every request.
+QByteArray parameterValue(QByteArrayView text, QByteArrayView key)
 {
-    callerType = parameters.value("callerType");
+    for (qsizetype start = 0; start <= text.size();) {
+        const qsizetype comma = text.indexOf(',', start);
+        const qsizetype end = comma < 0 ? text.size() : comma;
+        const QByteArrayView item = text.sliced(start, end - start);
+        const qsizetype equals = item.indexOf('=');
+        if (equals >= 0 && item.first(equals) == key)
+            return item.sliced(equals + 1).toByteArray();
+        start = end + 1;
+    }
+    return QByteArray();
+}
+
+QuillAnswer setCallerType(const QByteArray &text)
+{
+    callerType = parameterValue(text, "callerType");
     return QuillAnswer {QuillAnswer::Done, QByteArrayLiteral("OK")};
 }
 
@@ -67,12 +83,14 @@ QuillAnswer submitRegistration(const Parameters &parameters, const QByteArray &t
 // without doing anything; QUILL_FORCE_<COMMAND>_REPLY gives its reply text.
 std::optional<QuillAnswer> forcedAnswer(const QByteArray &command)
 {
-    const QByteArray variable = "QUILL_FORCE_" + command.toUpper();
+    const char *variable = command == "SetCallerType" ? "QUILL_FORCE_SETCALLERTYPE"
+        : command == "SENDADDRESS"                    ? "QUILL_FORCE_SENDADDRESS"
+                                                      : "QUILL_FORCE_SENDREGDATA";
     bool isNumber = false;
-    const int result = qEnvironmentVariableIntValue(variable.constData(), &isNumber);
+    const int result = qEnvironmentVariableIntValue(variable, &isNumber);
     if (!isNumber)
         return std::nullopt;
-    return QuillAnswer {result, qgetenv((variable + "_REPLY").constData())};
+    return QuillAnswer {result, qgetenv((QByteArray(variable) + "_REPLY").constData())};
 }
 
 QuillAnswer answer(const QByteArray &command, const QByteArray &text)
@@ -84,9 +102,9 @@ QuillAnswer answer(const QByteArray &command, const QByteArray &text)
     if (const std::optional<QuillAnswer> forced = forcedAnswer(command))
         return *forced;
 
-    const Parameters parameters = parseParameters(text);
     if (command == "SetCallerType")
-        return setCallerType(parameters);
+        return setCallerType(text);
+    const Parameters parameters = parseParameters(text);
     if (command == "SENDADDRESS")
         return AddressVerifier::verify(parameters);
     return submitRegistration(parameters, text);
@@ -107,7 +125,9 @@ void writeReply(char *reply, const QByteArray &text)
 KVB_ENGINE_EXPORT int KVB_CDECL QuillCommandA(
     const char *command, const char *parameters, char *reply)
 {
-    const QuillAnswer result = answer(QByteArray(command), QByteArray(parameters));
+    // The caller's texts outlive the call, so they are read in place.
+    const QuillAnswer result = answer(QByteArray::fromRawData(command, qstrlen(command)),
+        QByteArray::fromRawData(parameters, qstrlen(parameters)));
     writeReply(reply, result.reply);
     return result.result;
 }

@@ -68,6 +68,8 @@ private slots:
     void registrationGoesToTheOutbox();
     void registrationFailures_data();
     void registrationFailures();
+    void callerTypeAsAnnounced_data();
+    void callerTypeAsAnnounced();
     void forcedAnswers();
 
 private:
@@ -259,6 +261,39 @@ void TestQuill::registrationFailures()
     const Answer answer = call("SENDREGDATA", parameters);
     QVERIFY(answer.result != 0);
     QVERIFY(!QFile::exists(m_home.path() + "/outbox.txt"));
+}
+
+void TestQuill::callerTypeAsAnnounced_data()
+{
+    QTest::addColumn<QByteArray>("parameters");
+    QTest::addColumn<QByteArray>("callerType");
+
+    QTest::newRow("alone") << QByteArray("callerType=KVB") << QByteArray("KVB");
+    QTest::newRow("among others") << QByteArray("Register=2,callerType=Host,x")
+                                  << QByteArray("Host");
+    QTest::newRow("value with =") << QByteArray("callerType=a=b") << QByteArray("a=b");
+    QTest::newRow("first of two") << QByteArray("callerType=One,callerType=Two")
+                                  << QByteArray("One");
+    QTest::newRow("key in a value") << QByteArray("x=callerType=KVB") << QByteArray();
+    QTest::newRow("no key") << QByteArray("callerType") << QByteArray();
+}
+
+void TestQuill::callerTypeAsAnnounced()
+{
+    QFETCH(QByteArray, parameters);
+    QFETCH(QByteArray, callerType);
+
+    const QString outbox = m_home.filePath("callers.txt");
+    qputenv("QUILL_OUTBOX", QFile::encodeName(outbox));
+    QCOMPARE(call("SetCallerType", parameters).result, 0);
+    QCOMPARE(call("SENDREGDATA", "Register=2").result, 0);
+
+    QFile file(outbox);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArrayList fields = file.readAll().split('\t');
+    QCOMPARE(fields.size(), 3);
+    QCOMPARE(fields[1], callerType);
+    QVERIFY(file.remove());
 }
 
 void TestQuill::forcedAnswers()

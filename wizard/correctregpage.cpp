@@ -3,6 +3,7 @@
 #include "managewidget.h"
 #include "secondregpage.h"
 #include "statuslabel.h"
+#include "wrappedlabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,11 +16,10 @@
 CorrectRegPage::CorrectRegPage(QWidget *parent)
     : QWidget(parent)
 {
-    m_introLabel = new QLabel(
+    m_introLabel = new WrappedLabel(
         tr("We were unable to correct and standardize your contact information. In order to "
            "assist you better, we ask that you make any needed changes to your information "
            "below."));
-    m_introLabel->setWordWrap(true);
 
     m_originalHeading = new QLabel(tr("Original:"));
     m_originalHeading->setFixedWidth(120);

@@ -7,6 +7,7 @@
 #include "secondregpage.h"
 #include "statuslabel.h"
 #include "unknownregpage.h"
+#include "wrappedlabel.h"
 
 #include "engine/engineclient.h"
 #include "regdata/countrydialog.h"
@@ -48,9 +49,8 @@ FirstRegPage::FirstRegPage(FirstPageRecord *record, QWidget *parent)
     , m_statusLabel(new StatusLabel)
     , m_record(record)
 {
-    m_introLabel = new QLabel(tr("Please enter the following information to register your "
-                                 "software. An asterisk(*) denotes a required field."));
-    m_introLabel->setWordWrap(true);
+    m_introLabel = new WrappedLabel(tr("Please enter the following information to register your "
+                                       "software. An asterisk(*) denotes a required field."));
 
     auto *contactPanel = new QVBoxLayout;
     contactPanel->addStretch(1);

@@ -7,6 +7,7 @@
 #include "regdata/resellerdialog.h"
 #include "regdata/savereginfo.h"
 #include "statuslabel.h"
+#include "wrappedlabel.h"
 #include "wrappingcheckbox.h"
 
 #include <QApplication>
@@ -61,9 +62,9 @@ SecondRegPage::SecondRegPage(SecondPageRecord *record, QWidget *parent)
     , m_record(record)
     , m_contact(QSharedPointer<ContactRecord>::create())
 {
-    auto *introLabel = new QLabel(tr("Please enter the following information to register your "
-                                     "software. An asterisk(*) denotes a required field."));
-    introLabel->setWordWrap(true);
+    auto *introLabel
+        = new WrappedLabel(tr("Please enter the following information to register your "
+                              "software. An asterisk(*) denotes a required field."));
 
     using namespace PurchaseChoices;
     m_monthButton = createMenuButton(tr("Month"), QStringLiteral("MonthButton"), 120, months(),
@@ -140,10 +141,9 @@ SecondRegPage::SecondRegPage(SecondPageRecord *record, QWidget *parent)
         = new WrappingCheckBox(tr("Yes, I would like to receive periodic information "
                                   "about special offers and new products from Tarn "
                                   "Partners."));
-    auto *unsubscribeLabel
-        = new QLabel(tr("You may unsubscribe from these lists at any time. Information abot how to "
-                        "unsubscribe is available in each email Tarn sends to you."));
-    unsubscribeLabel->setWordWrap(true);
+    auto *unsubscribeLabel = new WrappedLabel(
+        tr("You may unsubscribe from these lists at any time. Information abot how to "
+           "unsubscribe is available in each email Tarn sends to you."));
 
     auto *backButton = new QPushButton(tr("Back"));
     auto *cancelButton = new QPushButton(tr("Cancel"));

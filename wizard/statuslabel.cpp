@@ -1,5 +1,7 @@
 #include "statuslabel.h"
 
+#include "wrappedlabel.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,14 +35,13 @@ bool hasIcon(int kind)
 StatusLabel::StatusLabel(const QString &text, int kind, QWidget *parent)
     : QWidget(parent)
     , m_iconLabel(new QLabel)
-    , m_textLabel(new QLabel)
+    , m_textLabel(new WrappedLabel)
     , m_box(new QHBoxLayout)
 {
     const QPixmap &errorIcon = icons()[Error - 1];
 
     m_iconLabel->setObjectName(QStringLiteral("StatusIcon"));
     m_textLabel->setObjectName(QStringLiteral("StatusText"));
-    m_textLabel->setWordWrap(true);
     QFont bold = m_textLabel->font();
     bold.setBold(true);
     m_textLabel->setFont(bold);

@@ -4,6 +4,7 @@
 #include "managewidget.h"
 #include "secondregpage.h"
 #include "statuslabel.h"
+#include "wrappedlabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,11 +17,10 @@
 UnknownRegPage::UnknownRegPage(QWidget *parent)
     : QWidget(parent)
 {
-    m_introLabel = new QLabel(
+    m_introLabel = new WrappedLabel(
         tr("We were unable to correct and standardize your contact information. In order to "
            "assist you better, we ask that you make any needed changes to your information "
            "below."));
-    m_introLabel->setWordWrap(true);
 
     m_heading = new QLabel(tr("Original Address:"));
     auto *heading = new QHBoxLayout;

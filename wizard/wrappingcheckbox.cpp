@@ -45,7 +45,11 @@ bool WrappingCheckBox::hasHeightForWidth() const
 
 int WrappingCheckBox::heightForWidth(int width) const
 {
-    return qMax(firstLineHeight(), textRect(width).bottom() + 1);
+    if (const std::optional<int> known = m_heights.height(text(), font(), width))
+        return *known;
+    const int height = qMax(firstLineHeight(), textRect(width).bottom() + 1);
+    m_heights.insert(text(), font(), width, height);
+    return height;
 }
 
 void WrappingCheckBox::paintEvent(QPaintEvent *)

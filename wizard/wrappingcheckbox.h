@@ -1,6 +1,8 @@
 #ifndef KVB_WRAPPINGCHECKBOX_H
 #define KVB_WRAPPINGCHECKBOX_H
 
+#include "textheightcache.h"
+
 #include <QCheckBox>
 
 // A check box whose text wraps onto further lines when the box is narrower
@@ -29,6 +31,8 @@ private:
     // The height of the first line, which the indicator shares.
     int firstLineHeight() const;
     QRect textRect(int width) const;
+
+    mutable TextHeightCache m_heights;
 };
 
 #endif
