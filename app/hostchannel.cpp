@@ -46,7 +46,8 @@ Platform::Handle handleFromText(const char *text)
         ++p;
 
     int base = 10;
-    if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X') && std::isxdigit(static_cast<unsigned char>(p[2]))) {
+    if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')
+        && std::isxdigit(static_cast<unsigned char>(p[2]))) {
         base = 16;
         p += 2;
     } else if (p[0] == '0') {

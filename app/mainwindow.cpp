@@ -21,7 +21,8 @@ const char CallerType[] = "KVB";
 } // namespace
 
 MainWindow::MainWindow(const char *programArgument)
-    : QMainWindow(nullptr), m_programArgument(programArgument)
+    : QMainWindow(nullptr)
+    , m_programArgument(programArgument)
 {
     registerResources();
     loadEngine();
@@ -68,8 +69,8 @@ void MainWindow::registerResources()
     // folder; the build tree and a relocated program keep it beside the
     // program.
     if (!QResource::registerResource(QStringLiteral("../../KVB.rcc")))
-        QResource::registerResource(QCoreApplication::applicationDirPath()
-                                    + QStringLiteral("/KVB.rcc"));
+        QResource::registerResource(
+            QCoreApplication::applicationDirPath() + QStringLiteral("/KVB.rcc"));
 }
 
 void MainWindow::loadEngine()
@@ -88,6 +89,6 @@ void MainWindow::publishDataFolder()
         commonFiles = Platform::commonFilesValue(Platform::CommonFilesValue::Default);
     if (commonFiles.empty())
         commonFiles = Platform::fallbackCommonFilesDir();
-    DataFolder::setPath(QString::fromUtf8(commonFiles)
-                        + QString::fromUtf8(Platform::dataFolderSuffix()));
+    DataFolder::setPath(
+        QString::fromUtf8(commonFiles) + QString::fromUtf8(Platform::dataFolderSuffix()));
 }

@@ -63,8 +63,8 @@ QString readableName(const QString &isoName)
         const QString tail = name.mid(comma + 2);
         // "Murcia, Región de" is an inverted name; "Bonaire, Sint Eustatius
         // and Saba" is a list, which keeps its order.
-        name = tail.contains(list) ? head + QLatin1Char(' ') + tail
-                                   : tail + QLatin1Char(' ') + head;
+        name
+            = tail.contains(list) ? head + QLatin1Char(' ') + tail : tail + QLatin1Char(' ') + head;
     }
     name.replace(QLatin1Char(','), QLatin1Char(' '));
     name.remove(QLatin1Char('='));
@@ -94,10 +94,10 @@ bool nameLessThan(const QString &left, const QString &right)
 
 QList<Country> readCountries(const QString &folder)
 {
-    const QJsonArray countryEntries =
-            readEntries(folder + QStringLiteral("/iso_3166-1.json"), QStringLiteral("3166-1"));
-    const QJsonArray subdivisionEntries =
-            readEntries(folder + QStringLiteral("/iso_3166-2.json"), QStringLiteral("3166-2"));
+    const QJsonArray countryEntries
+        = readEntries(folder + QStringLiteral("/iso_3166-1.json"), QStringLiteral("3166-1"));
+    const QJsonArray subdivisionEntries
+        = readEntries(folder + QStringLiteral("/iso_3166-2.json"), QStringLiteral("3166-2"));
 
     QHash<QString, QList<Region>> regionsByCountry;
     QHash<QString, QString> typeByCode;
@@ -109,8 +109,8 @@ QList<Country> readCountries(const QString &folder)
         const int dash = fullCode.indexOf(QLatin1Char('-'));
         if (dash <= 0)
             continue;
-        const Region region{fullCode.mid(dash + 1),
-                            readableName(entry.value(QStringLiteral("name")).toString())};
+        const Region region {
+            fullCode.mid(dash + 1), readableName(entry.value(QStringLiteral("name")).toString())};
         typeByCode.insert(region.code, entry.value(QStringLiteral("type")).toString());
         regionsByCountry[fullCode.left(dash)].append(region);
     }
@@ -121,17 +121,17 @@ QList<Country> readCountries(const QString &folder)
         Country country;
         country.code = entry.value(QStringLiteral("alpha_2")).toString();
         country.name = readableName(entry.value(QStringLiteral("common_name"))
-                                            .toString(entry.value(QStringLiteral("name")).toString()));
+                                        .toString(entry.value(QStringLiteral("name")).toString()));
         country.regions = regionsByCountry.value(country.code);
         if (country.regions.isEmpty())
-            country.regions.append(Region{country.code, country.name});
+            country.regions.append(Region {country.code, country.name});
         disambiguate(country.regions, typeByCode);
         std::sort(country.regions.begin(), country.regions.end(),
-                  [](const Region &a, const Region &b) { return nameLessThan(a.name, b.name); });
+            [](const Region &a, const Region &b) { return nameLessThan(a.name, b.name); });
         countries.append(country);
     }
     std::sort(countries.begin(), countries.end(),
-              [](const Country &a, const Country &b) { return nameLessThan(a.name, b.name); });
+        [](const Country &a, const Country &b) { return nameLessThan(a.name, b.name); });
     return countries;
 }
 

@@ -163,8 +163,8 @@ bool EngineClient::fillParameters(const QByteArray &text, int minimumItems,
     return true;
 }
 
-int EngineClient::callCommand(const char *command, const ParameterMap &parameters,
-                              QByteArray *reply)
+int EngineClient::callCommand(
+    const char *command, const ParameterMap &parameters, QByteArray *reply)
 {
     if (!m_entry) {
         if (reply)

@@ -48,7 +48,11 @@ EngineEntry resolveEngineEntry(void *module, const char *name);
 
 // The two common files values, in order of precedence; an absent value reads
 // as empty text. Text is UTF-8.
-enum class CommonFilesValue { X86, Default };
+enum class CommonFilesValue
+{
+    X86,
+    Default
+};
 std::string commonFilesValue(CommonFilesValue which);
 
 // The common files folder to use when neither value is set: empty on Windows

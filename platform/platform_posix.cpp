@@ -92,8 +92,8 @@ EngineEntry resolveEngineEntry(void *module, const char *name)
 
 std::string commonFilesValue(CommonFilesValue which)
 {
-    return environmentValue(which == CommonFilesValue::X86 ? "KVB_COMMON_FILES_DIR_X86"
-                                                           : "KVB_COMMON_FILES_DIR");
+    return environmentValue(
+        which == CommonFilesValue::X86 ? "KVB_COMMON_FILES_DIR_X86" : "KVB_COMMON_FILES_DIR");
 }
 
 std::string fallbackCommonFilesDir()

@@ -189,12 +189,14 @@ RegistryValue readValue(const wchar_t *name)
     RegistryValue value;
     DWORD size = 0;
     const DWORD flags = RRF_RT_ANY | RRF_NOEXPAND;
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, CurrentVersionKey, name, flags, &value.type, nullptr,
-            &size) != ERROR_SUCCESS)
+    if (RegGetValueW(
+            HKEY_LOCAL_MACHINE, CurrentVersionKey, name, flags, &value.type, nullptr, &size)
+        != ERROR_SUCCESS)
         return RegistryValue();
     value.data.resize(size);
     if (RegGetValueW(HKEY_LOCAL_MACHINE, CurrentVersionKey, name, flags, &value.type,
-            value.data.data(), &size) != ERROR_SUCCESS)
+            value.data.data(), &size)
+        != ERROR_SUCCESS)
         return RegistryValue();
     value.data.resize(size);
     return value;
