@@ -2,10 +2,11 @@
 
 #include "datafolder.h"
 
-#include <QDir>
+#include <QDirIterator>
 #include <QDomDocument>
-#include <QRegularExpression>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace {
 
@@ -30,17 +31,23 @@ template <typename Record> QDomElement group(QDomDocument &document, const Recor
 void removeInterruptedSaves(const QString &fileName)
 {
     const QFileInfo record(fileName);
-    const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(record.fileName()) + QLatin1String("\\.[A-Za-z]{6}")));
+    const QString prefix = record.fileName() + QLatin1Char('.');
+    const auto isLetter
+        = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
     const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner
         | QFileDevice::ReadUser | QFileDevice::WriteUser;
-    QDir folder = record.dir();
-    const QFileInfoList candidates = folder.entryInfoList(
-        {record.fileName() + QLatin1String(".*")}, QDir::Files | QDir::Hidden);
-    for (const QFileInfo &candidate : candidates) {
-        if (temporaryName.match(candidate.fileName()).hasMatch()
-            && candidate.permissions() == ownerOnly)
-            folder.remove(candidate.fileName());
+    // The folder holds a handful of files, so looking at each name is
+    // cheaper than having the folder listing match a pattern.
+    QDirIterator entries(record.path(), QDir::Files | QDir::Hidden);
+    while (entries.hasNext()) {
+        entries.next();
+        const QString name = entries.fileName();
+        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
+            continue;
+        const QStringView letters = QStringView(name).sliced(prefix.size());
+        if (std::all_of(letters.begin(), letters.end(), isLetter)
+            && entries.fileInfo().permissions() == ownerOnly)
+            QFile::remove(entries.filePath());
     }
 }
 
