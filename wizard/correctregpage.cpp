@@ -1,6 +1,7 @@
 #include "correctregpage.h"
 
 #include "managewidget.h"
+#include "pagelayout.h"
 #include "secondregpage.h"
 #include "statuslabel.h"
 #include "wrappedlabel.h"
@@ -43,11 +44,6 @@ CorrectRegPage::CorrectRegPage(QWidget *parent)
         addCompareRow(frame, AddressFields::labelText(row), m_originalFields.fields[row],
             m_correctedFields.fields[row]);
 
-    auto *centredFrame = new QHBoxLayout;
-    centredFrame->addStretch();
-    centredFrame->addLayout(frame);
-    centredFrame->addStretch();
-
     m_replaceButton
         = new QRadioButton(tr("Replace my original address with the corrected address."));
     m_keepButton = new QRadioButton(tr("Keep my original address"));
@@ -64,11 +60,6 @@ CorrectRegPage::CorrectRegPage(QWidget *parent)
     choices->addWidget(m_keepButton, 2, Qt::AlignLeft | Qt::AlignVCenter);
     choices->addWidget(m_reenterButton, 3, Qt::AlignLeft | Qt::AlignVCenter);
 
-    auto *centredChoices = new QHBoxLayout;
-    centredChoices->addStretch();
-    centredChoices->addLayout(choices);
-    centredChoices->addStretch();
-
     auto *backButton = new QPushButton(tr("Back"));
     auto *cancelButton = new QPushButton(tr("Cancel"));
     m_nextButton = new QPushButton(tr("Next"));
@@ -77,24 +68,14 @@ CorrectRegPage::CorrectRegPage(QWidget *parent)
     connect(cancelButton, &QPushButton::clicked, this, &CorrectRegPage::regCorCancelSignal);
     connect(m_nextButton, &QPushButton::clicked, this, &CorrectRegPage::regCorNextSignal);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(backButton);
-    buttons->addStretch(1);
-    buttons->addWidget(cancelButton);
-    buttons->addWidget(m_nextButton);
-
     m_statusLabel = new StatusLabel;
 
-    // Tighter than the style's defaults, so that the page fits the window's
-    // 400 pixels of height below the tab bar.
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(9, 6, 9, 6);
-    layout->setSpacing(4);
+    QVBoxLayout *layout = PageLayout::createColumn(this);
     layout->addWidget(m_introLabel);
     layout->addSpacing(40);
-    layout->addLayout(centredFrame);
-    layout->addLayout(centredChoices);
-    layout->addLayout(buttons);
+    layout->addLayout(PageLayout::centred(frame));
+    layout->addLayout(PageLayout::centred(choices));
+    layout->addLayout(PageLayout::buttonRow(backButton, {cancelButton, m_nextButton}));
     layout->addWidget(m_statusLabel);
 
     setWindowTitle(tr("Registration Step 2 of 3"));

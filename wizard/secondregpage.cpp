@@ -3,6 +3,7 @@
 #include "engine/engineclient.h"
 #include "hostvalues.h"
 #include "managewidget.h"
+#include "pagelayout.h"
 #include "purchasechoices.h"
 #include "regdata/resellerdialog.h"
 #include "regdata/savereginfo.h"
@@ -158,27 +159,17 @@ SecondRegPage::SecondRegPage(SecondPageRecord *record, QWidget *parent)
     connect(backButton, &QPushButton::clicked, this, &SecondRegPage::regPage2BackSignal);
     connect(saveButton, &QPushButton::clicked, this, &SecondRegPage::regPage2SaveSignal);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(backButton);
-    buttons->addStretch(1);
-    buttons->addWidget(cancelButton);
-    buttons->addWidget(saveButton);
-    buttons->addWidget(registerButton);
-
     m_statusLabel = new StatusLabel;
 
-    // Tighter than the style's defaults, so that the page fits the window's
-    // 400 pixels of height below the tab bar.
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(9, 6, 9, 6);
-    layout->setSpacing(4);
+    QVBoxLayout *layout = PageLayout::createColumn(this);
     layout->addWidget(introLabel);
     layout->addLayout(grid);
     layout->addLayout(systemsRow);
     layout->addWidget(m_offersBox);
     layout->addWidget(m_partnerOffersBox);
     layout->addWidget(unsubscribeLabel);
-    layout->addLayout(buttons);
+    layout->addLayout(
+        PageLayout::buttonRow(backButton, {cancelButton, saveButton, registerButton}));
     layout->addWidget(m_statusLabel);
 
     showReseller(false);

@@ -1,0 +1,36 @@
+#include "pagelayout.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace PageLayout {
+
+QVBoxLayout *createColumn(QWidget *page)
+{
+    auto *column = new QVBoxLayout(page);
+    column->setContentsMargins(9, 6, 9, 6);
+    column->setSpacing(4);
+    return column;
+}
+
+QHBoxLayout *centred(QLayout *inner)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addLayout(inner);
+    row->addStretch();
+    return row;
+}
+
+QHBoxLayout *buttonRow(QPushButton *back, std::initializer_list<QPushButton *> others)
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(back);
+    row->addStretch(1);
+    for (QPushButton *button : others)
+        row->addWidget(button);
+    return row;
+}
+
+} // namespace PageLayout
