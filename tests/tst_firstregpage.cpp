@@ -4,10 +4,8 @@
 #include "regdata/savereginfo.h"
 #include "wizard/addresstext.h"
 #include "wizard/firstregpage.h"
-#include "wizard/managewidget.h"
-#include "wizard/registrationtab.h"
-#include "wizard/secondregpage.h"
 #include "wizard/statuslabel.h"
+#include "wizardstack.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -19,7 +17,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -107,30 +104,16 @@ QString fields(const AddressRecord &address)
         .join('|');
 }
 
-QAbstractButton *button(QWidget *page, const QString &text)
-{
-    for (QAbstractButton *candidate : page->findChildren<QAbstractButton *>())
-        if (candidate->text() == text)
-            return candidate;
-    qFatal("No button %s", qPrintable(text));
-}
-
-// The wizard as the main window puts it together.
-struct Wizard
+struct Wizard : WizardStack
 {
     Wizard()
     {
-        for (QWidget *widget :
-            {tab.firstRegPage(), tab.correctRegPage(), tab.unknownRegPage(), tab.secondRegPage()})
-            stack.addWidget(widget);
-        ManageWidget::instance()->setRegistrationStack(&stack);
         stack.show();
         watchedPage = page;
     }
     ~Wizard() { watchedPage = nullptr; }
 
     QPushButton *button(const char *name) const { return page->findChild<QPushButton *>(name); }
-    SecondRegPage *secondPage() const { return qobject_cast<SecondRegPage *>(tab.secondRegPage()); }
 
     // Types as a user of the keyboard alone would.
     void type(const QString &label, const QString &text) const
@@ -182,8 +165,6 @@ struct Wizard
             button("Next")->isEnabled() ? "Next" : "no Next"};
     }
 
-    RegistrationTab tab;
-    QStackedWidget stack;
     FirstRegPage *page = qobject_cast<FirstRegPage *>(tab.firstRegPage());
 };
 
@@ -364,8 +345,8 @@ void TestFirstRegPage::resultRoutes()
     QCOMPARE(wizard.stack.currentIndex(), pageIndex);
 
     if (!choice.isEmpty()) {
-        button(wizard.stack.currentWidget(), choice)->click();
-        button(wizard.stack.currentWidget(), "Next")->click();
+        buttonWithText(wizard.stack.currentWidget(), choice)->click();
+        buttonWithText(wizard.stack.currentWidget(), "Next")->click();
     }
     QSharedPointer<AddressRecord> handed = wizard.secondPage()->address();
     QCOMPARE(handed ? fields(*handed) : QString(), address);

@@ -1,11 +1,9 @@
 #include "engine/engineclient.h"
 #include "regdata/datafolder.h"
 #include "regdata/listdialog.h"
-#include "wizard/managewidget.h"
 #include "wizard/purchasedetails.h"
-#include "wizard/registrationtab.h"
-#include "wizard/secondregpage.h"
 #include "wizard/statuslabel.h"
+#include "wizardstack.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,7 +14,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -123,14 +120,10 @@ SecondPageRecord recordOf(const QStringList &values)
 
 // The wizard as the main window puts it together, with the contact details
 // and the address that the earlier pages hand over.
-struct Wizard
+struct Wizard : WizardStack
 {
     Wizard()
     {
-        for (QWidget *page :
-            {tab.firstRegPage(), tab.correctRegPage(), tab.unknownRegPage(), tab.secondRegPage()})
-            stack.addWidget(page);
-        ManageWidget::instance()->setRegistrationStack(&stack);
         page->setContact(QSharedPointer<ContactRecord>(new ContactRecord {
             "Łukasz", "Lee", "Acme", "Post", "ann@example.com", "555 0100", "Ms"}));
         page->setAddress(QSharedPointer<AddressRecord>(new AddressRecord {
@@ -139,9 +132,7 @@ struct Wizard
         stack.show();
     }
 
-    RegistrationTab tab;
-    QStackedWidget stack;
-    SecondRegPage *page = qobject_cast<SecondRegPage *>(tab.secondRegPage());
+    SecondRegPage *page = secondPage();
 };
 
 } // namespace

@@ -1,14 +1,11 @@
 #include "regdata/datafolder.h"
 #include "wizard/correctregpage.h"
-#include "wizard/managewidget.h"
-#include "wizard/registrationtab.h"
-#include "wizard/secondregpage.h"
 #include "wizard/unknownregpage.h"
+#include "wizardstack.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
-#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -51,26 +48,11 @@ QStringList fieldTexts(QWidget *page)
     return texts;
 }
 
-QAbstractButton *button(QWidget *page, const QString &text)
-{
-    for (QAbstractButton *candidate : page->findChildren<QAbstractButton *>())
-        if (candidate->text() == text)
-            return candidate;
-    qFatal("No button %s", qPrintable(text));
-}
-
 // The wizard as the main window puts it together, shown, as in the window:
 // a page may take the stack when it appears.
-struct Wizard
+struct Wizard : WizardStack
 {
-    Wizard()
-    {
-        for (QWidget *page :
-            {tab.firstRegPage(), tab.correctRegPage(), tab.unknownRegPage(), tab.secondRegPage()})
-            stack.addWidget(page);
-        ManageWidget::instance()->setRegistrationStack(&stack);
-        stack.show();
-    }
+    Wizard() { stack.show(); }
 
     // What the contact page does after the address check, here for all
     // pages at once.
@@ -84,10 +66,6 @@ struct Wizard
     }
 
     CorrectRegPage *correctPage() { return qobject_cast<CorrectRegPage *>(tab.correctRegPage()); }
-    SecondRegPage *secondPage() { return qobject_cast<SecondRegPage *>(tab.secondRegPage()); }
-
-    RegistrationTab tab;
-    QStackedWidget stack;
 };
 
 } // namespace
@@ -150,7 +128,7 @@ void TestWizard::backAndCancel()
     wizard.secondPage()->setAddress(address);
     wizard.handAddresses(index, address, address);
     // Both lead to the contact page, from wherever the page was entered.
-    ::button(wizard.stack.currentWidget(), button)->click();
+    buttonWithText(wizard.stack.currentWidget(), button)->click();
     QCOMPARE(wizard.stack.currentIndex(), int(FirstPage));
 }
 
@@ -175,8 +153,8 @@ void TestWizard::confirmationHandsOverAndIsKept()
 
     Wizard wizard;
     QWidget *page = wizard.stack.widget(pageIndex);
-    QAbstractButton *nextButton = button(page, "Next");
-    QAbstractButton *choiceButton = button(page, choice);
+    QAbstractButton *nextButton = buttonWithText(page, "Next");
+    QAbstractButton *choiceButton = buttonWithText(page, choice);
     const auto earlier = makeAddress("earlier");
     wizard.secondPage()->setAddress(earlier);
 
@@ -220,14 +198,14 @@ void TestWizard::shortReplyHandsNothingUnset()
     CorrectRegPage *page = wizard.correctPage();
     wizard.stack.setCurrentWidget(page);
     QCOMPARE(fieldTexts(page), QStringList(12, QString()));
-    QAbstractButton *nextButton = button(page, "Next");
-    QTest::mouseClick(button(page, Replace), Qt::LeftButton);
-    QTest::mouseClick(button(page, Keep), Qt::LeftButton);
+    QAbstractButton *nextButton = buttonWithText(page, "Next");
+    QTest::mouseClick(buttonWithText(page, Replace), Qt::LeftButton);
+    QTest::mouseClick(buttonWithText(page, Keep), Qt::LeftButton);
     QVERIFY(!nextButton->isEnabled());
 
     // Even a choice selected behind the user's back hands nothing over.
-    button(page, Reenter)->click();
-    button(page, Replace)->setChecked(true);
+    buttonWithText(page, Reenter)->click();
+    buttonWithText(page, Replace)->setChecked(true);
     nextButton->click();
     QCOMPARE(wizard.stack.currentWidget(), page);
     QVERIFY(wizard.secondPage()->address().isNull());
