@@ -35,7 +35,9 @@ using EngineEntry = int(KVB_CDECL *)(const char *command, const char *parameters
 
 // The engine library's file name, and the path it is loaded from: the folder
 // part of the program path (up to and including its last separator) followed
-// by that name.
+// by that name. Outside Windows the links in the program path are resolved
+// first, so that a link to the program finds the engine beside the program's
+// real file.
 const char *engineLibraryName();
 std::string engineLibraryPath(const std::string &programPath);
 

@@ -40,6 +40,14 @@ std::string programFolder()
     return length <= 0 ? std::string() : folderOf(std::string(buffer, std::size_t(length)));
 }
 
+// The path with every symbolic link in it resolved, or the path as it stands
+// when it names no file.
+std::string realPath(const std::string &path)
+{
+    char buffer[PATH_MAX];
+    return realpath(path.c_str(), buffer) ? std::string(buffer) : path;
+}
+
 // Taken before main runs: once the program opens files, a descriptor that
 // was closed at start-up may have been reused for one of them.
 const Handle startupInput = descriptorHandle(STDIN_FILENO);
@@ -69,7 +77,11 @@ const char *engineLibraryName()
 
 std::string engineLibraryPath(const std::string &programPath)
 {
-    return folderOf(programPath) + engineLibraryName();
+    // A link to the program, put in a folder on PATH, leads to the folder
+    // where the program and its engine really are.
+    if (programPath.find('/') == std::string::npos)
+        return engineLibraryName();
+    return folderOf(realPath(programPath)) + engineLibraryName();
 }
 
 void *loadLibrary(const std::string &path)

@@ -2,13 +2,32 @@
 
 #include "datafolder.h"
 
-#include <QDirIterator>
 #include <QDomDocument>
 #include <QSaveFile>
 
-#include <algorithm>
-
 namespace {
+
+// XML 1.0 cannot hold most control characters, the non-characters U+FFFE
+// and U+FFFF, or half of a surrogate pair: one of them, pasted into a field,
+// would make the file unreadable from there on, and so cost the record every
+// later field. They are dropped; every other character is kept as it is.
+QString xmlText(const QString &text)
+{
+    const auto isAllowed = [](char16_t c) {
+        return c >= 0x20 ? c < 0xFFFE : c == u'\t' || c == u'\n' || c == u'\r';
+    };
+    QString kept;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            kept += c;
+            kept += text.at(++i);
+        } else if (!c.isSurrogate() && isAllowed(c.unicode())) {
+            kept += c;
+        }
+    }
+    return kept.size() == text.size() ? text : kept;
+}
 
 // Every field gets its element with a text node, even an empty one, so that
 // the file always lists all fields.
@@ -17,38 +36,10 @@ template <typename Record> QDomElement group(QDomDocument &document, const Recor
     QDomElement group = document.createElement(QLatin1String(Record::groupElement));
     for (const auto &field : Record::fields) {
         QDomElement element = document.createElement(QLatin1String(field.element));
-        element.appendChild(document.createTextNode(record.*field.value));
+        element.appendChild(document.createTextNode(xmlText(record.*field.value)));
         group.appendChild(element);
     }
     return group;
-}
-
-// A save that was killed between naming its new file and putting it in
-// place leaves that file beside the record, under the record's name, a dot
-// and six letters, readable by its owner only; so does one killed at any
-// step on a file system without unnamed temporary files. The next save
-// removes such files.
-void removeInterruptedSaves(const QString &fileName)
-{
-    const QFileInfo record(fileName);
-    const QString prefix = record.fileName() + QLatin1Char('.');
-    const auto isLetter
-        = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
-    const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner
-        | QFileDevice::ReadUser | QFileDevice::WriteUser;
-    // The folder holds a handful of files, so looking at each name is
-    // cheaper than having the folder listing match a pattern.
-    QDirIterator entries(record.path(), QDir::Files | QDir::Hidden);
-    while (entries.hasNext()) {
-        entries.next();
-        const QString name = entries.fileName();
-        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
-            continue;
-        const QStringView letters = QStringView(name).sliced(prefix.size());
-        if (std::all_of(letters.begin(), letters.end(), isLetter)
-            && entries.fileInfo().permissions() == ownerOnly)
-            QFile::remove(entries.filePath());
-    }
 }
 
 } // namespace
@@ -61,10 +52,7 @@ SaveRegInfo::SaveRegInfo(const FirstPageRecord *firstPage, const SecondPageRecor
 bool SaveRegInfo::save() const
 {
     const QByteArray bytes = toXml();
-    const QString fileName = DataFolder::filePath(QLatin1String(RegistrationRecord::fileName));
-    removeInterruptedSaves(fileName);
-
-    QSaveFile file(fileName);
+    QSaveFile file(DataFolder::filePath(QLatin1String(RegistrationRecord::fileName)));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
     // The record holds personal data. A file system that cannot restrict it

@@ -11,8 +11,10 @@
 //
 // The file is replaced as a whole or not at all: a save that fails, whether
 // it cannot start or the disk fills up halfway, leaves the previous file as
-// it was, and the next save removes any temporary file that a killed save
-// left beside it. The "RegData" folder is never created here.
+// it was. A save killed in the instant between naming its new file and
+// putting it in place leaves that file beside the record, under the record's
+// name, a dot and six letters; it is left alone, as nothing tells it apart
+// from a copy that the user made. The "RegData" folder is never created here.
 class SaveRegInfo : public QObject
 {
     Q_OBJECT

@@ -162,6 +162,10 @@ void TestEngineClient::loadsTheEngineBesideTheProgram_data()
     QTest::newRow("bare name, started by a launching host") << "exec -a 0 kvb 1";
     QTest::newRow("absolute path") << "exec \"$PROGRAM_FOLDER/kvb\"";
     QTest::newRow("relative path") << "exec ../beside/kvb";
+    // A link in a folder on PATH, beside a copy of the wrong engine.
+    QTest::newRow("symbolic link to the program")
+        << "ln -s \"$PROGRAM_FOLDER/kvb\" \"$SCRATCH/kvb\" && cp libQuill.so \"$SCRATCH\" "
+           "&& exec \"$SCRATCH/kvb\"";
 }
 
 // The program is started from the folder of an engine that must never be
@@ -178,6 +182,7 @@ void TestEngineClient::loadsTheEngineBesideTheProgram()
     environment.insert("PROGRAM_FOLDER", programFolder);
     environment.insert("KVB_TEST_ENGINE_MARKER", marker);
     environment.insert("KVB_COMMON_FILES_DIR", dir.path());
+    environment.insert("SCRATCH", dir.path());
     environment.insert("QT_QPA_PLATFORM", "offscreen");
 
     QProcess kvb;

@@ -111,6 +111,15 @@ void TestRegInfo::saveReplacesThePreviousRecord()
     QCOMPARE(QFile::permissions(regInfo()), ownerOnly);
     QCOMPARE(readBack(), filledFields(record.firstPage) + filledFields(record.secondPage));
     QCOMPARE(entries(regData()), QStringList {"RegInfo.xml"});
+
+    // A character that XML cannot hold, pasted into the first field, is
+    // dropped, and costs none of the later fields.
+    RegistrationRecord pasted = sampleRecord();
+    pasted.firstPage.firstName = QString("A\x01n\x1f\uFFFEn\uFFFF\u00e9\U0001F600")
+        + QChar(0xD800) + '\r';
+    QVERIFY(save(pasted));
+    pasted.firstPage.firstName = QString("Ann\u00e9\U0001F600\r");
+    QCOMPARE(readBack(), filledFields(pasted.firstPage) + filledFields(pasted.secondPage));
 }
 
 // A record edited by hand: another document element, the pages in another
@@ -206,8 +215,9 @@ void TestRegInfo::killedSaveKeepsThePreviousFile_data()
     QTest::newRow("named file, killed before renaming it") << QByteArray("rename") << false;
 }
 
-// A save killed at any step leaves the previous record whole, and the next
-// save removes what it left behind, but nothing else.
+// A save killed at any step leaves the previous record whole, and neither it
+// nor the next save touches the user's own copy beside it, even one named
+// like a temporary file.
 void TestRegInfo::killedSaveKeepsThePreviousFile()
 {
     QFETCH(QByteArray, step);
@@ -221,7 +231,8 @@ void TestRegInfo::killedSaveKeepsThePreviousFile()
 
     QVERIFY(save(sampleRecord()));
     const QByteArray previous = contents(regInfo());
-    QVERIFY(QFile::copy(regInfo(), regInfo() + ".bak"));
+    const QString backup = regInfo() + ".backup";
+    QVERIFY(QFile::copy(regInfo(), backup));
 
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -235,8 +246,10 @@ void TestRegInfo::killedSaveKeepsThePreviousFile()
     QCOMPARE(child.exitStatus(), QProcess::CrashExit);
     QCOMPARE(contents(regInfo()), previous);
 
-    QVERIFY(save(sampleRecord()));
-    QCOMPARE(entries(regData()), QStringList({"RegInfo.xml", "RegInfo.xml.bak"}));
+    QVERIFY(save(sampleRecord("saved again")));
+    QCOMPARE(contents(backup), previous);
+    QCOMPARE(readBack(), filledFields(sampleRecord("saved again").firstPage)
+            + filledFields(sampleRecord("saved again").secondPage));
 }
 
 int main(int argc, char *argv[])
