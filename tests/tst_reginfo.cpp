@@ -115,8 +115,8 @@ void TestRegInfo::saveReplacesThePreviousRecord()
     // A character that XML cannot hold, pasted into the first field, is
     // dropped, and costs none of the later fields.
     RegistrationRecord pasted = sampleRecord();
-    pasted.firstPage.firstName = QString("A\x01n\x1f\uFFFEn\uFFFF\u00e9\U0001F600")
-        + QChar(0xD800) + '\r';
+    pasted.firstPage.firstName
+        = QString("A\x01n\x1f\uFFFEn\uFFFF\u00e9\U0001F600") + QChar(0xD800) + '\r';
     QVERIFY(save(pasted));
     pasted.firstPage.firstName = QString("Ann\u00e9\U0001F600\r");
     QCOMPARE(readBack(), filledFields(pasted.firstPage) + filledFields(pasted.secondPage));
@@ -248,7 +248,8 @@ void TestRegInfo::killedSaveKeepsThePreviousFile()
 
     QVERIFY(save(sampleRecord("saved again")));
     QCOMPARE(contents(backup), previous);
-    QCOMPARE(readBack(), filledFields(sampleRecord("saved again").firstPage)
+    QCOMPARE(readBack(),
+        filledFields(sampleRecord("saved again").firstPage)
             + filledFields(sampleRecord("saved again").secondPage));
 }
 
