@@ -223,10 +223,11 @@ bool isWithinLimits(const QByteArray &data)
 QDomDocument read(const QString &fileName, bool *opened)
 {
     // Only a regular file is read: opening a named pipe would wait for a
-    // writer, and a device may never end.
+    // writer, and a device may never end. The bytes go to the parser as they
+    // are, which decodes them by the XML rules (a byte order mark, a declared
+    // encoding); text mode would drop bytes of a UTF-16 file's line ends.
     QFile file(fileName);
-    const bool isOpen
-        = QFileInfo(fileName).isFile() && file.open(QIODevice::ReadOnly | QIODevice::Text);
+    const bool isOpen = QFileInfo(fileName).isFile() && file.open(QIODevice::ReadOnly);
     if (opened)
         *opened = isOpen;
     QDomDocument document;

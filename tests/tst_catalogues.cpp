@@ -18,6 +18,14 @@ static QByteArray country(
     return "<Country LongName=\"" + name + "\" ShortName=\"" + code + "\">" + body + "</Country>";
 }
 
+// The text as some Windows editors save "Unicode" text: UTF-16 with a byte
+// order mark and CRLF line ends.
+static QByteArray windowsUnicode(const QByteArray &utf8)
+{
+    const QString text = QString::fromUtf8(utf8).replace("\n", "\r\n");
+    return "\xff\xfe" + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+}
+
 class TestCatalogues : public QObject
 {
     Q_OBJECT
@@ -102,6 +110,10 @@ void TestCatalogues::countryCatalogue_data()
     QTest::newRow("a truncated file keeps what came before the break")
         << "<r>" + freedonia.left(freedonia.indexOf("<State><LongName Short=\"SO\">"))
         << L{"Freedonia"} << L{"Freedonia|North|NO"} << L{"South:"};
+    QTest::newRow("UTF-16 with CRLF line ends")
+        << windowsUnicode("<r>\n" + country("\xc4\x8c" "esko", "CZ", "\n" + state("Plze\xc5\x88", "PL"))
+                          + "\n</r>\n")
+        << L{"\u010cesko"} << L{"\u010cesko|Plze\u0148|PL"} << L{"\u010cesko>CZ"};
     QTest::newRow("missing file") << QByteArray() << L() << L() << L{"Freedonia>"};
     QTest::newRow("empty file") << QByteArray("") << L() << L() << L();
     QTest::newRow("not XML") << QByteArray("Freedonia,FD\n") << L() << L() << L();
