@@ -75,11 +75,18 @@ QString XMLRegStruct::countryCode(const QString &longName) const
     return QString();
 }
 
-QString XMLRegStruct::regionCode(const QString &longName) const
+QString XMLRegStruct::regionCode(const QString &longName, const QString &countryName) const
 {
+    // Region names repeat across countries ("Amazonas" in Brazil and in
+    // Colombia), and the address check needs the chosen country's own.
+    const RegionEntry *firstOfName = nullptr;
     for (const RegionEntry *region : m_regions) {
-        if (region->longName == longName)
+        if (region->longName != longName)
+            continue;
+        if (region->country->longName == countryName)
             return region->shortCode;
+        if (!firstOfName)
+            firstOfName = region;
     }
-    return QString();
+    return firstOfName ? firstOfName->shortCode : QString();
 }

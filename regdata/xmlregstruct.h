@@ -28,9 +28,10 @@ public:
 
     // The short name of the first country called longName, or an empty text.
     QString countryCode(const QString &longName) const;
-    // The code of the first region called longName in any country, or an
-    // empty text.
-    QString regionCode(const QString &longName) const;
+    // The code of the region called longName in the country called
+    // countryName; when that country lists no such region, the code of the
+    // first region of that name in any country; else an empty text.
+    QString regionCode(const QString &longName, const QString &countryName = QString()) const;
 
 private:
     void read();

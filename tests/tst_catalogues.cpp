@@ -64,7 +64,7 @@ void TestCatalogues::countryCatalogue_data()
     QTest::addColumn<QByteArray>("xml");
     QTest::addColumn<QStringList>("countries");
     QTest::addColumn<QStringList>("regions"); // "country|region|code"
-    QTest::addColumn<QStringList>("lookups"); // "country>code" and "region:code"
+    QTest::addColumn<QStringList>("lookups"); // "country>code" and "region[@country]:code"
 
     const QByteArray freedonia =
             country("Freedonia", "FD", state("North", "NO") + state("South", "SO"));
@@ -84,11 +84,12 @@ void TestCatalogues::countryCatalogue_data()
                + country("Twin", "T2", state("Beta", "B")) + "</r>"
         << L{"Twin", "Other"} << L{"Twin|Alpha|A", "Other|Omega|O", "Twin|Beta|B"}
         << L{"Twin>T1", "Beta:B"};
-    QTest::newRow("a region name in two countries: the code in the first, whoever asks")
+    QTest::newRow("a region name in two countries: the asking country's, else the first")
         << "<r>" + country("Freedonia", "FD", state("Central", "FC"))
                + country("Sylvania", "SY", state("Central", "SC")) + "</r>"
         << L{"Freedonia", "Sylvania"} << L{"Freedonia|Central|FC", "Sylvania|Central|SC"}
-        << L{"Sylvania>SY", "Central:FC"};
+        << L{"Sylvania>SY", "Central@Sylvania:SC", "Central@Freedonia:FC", "Central@Atlantis:FC",
+               "Central:FC"};
     QTest::newRow("a region without LongName is empty; only the first LongName counts")
         << "<r>" + country("C", "C", "<State/><State><Note/></State><State>"
                                      "<LongName Short='1'>One</LongName>"
@@ -140,8 +141,9 @@ void TestCatalogues::countryCatalogue()
     for (const QString &lookup : lookups) {
         const bool isCountry = lookup.contains('>');
         const QStringList nameAndCode = lookup.split(isCountry ? '>' : ':');
+        const QStringList region = nameAndCode.at(0).split('@');
         const QString code = isCountry ? catalogue.countryCode(nameAndCode.at(0))
-                                       : catalogue.regionCode(nameAndCode.at(0));
+                                       : catalogue.regionCode(region.at(0), region.value(1));
         QCOMPARE(code, nameAndCode.at(1));
     }
 }

@@ -74,6 +74,7 @@ void TestSampleCatalogues::regionsAreUsable()
         QVERIFY2(!seen.contains(country + '|' + region->longName), qPrintable(region->longName));
         QVERIFY2(!seen.contains(country + '|' + region->shortCode), qPrintable(region->shortCode));
         seen << country + '|' + region->longName << country + '|' + region->shortCode;
+        QCOMPARE(catalogue.regionCode(region->longName, country), region->shortCode);
         if (country == "United States") {
             ++unitedStates;
             QVERIFY2(region->shortCode.size() == 2, qPrintable(region->shortCode));
@@ -87,7 +88,7 @@ void TestSampleCatalogues::regionsAreUsable()
         isoCount += entry.value("code").toString().startsWith("US-") && !entry.contains("parent");
     }
     QCOMPARE(unitedStates, isoCount);
-    QCOMPARE(catalogue.regionCode("District of Columbia"), QString("DC"));
+    QCOMPARE(catalogue.regionCode("District of Columbia", "United States"), QString("DC"));
 }
 
 void TestSampleCatalogues::resellersAreUsable()

@@ -366,9 +366,11 @@ void FirstRegPage::fillAddress(AddressRecord &address) const
     address.streetAddress2 = m_street2Edit->text();
     address.city = m_cityEdit->text();
     address.regionName = caption(m_regionButton);
-    address.regionCode = m_catalogue ? m_catalogue->regionCode(address.regionName) : QString();
     address.postcode = m_postcodeEdit->text();
     address.countryName = caption(m_countryButton);
+    address.regionCode = m_catalogue
+        ? m_catalogue->regionCode(address.regionName, address.countryName)
+        : QString();
     address.countryCode = m_catalogue ? m_catalogue->countryCode(address.countryName) : QString();
 }
 
