@@ -1,6 +1,8 @@
 #ifndef KVB_ENGINECLIENTINTERFACE_H
 #define KVB_ENGINECLIENTINTERFACE_H
 
+#include "enginetext.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -32,11 +34,11 @@ public:
     // is kept, not the text, so the text must outlive the client.
     virtual void setCallerType(const char *callerType) = 0;
 
-    // The pages' form of verifyAddress(): a character outside Latin-1 reaches
-    // the engine as "?", and the code comes back narrowed to 16 bits.
+    // The pages' form of verifyAddress(): the text reaches the engine as
+    // engineText() makes it, and the code comes back narrowed to 16 bits.
     qint16 verifyAddress(const QString &addressText)
     {
-        return static_cast<qint16>(verifyAddress(addressText.toLatin1()));
+        return static_cast<qint16>(verifyAddress(engineText(addressText)));
     }
 };
 

@@ -125,7 +125,7 @@ struct Wizard : WizardStack
     Wizard()
     {
         page->setContact(QSharedPointer<ContactRecord>(new ContactRecord {
-            "Łukasz", "Lee", "Acme", "Post", "ann@example.com", "555 0100", "Ms"}));
+            "Łukasz", "Lee", "Acme 😀", "Post", "ann@example.com", "555 0100", "Ms"}));
         page->setAddress(QSharedPointer<AddressRecord>(new AddressRecord {
             "1 Main St", "", "Town", "Some Region", "XX", "12345", "Some Country", "YY"}));
         stack.setCurrentWidget(page);
@@ -351,10 +351,10 @@ void TestPurchasePage::saveAndRegister()
     QCOMPARE(status->kind(),
         int(message.contains("fail", Qt::CaseInsensitive) ? StatusLabel::Error
                                                           : StatusLabel::Success));
-    // The engine receives the pairs in the byte order of their keys, and a
-    // letter outside Latin-1 as "?".
+    // The engine receives the pairs in the byte order of their keys, and
+    // each character outside Latin-1 as one "?".
     const QString sent = "ADDRESS1=1 Main St,ADDRESS2=,BusinessType=Studio,CITY=Town,COUNTRY=YY,"
-                         "Company=Acme,ContactMe=0,Department=Post,Email=ann@example.com,"
+                         "Company=Acme ?,ContactMe=0,Department=Post,Email=ann@example.com,"
                          "FirstName=?ukasz,LastName=Lee,OtherSystems=1,POSTCODE=12345,"
                          "Phone=555 0100,PurchaseDate=01/13/%1 23:00:01,"
                          "PurchaseLocation=Tarn Reseller,Register=2,Reseller=Best Video,STATE=XX,"

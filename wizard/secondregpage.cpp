@@ -1,6 +1,7 @@
 #include "secondregpage.h"
 
 #include "engine/engineclient.h"
+#include "engine/enginetext.h"
 #include "hostvalues.h"
 #include "managewidget.h"
 #include "pagelayout.h"
@@ -464,6 +465,5 @@ bool SecondRegPage::sendRegistration()
     const AddressRecord address = m_address ? *m_address : AddressRecord();
     const QString text = m_purchaseDetails.registrationText(
         HostValues::systemId(), HostValues::serialNumber(), *m_contact, address);
-    // The engine takes 8-bit text: a letter outside Latin-1 goes as "?".
-    return EngineClient::instance().submitRegistration(text.toLatin1());
+    return EngineClient::instance().submitRegistration(engineText(text));
 }
