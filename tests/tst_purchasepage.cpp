@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -190,16 +191,32 @@ void TestPurchasePage::cleanup()
 
 void TestPurchasePage::purchaseDate()
 {
-    // Month and day go one too low, the month counted from 0.
+    // Month and day go one too low, the month counted from 0, at one second
+    // past midnight in the zone's winter time. Dublin flags its winter as
+    // daylight saving time and keeps London's clock all year.
     const struct
     {
+        const char *zone;
         int month, day, year;
         const char *text;
-    } dates[] = {{2, 15, 2010, "01/13/2010 23:00:01"}, {2, 31, 2024, "01/29/2024 23:00:01"},
-        {2, 31, 2023, "02/01/2023 23:00:01"}, {0, 1, 2010, "10/29/2009 23:00:01"},
-        {11, 31, 2025, "10/29/2025 23:00:01"}, {-1, 15, 2010, ""}};
-    for (const auto &date : dates)
+    } dates[] = {{"UTC-1", 2, 15, 2010, "01/13/2010 23:00:01"},
+        {"UTC-1", 2, 31, 2024, "01/29/2024 23:00:01"},
+        {"UTC-1", 2, 31, 2023, "02/01/2023 23:00:01"}, {"UTC-1", 0, 1, 2010, "10/29/2009 23:00:01"},
+        {"UTC-1", 11, 31, 2025, "10/29/2025 23:00:01"}, {"UTC-1", -1, 15, 2010, ""},
+        {"Europe/London", 2, 15, 2026, "01/14/2026 00:00:01"},
+        {"Europe/London", 7, 15, 2026, "06/14/2026 00:00:01"},
+        {"Europe/Dublin", 2, 15, 2026, "01/14/2026 00:00:01"},
+        {"Europe/Dublin", 7, 15, 2026, "06/14/2026 00:00:01"},
+        {"Australia/Sydney", 7, 15, 2026, "06/13/2026 14:00:01"}};
+    const auto restore = qScopeGuard([] {
+        qputenv("TZ", "UTC-1");
+        tzset();
+    });
+    for (const auto &date : dates) {
+        qputenv("TZ", date.zone);
+        tzset();
         QCOMPARE(PurchaseDetails::dateText(date.month, date.day, date.year), date.text);
+    }
 }
 
 void TestPurchasePage::choicesEnableTheActions()

@@ -8,6 +8,60 @@
 #include <ctime>
 #include <utility>
 
+namespace {
+
+// Days from 1 January 1970 to the calendar date, in the proleptic Gregorian
+// calendar.
+long long daysSinceEpoch(long long year, int month, int day)
+{
+    year -= month <= 2;
+    const long long era = (year >= 0 ? year : year - 399) / 400;
+    const long long yearOfEra = year - era * 400;
+    const long long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+long long secondsOf(const std::tm &fields)
+{
+    return (daysSinceEpoch(fields.tm_year + 1900LL, fields.tm_mon + 1, fields.tm_mday) * 24
+               + fields.tm_hour)
+        * 3600
+        + fields.tm_min * 60 + fields.tm_sec;
+}
+
+// The local clock's offset from UTC at the time, in seconds.
+long long offsetAt(std::time_t time)
+{
+    std::tm local {};
+    std::tm utc {};
+    if (const std::tm *fields = std::localtime(&time))
+        local = *fields;
+    if (const std::tm *fields = std::gmtime(&time))
+        utc = *fields;
+    return secondsOf(local) - secondsOf(utc);
+}
+
+// Whether the time zone flags its winter as daylight saving time, with an
+// offset below its summer's, as Europe/Dublin does: its clock in winter is
+// that of a zone whose winter is standard time.
+bool winterIsFlaggedDaylightSaving(int year)
+{
+    std::tm winter {};
+    winter.tm_year = year - 1900;
+    winter.tm_mday = 15;
+    winter.tm_hour = 12;
+    winter.tm_isdst = -1;
+    std::tm summer = winter;
+    summer.tm_mon = 6;
+    const std::time_t winterTime = std::mktime(&winter);
+    const std::time_t summerTime = std::mktime(&summer);
+    return winterTime != std::time_t(-1) && summerTime != std::time_t(-1) && winter.tm_isdst > 0
+        && summer.tm_isdst == 0 && offsetAt(winterTime) < offsetAt(summerTime);
+}
+
+} // namespace
+
 QString PurchaseDetails::dateText(int month, int day, int year)
 {
     if (month < 0 || month > 11)
@@ -15,7 +69,8 @@ QString PurchaseDetails::dateText(int month, int day, int year)
 
     // The maker's service takes the date in this shifted form, so the
     // arithmetic stays exactly as it is: month and day one too low,
-    // normalised as local time, printed as UTC.
+    // normalised as local time without daylight saving, that is with the
+    // zone's winter offset, and printed as UTC.
     std::tm local {};
     local.tm_year = year - 1900;
     local.tm_mon = month - 1;
@@ -23,7 +78,7 @@ QString PurchaseDetails::dateText(int month, int day, int year)
     local.tm_hour = 0;
     local.tm_min = 0;
     local.tm_sec = 1;
-    local.tm_isdst = 0;
+    local.tm_isdst = winterIsFlaggedDaylightSaving(year) ? 1 : 0;
     const std::time_t timestamp = std::mktime(&local);
     if (timestamp == std::time_t(-1))
         return QString();
