@@ -5,6 +5,7 @@
 #include "wizard/statuslabel.h"
 #include "wizardstack.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -178,7 +179,7 @@ void TestPurchasePage::init()
     QFile resellers(DataFolder::filePath("RegData/RegReseller.xml"));
     QVERIFY(resellers.open(QIODevice::WriteOnly));
     resellers.write("<RegReseller><Reseller ID=\"1\">Best Video</Reseller>"
-                    "<Reseller ID=\"2\">Cut Above</Reseller></RegReseller>");
+                    "<Reseller ID=\"2\">Smith &amp; Sons</Reseller></RegReseller>");
     sentRegistration.clear();
 }
 
@@ -250,13 +251,17 @@ void TestPurchasePage::choicesEnableTheActions()
     QVERIFY(!reseller->isHidden());
     pickReseller(page, QString());
     QCOMPARE(actions(page), BothDisabled);
-    pickReseller(page, "Cut Above");
+    // A name with "&" is shown as it is, and whole in the tool tip.
+    pickReseller(page, "Smith & Sons");
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(reseller)->text(QAccessible::Name), "Smith & Sons");
+    QCOMPARE(reseller->toolTip(), "Smith & Sons");
     QCOMPARE(actions(page), BothEnabled);
     choose(page, "PurchaseLocation", "Retail Store");
     QVERIFY(reseller->isHidden());
     QCOMPARE(actions(page), BothEnabled);
     choose(page, "PurchaseLocation", "Tarn Reseller");
-    QCOMPARE(reseller->text(), "Cut Above");
+    QCOMPARE(reseller->toolTip(), "Smith & Sons");
 
     // The user's own words are never required, and kept while hidden.
     auto *workOther = page->findChild<QLineEdit *>();
@@ -355,7 +360,7 @@ void TestPurchasePage::saveAndRegister()
     Wizard wizard;
     SecondRegPage *page = wizard.page;
     chooseAll(page, "Tarn Reseller");
-    pickReseller(page, "Best Video");
+    pickReseller(page, "Smith & Sons");
     page->findChildren<QRadioButton *>().first()->click();
     page->findChildren<QCheckBox *>().last()->click();
     const QString savedFile = DataFolder::filePath("RegData/RegInfo.xml");
@@ -374,7 +379,7 @@ void TestPurchasePage::saveAndRegister()
                          "Company=Acme ?,ContactMe=0,Department=Post,Email=ann@example.com,"
                          "FirstName=?ukasz,LastName=Lee,OtherSystems=1,POSTCODE=12345,"
                          "Phone=555 0100,PurchaseDate=01/13/%1 23:00:01,"
-                         "PurchaseLocation=Tarn Reseller,Register=2,Reseller=Best Video,STATE=XX,"
+                         "PurchaseLocation=Tarn Reseller,Register=2,Reseller=Smith & Sons,STATE=XX,"
                          "Serial=SN-2,SystemID=SYS-1,ThirdParty=1,Title=Ms,UserType=Student,"
                          "WorkType=Film,WorkTypeOther=";
     QCOMPARE(QString::fromLatin1(sentRegistration),

@@ -1,6 +1,7 @@
 #include "firstregpage.h"
 
 #include "addresstext.h"
+#include "choicebutton.h"
 #include "correctregpage.h"
 #include "fieldrow.h"
 #include "managewidget.h"
@@ -138,9 +139,9 @@ void FirstRegPage::fillFromRecord()
     m_cityEdit->setText(m_record->city);
     // Saved captions are taken as they are, even empty ones or a country
     // that the catalogue no longer lists.
-    setCaption(m_countryButton, m_record->country);
+    m_countryButton->setCaption(m_record->country);
     setCountry(m_record->country);
-    setCaption(m_regionButton, m_record->state);
+    m_regionButton->setCaption(m_record->state);
     m_postcodeEdit->setText(m_record->zip);
     // Show the start of every text, as the user would have typed it.
     for (QLineEdit *field : findChildren<QLineEdit *>())
@@ -153,7 +154,7 @@ void FirstRegPage::setCountry(const QString &country)
     if (country.isEmpty())
         return;
     clearRegionMenu();
-    setCaption(m_countryButton, country);
+    m_countryButton->setCaption(country);
 
     // The catalogue is read afresh, so an edited file takes effect at once.
     m_catalogue = std::make_unique<XMLRegStruct>();
@@ -168,13 +169,12 @@ void FirstRegPage::setCountry(const QString &country)
         connect(item, &QAction::triggered, this, &FirstRegPage::onMenuClick);
         m_regionMenu->addAction(item);
     }
-    setCaption(m_regionButton, tr("Select a Region"));
+    m_regionButton->clearChoice();
 }
 
 void FirstRegPage::updateNextButton()
 {
-    bool complete = caption(m_countryButton) != tr("Select a Country")
-        && caption(m_regionButton) != tr("Select a Region");
+    bool complete = m_countryButton->isChosen() && m_regionButton->isChosen();
     for (const QString &labelText : std::as_const(m_requiredFields))
         complete = complete && isFieldFilled(labelText);
     m_nextButton->setEnabled(complete);
@@ -280,7 +280,10 @@ void FirstRegPage::showCountryPopup()
 void FirstRegPage::onMenuClick()
 {
     const auto *item = qobject_cast<QAction *>(sender());
-    setCaption(m_regionButton, item ? item->data().toString() : tr("Select a Region"));
+    if (item)
+        m_regionButton->setCaption(item->data().toString());
+    else
+        m_regionButton->clearChoice();
     updateNextButton();
 }
 
@@ -297,12 +300,12 @@ QLineEdit *FirstRegPage::addRow(QBoxLayout *panel, const QString &labelText, boo
     return field;
 }
 
-QPushButton *FirstRegPage::addChoiceRow(
-    QBoxLayout *panel, QLabel *label, const QString &caption, const QString &objectName)
+ChoiceButton *FirstRegPage::addChoiceRow(
+    QBoxLayout *panel, QLabel *label, const QString &placeholder, const QString &objectName)
 {
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    auto *button = new QPushButton;
+    auto *button = new ChoiceButton(placeholder);
     button->setObjectName(objectName);
     button->setFixedWidth(160);
     QFont font = label->font();
@@ -311,7 +314,7 @@ QPushButton *FirstRegPage::addChoiceRow(
     // The button's own text is the choice, so the label names it.
     button->setAccessibleName(label->text());
     label->setBuddy(button);
-    setCaption(button, caption);
+    button->clearChoice();
     button->installEventFilter(this);
 
     auto *mark = new QLabel(QStringLiteral("*"));
@@ -333,20 +336,6 @@ void FirstRegPage::clearRegionMenu()
     qDeleteAll(m_regionMenu->actions());
 }
 
-QString FirstRegPage::caption(const QPushButton *button)
-{
-    return button->text().replace(QLatin1String("&&"), QLatin1String("&"));
-}
-
-void FirstRegPage::setCaption(QPushButton *button, const QString &caption)
-{
-    // "&" marks a shortcut in a button's text; a long name is cut off in the
-    // fixed width, so the whole of it is also a tool tip.
-    button->setText(QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")));
-    button->setToolTip(caption);
-    button->setAccessibleDescription(caption);
-}
-
 void FirstRegPage::fillContact(ContactRecord &contact) const
 {
     contact.firstName = m_firstNameEdit->text();
@@ -365,9 +354,9 @@ void FirstRegPage::fillAddress(AddressRecord &address) const
     address.streetAddress1 = m_street1Edit->text();
     address.streetAddress2 = m_street2Edit->text();
     address.city = m_cityEdit->text();
-    address.regionName = caption(m_regionButton);
+    address.regionName = m_regionButton->caption();
     address.postcode = m_postcodeEdit->text();
-    address.countryName = caption(m_countryButton);
+    address.countryName = m_countryButton->caption();
     address.regionCode = m_catalogue
         ? m_catalogue->regionCode(address.regionName, address.countryName)
         : QString();

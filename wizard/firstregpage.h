@@ -13,6 +13,7 @@
 
 struct FirstPageRecord;
 struct RegionEntry;
+class ChoiceButton;
 class CorrectRegPage;
 class CountryDialog;
 class QBoxLayout;
@@ -65,11 +66,9 @@ private slots:
 
 private:
     QLineEdit *addRow(QBoxLayout *panel, const QString &labelText, bool required);
-    QPushButton *addChoiceRow(
-        QBoxLayout *panel, QLabel *label, const QString &caption, const QString &objectName);
+    ChoiceButton *addChoiceRow(
+        QBoxLayout *panel, QLabel *label, const QString &placeholder, const QString &objectName);
     void clearRegionMenu();
-    static QString caption(const QPushButton *button);
-    static void setCaption(QPushButton *button, const QString &caption);
     void fillContact(ContactRecord &contact) const;
     void fillAddress(AddressRecord &address) const;
     void readCorrection();
@@ -87,9 +86,9 @@ private:
     QLineEdit *m_street2Edit;
     QLineEdit *m_cityEdit;
     QLabel *m_countryLabel;
-    QPushButton *m_countryButton;
+    ChoiceButton *m_countryButton;
     QLabel *m_regionLabel;
-    QPushButton *m_regionButton;
+    ChoiceButton *m_regionButton;
     QLineEdit *m_postcodeEdit;
     QPushButton *m_nextButton;
     QStackedWidget *m_registrationStack = nullptr;

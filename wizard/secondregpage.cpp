@@ -1,5 +1,6 @@
 #include "secondregpage.h"
 
+#include "choicebutton.h"
 #include "engine/engineclient.h"
 #include "engine/enginetext.h"
 #include "hostvalues.h"
@@ -80,22 +81,21 @@ SecondRegPage::SecondRegPage(SecondPageRecord *record, QWidget *parent)
     m_monthButton->setAccessibleName(tr("Purchase month"));
     m_dayButton->setAccessibleName(tr("Purchase day"));
     m_yearButton->setAccessibleName(tr("Purchase year"));
-    for (QPushButton *button : {m_monthButton, m_dayButton, m_yearButton})
-        setCaption(button, button->text());
+    for (ChoiceButton *button : {m_monthButton, m_dayButton, m_yearButton})
+        button->clearChoice();
     m_locationButton = createMenuButton(tr("Purchase Location"), QStringLiteral("PurchaseLocation"),
         165, locations(), &SecondRegPage::onLocationMenuClick);
 
     m_resellerLabel = rowLabel(tr("Reseller:"));
     // Clear of the location row's "*", which it follows directly.
     m_resellerLabel->setContentsMargins(8, 0, 0, 0);
-    m_resellerButton = new QPushButton(tr("Reseller"));
+    m_resellerButton = new ChoiceButton(tr("Reseller"));
     m_resellerButton->setObjectName(QStringLiteral("Reseller"));
     m_resellerButton->setFixedWidth(145);
     QFont resellerFont = m_resellerLabel->font();
     resellerFont.setPointSize(7);
     m_resellerButton->setFont(resellerFont);
     m_resellerLabel->setBuddy(m_resellerButton);
-    m_placeholders.insert(m_resellerButton, m_resellerButton->text());
     connect(m_resellerButton, &QPushButton::clicked, this, &SecondRegPage::showResellerPopup);
 
     m_userTypeButton = createMenuButton(tr("Type of User"), QStringLiteral("BuyerDescription"), 190,
@@ -197,21 +197,21 @@ void SecondRegPage::fillFromRecord()
     static const QRegularExpression fourDigits(
         QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{4}")));
     if (fourDigits.match(record.purchaseYear).hasMatch())
-        setCaption(m_yearButton, record.purchaseYear);
+        m_yearButton->setCaption(record.purchaseYear);
     else
         fillChoice(m_yearButton, record.purchaseYear);
     fillChoice(m_locationButton, record.purchaseLocation);
-    if (m_locationButton->text() == PurchaseChoices::resellerLocation) {
+    if (m_locationButton->caption() == PurchaseChoices::resellerLocation) {
         showReseller(true);
         // A reseller is never chosen as an empty name.
         if (!record.resellerInfo.isEmpty())
-            m_resellerButton->setText(record.resellerInfo);
+            m_resellerButton->setCaption(record.resellerInfo);
     }
 
     fillChoice(m_userTypeButton, record.buyerDescription);
     fillChoice(m_businessButton, record.buyerBusiness);
     fillChoice(m_workButton, record.buyerWorkType);
-    if (m_workButton->text().contains(PurchaseChoices::otherWork)) {
+    if (m_workButton->caption().contains(PurchaseChoices::otherWork)) {
         showWorkOther(true);
         m_workOtherField->setText(record.workTypeOther);
     }
@@ -231,11 +231,11 @@ void SecondRegPage::fillFromRecord()
 void SecondRegPage::updateSaveButtons()
 {
     bool complete = true;
-    for (const QPushButton *button : {m_monthButton, m_yearButton, m_dayButton, m_locationButton,
+    for (const ChoiceButton *button : {m_monthButton, m_yearButton, m_dayButton, m_locationButton,
              m_userTypeButton, m_businessButton, m_workButton})
-        complete = complete && button->text() != m_placeholders.value(button);
+        complete = complete && button->isChosen();
     if (!m_resellerButton->isHidden())
-        complete = complete && m_resellerButton->text() != m_placeholders.value(m_resellerButton);
+        complete = complete && m_resellerButton->isChosen();
 
     for (const char *name : {SaveName, RegisterName})
         if (QPushButton *button = actionButton(name))
@@ -364,17 +364,16 @@ void SecondRegPage::showResellerPopup()
     dialog.exec();
     const QString name = dialog.selectedReseller();
     if (!name.isNull())
-        m_resellerButton->setText(name);
+        m_resellerButton->setCaption(name);
     updateSaveButtons();
 }
 
-QPushButton *SecondRegPage::createMenuButton(const QString &placeholder, const QString &objectName,
+ChoiceButton *SecondRegPage::createMenuButton(const QString &placeholder, const QString &objectName,
     int width, const QStringList &items, void (SecondRegPage::*handler)(QAction *))
 {
-    auto *button = new QPushButton(placeholder);
+    auto *button = new ChoiceButton(placeholder);
     button->setObjectName(objectName);
     button->setFixedWidth(width);
-    m_placeholders.insert(button, placeholder);
 
     auto *menu = new QMenu(button);
     for (const QString &item : items)
@@ -389,7 +388,7 @@ QPushButton *SecondRegPage::actionButton(const char *objectName) const
     return findChild<QPushButton *>(QLatin1String(objectName));
 }
 
-int SecondRegPage::itemIndex(const QPushButton *button, const QString &caption) const
+int SecondRegPage::itemIndex(const ChoiceButton *button, const QString &caption)
 {
     const QList<QAction *> items = button->menu()->actions();
     for (int index = 0; index < items.size(); ++index)
@@ -398,25 +397,22 @@ int SecondRegPage::itemIndex(const QPushButton *button, const QString &caption) 
     return -1;
 }
 
-void SecondRegPage::setChoice(QPushButton *button, QAction *action)
+void SecondRegPage::setChoice(ChoiceButton *button, QAction *action)
 {
-    setCaption(button, action ? action->text() : m_placeholders.value(button));
+    if (action)
+        button->setCaption(action->text());
+    else
+        button->clearChoice();
 }
 
-void SecondRegPage::fillChoice(QPushButton *button, const QString &caption)
+void SecondRegPage::fillChoice(ChoiceButton *button, const QString &caption)
 {
     // A caption from a damaged or hand-edited record would count as a
     // choice that the user never made.
-    setCaption(button, itemIndex(button, caption) < 0 ? m_placeholders.value(button) : caption);
-}
-
-void SecondRegPage::setCaption(QPushButton *button, const QString &caption)
-{
-    button->setText(caption);
-    // A button named for what it asks, rather than by its caption, tells
-    // the choice on it in its description.
-    if (!button->accessibleName().isEmpty())
-        button->setAccessibleDescription(caption);
+    if (itemIndex(button, caption) < 0)
+        button->clearChoice();
+    else
+        button->setCaption(caption);
 }
 
 void SecondRegPage::showReseller(bool shown)
@@ -434,13 +430,13 @@ void SecondRegPage::collectPurchaseDetails()
 {
     PurchaseDetails &details = m_purchaseDetails;
     details.purchaseDate
-        = PurchaseDetails::dateText(itemIndex(m_monthButton, m_monthButton->text()),
-            m_dayButton->text().toInt(), m_yearButton->text().toInt());
-    details.businessType = m_businessButton->text();
-    details.purchaseLocation = m_locationButton->text();
-    details.reseller = m_resellerButton->text();
-    details.userType = m_userTypeButton->text();
-    details.workType = m_workButton->text();
+        = PurchaseDetails::dateText(itemIndex(m_monthButton, m_monthButton->caption()),
+            m_dayButton->caption().toInt(), m_yearButton->caption().toInt());
+    details.businessType = m_businessButton->caption();
+    details.purchaseLocation = m_locationButton->caption();
+    details.reseller = m_resellerButton->caption();
+    details.userType = m_userTypeButton->caption();
+    details.workType = m_workButton->caption();
     details.workTypeOther = m_workOtherField->text();
     details.contactMe = m_offersBox->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
     details.thirdParty
@@ -455,8 +451,8 @@ void SecondRegPage::collectPurchaseDetails()
 bool SecondRegPage::saveRecord()
 {
     const AddressRecord address = m_address ? *m_address : AddressRecord();
-    const RegistrationRecord record = m_purchaseDetails.toRecord(
-        *m_contact, address, m_monthButton->text(), m_dayButton->text(), m_yearButton->text());
+    const RegistrationRecord record = m_purchaseDetails.toRecord(*m_contact, address,
+        m_monthButton->caption(), m_dayButton->caption(), m_yearButton->caption());
     return SaveRegInfo(&record.firstPage, &record.secondPage).save();
 }
 

@@ -5,11 +5,11 @@
 #include "contactrecord.h"
 #include "purchasedetails.h"
 
-#include <QHash>
 #include <QSharedPointer>
 #include <QWidget>
 
 struct SecondPageRecord;
+class ChoiceButton;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -65,14 +65,13 @@ private slots:
     void showResellerPopup();
 
 private:
-    QPushButton *createMenuButton(const QString &placeholder, const QString &objectName, int width,
+    ChoiceButton *createMenuButton(const QString &placeholder, const QString &objectName, int width,
         const QStringList &items, void (SecondRegPage::*handler)(QAction *));
     QPushButton *actionButton(const char *objectName) const;
     // The position of caption among the items of button's menu, or -1.
-    int itemIndex(const QPushButton *button, const QString &caption) const;
-    void setChoice(QPushButton *button, QAction *action);
-    void fillChoice(QPushButton *button, const QString &caption);
-    static void setCaption(QPushButton *button, const QString &caption);
+    static int itemIndex(const ChoiceButton *button, const QString &caption);
+    static void setChoice(ChoiceButton *button, QAction *action);
+    static void fillChoice(ChoiceButton *button, const QString &caption);
     void showReseller(bool shown);
     void showWorkOther(bool shown);
 
@@ -85,17 +84,16 @@ private:
     QSharedPointer<AddressRecord> m_address;
     QStackedWidget *m_registrationStack = nullptr;
     PurchaseDetails m_purchaseDetails;
-    QHash<const QPushButton *, QString> m_placeholders;
 
-    QPushButton *m_monthButton;
-    QPushButton *m_dayButton;
-    QPushButton *m_yearButton;
-    QPushButton *m_locationButton;
+    ChoiceButton *m_monthButton;
+    ChoiceButton *m_dayButton;
+    ChoiceButton *m_yearButton;
+    ChoiceButton *m_locationButton;
     QLabel *m_resellerLabel;
-    QPushButton *m_resellerButton;
-    QPushButton *m_userTypeButton;
-    QPushButton *m_businessButton;
-    QPushButton *m_workButton;
+    ChoiceButton *m_resellerButton;
+    ChoiceButton *m_userTypeButton;
+    ChoiceButton *m_businessButton;
+    ChoiceButton *m_workButton;
     QLineEdit *m_workOtherField;
     QRadioButton *m_yesButton;
     QRadioButton *m_noButton;
