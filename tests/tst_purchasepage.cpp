@@ -437,9 +437,15 @@ void TestPurchasePage::pageFitsWithLongestTexts()
             chain << next;
     QCOMPARE(chain, controls);
 
-    // A wrapped offer toggles from anywhere on its text.
+    // A wrapped offer toggles from its box and its words, and from nowhere
+    // else on its row.
     QCheckBox *partnerOffers = page->findChildren<QCheckBox *>().last();
-    QTest::mouseClick(partnerOffers, Qt::LeftButton, {}, QPoint(30, partnerOffers->height() - 4));
+    const int lastLine = partnerOffers->height() - 4;
+    for (const QPoint &point :
+        {QPoint(partnerOffers->width() - 4, lastLine), QPoint(30, lastLine), QPoint(4, 4)})
+        QTest::mouseClick(partnerOffers, Qt::LeftButton, {}, point);
+    QVERIFY(partnerOffers->isChecked());
+    QTest::mouseClick(partnerOffers, Qt::LeftButton, {}, QPoint(30, lastLine));
     QVERIFY(!partnerOffers->isChecked());
 }
 

@@ -2,6 +2,7 @@
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTextLayout>
 
 namespace {
 
@@ -68,7 +69,26 @@ void WrappingCheckBox::paintEvent(QPaintEvent *)
 
 bool WrappingCheckBox::hitButton(const QPoint &pos) const
 {
-    return rect().contains(pos);
+    // The box and its words count, the empty rest of the row does not: a
+    // stray click there must not sign the user up for anything.
+    if (QRect(0, 0, textIndent(), firstLineHeight()).contains(pos))
+        return true;
+    const QRect area = textRect(width());
+    QTextLayout layout(text(), font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    bool onWords = false;
+    qreal top = area.top();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(qMax(1, width() - textIndent()));
+        onWords = onWords
+            || QRectF(area.left(), top, line.naturalTextWidth(), line.height()).contains(pos);
+        top += line.height();
+    }
+    layout.endLayout();
+    return onWords;
 }
 
 int WrappingCheckBox::textIndent() const

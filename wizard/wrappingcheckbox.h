@@ -8,7 +8,7 @@
 // A check box whose text wraps onto further lines when the box is narrower
 // than the text, as a word-wrapped label does, so that a long question fits
 // a small window whole. The text stays the box's own, for screen readers, and
-// a click anywhere on it toggles the box.
+// a click on the box or on any line of its text toggles it.
 class WrappingCheckBox : public QCheckBox
 {
     Q_OBJECT
