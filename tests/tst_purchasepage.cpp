@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -366,7 +367,13 @@ void TestPurchasePage::saveAndRegister()
     const QString savedFile = DataFolder::filePath("RegData/RegInfo.xml");
     if (!folderExists)
         QVERIFY(QDir(DataFolder::filePath("RegData")).removeRecursively());
-    button(page, action)->click();
+    // A second, impatient click while the page works is dropped.
+    QPushButton *pressed = button(page, action);
+    QSignalSpy presses(pressed, &QPushButton::clicked);
+    postClick(pressed);
+    pressed->click();
+    QCoreApplication::processEvents();
+    QCOMPARE(presses.count(), 1);
 
     const StatusLabel *status = page->findChild<StatusLabel *>();
     QCOMPARE(status->text(), message);

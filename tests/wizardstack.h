@@ -6,6 +6,8 @@
 #include "wizard/secondregpage.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QStackedWidget>
 
 // The wizard's four pages on a stack, as the main window puts them together,
@@ -33,6 +35,16 @@ inline QAbstractButton *buttonWithText(QWidget *page, const QString &text)
         if (candidate->text() == text)
             return candidate;
     qFatal("No button %s", qPrintable(text));
+}
+
+// Queues a click on widget, as the window system queues one that the user
+// makes while the program is busy.
+inline void postClick(QWidget *widget)
+{
+    const QPointF centre = widget->rect().center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(
+            widget, new QMouseEvent(type, centre, centre, Qt::LeftButton, Qt::LeftButton, {}));
 }
 
 #endif

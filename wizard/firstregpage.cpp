@@ -1,6 +1,7 @@
 #include "firstregpage.h"
 
 #include "addresstext.h"
+#include "busyguard.h"
 #include "choicebutton.h"
 #include "correctregpage.h"
 #include "fieldrow.h"
@@ -223,9 +224,13 @@ void FirstRegPage::reg1NextSignal()
     }
 
     // The check blocks the window, so the message must be on screen first.
+    const BusyGuard busy;
     m_statusLabel->setMessage(tr("Verifying address...."), StatusLabel::Busy);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    // Disabling the button takes the focus from it; it gets it back for
+    // another try.
+    const bool hadFocus = m_nextButton->hasFocus();
     m_nextButton->setEnabled(false);
 
     // New records each time: the pages may still hold the earlier ones.
@@ -260,6 +265,11 @@ void FirstRegPage::reg1NextSignal()
         break;
     default:
         // The check itself failed; the user may simply try again.
+        m_statusLabel->setMessage(
+            tr("The address could not be verified just now. Please try again."),
+            StatusLabel::Error);
+        if (hadFocus)
+            m_nextButton->setFocus();
         break;
     }
 }

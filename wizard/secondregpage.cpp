@@ -1,5 +1,6 @@
 #include "secondregpage.h"
 
+#include "busyguard.h"
 #include "choicebutton.h"
 #include "engine/engineclient.h"
 #include "engine/enginetext.h"
@@ -250,6 +251,7 @@ void SecondRegPage::regPage2NextSignal()
         return;
     }
 
+    const BusyGuard busy;
     collectPurchaseDetails();
     // The registration is what the user asked for; a record that could not
     // be written does not hold it up.
@@ -295,6 +297,7 @@ void SecondRegPage::regPage2SaveSignal()
         return;
     }
 
+    const BusyGuard busy;
     m_statusLabel->setMessage(tr("Saving registration data...."), StatusLabel::Busy);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     collectPurchaseDetails();
