@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -188,6 +189,7 @@ private slots:
     void correctedReply();
     void resultRoutes_data();
     void resultRoutes();
+    void unreadableCorrectionOffersOnlyToReenter();
     void countryAndRegionChoices();
     void prefill_data();
     void prefill();
@@ -368,6 +370,33 @@ void TestFirstRegPage::resultRoutes()
     wizard.button("Next")->click();
     QVERIFY(!earlierContact);
     QCOMPARE(earlierAddress.isNull(), choice.isEmpty());
+}
+
+void TestFirstRegPage::unreadableCorrectionOffersOnlyToReenter()
+{
+    // A correction taken in a first round, then one too short to read: the
+    // earlier round's addresses are neither shown nor offered.
+    Wizard wizard;
+    wizard.fill();
+    engineResult = 1;
+    engineReply = correctedReplyText;
+    wizard.button("Next")->click();
+    QWidget *page = wizard.stack.currentWidget();
+    buttonWithText(page, "Replace my original address with the corrected address.")->click();
+    engineReply = "ADDRESS1=1 Main St,ADDRESS2=";
+    wizard.button("Next")->click();
+
+    QCOMPARE(wizard.stack.currentWidget(), page);
+    for (const QLineEdit *field : page->findChildren<QLineEdit *>())
+        QCOMPARE(field->text(), QString());
+    QAbstractButton *next = buttonWithText(page, "Next");
+    QVERIFY(!next->isEnabled());
+    for (const QAbstractButton *choice : page->findChildren<QRadioButton *>())
+        QCOMPARE(choice->isEnabled() || choice->isChecked(),
+            choice->text() == "Let me re-enter my address");
+    buttonWithText(page, "Let me re-enter my address")->click();
+    next->click();
+    QCOMPARE(wizard.stack.currentWidget(), wizard.page);
 }
 
 void TestFirstRegPage::countryAndRegionChoices()

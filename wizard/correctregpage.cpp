@@ -85,6 +85,7 @@ CorrectRegPage::CorrectRegPage(QWidget *parent)
 void CorrectRegPage::setOriginal(QSharedPointer<AddressRecord> original)
 {
     m_registrationStack = ManageWidget::instance()->registrationStack();
+    m_statusLabel->clearMessage();
     m_original = original;
     if (m_original)
         m_originalFields.show(*m_original);
@@ -96,6 +97,20 @@ void CorrectRegPage::setCorrected(QSharedPointer<AddressRecord> corrected)
     m_corrected = corrected;
     if (m_corrected)
         m_correctedFields.show(*m_corrected);
+    updateChoices();
+}
+
+void CorrectRegPage::setUnreadable()
+{
+    m_registrationStack = ManageWidget::instance()->registrationStack();
+    // The addresses of an earlier round are no longer what the user entered.
+    m_original.reset();
+    m_corrected.reset();
+    m_originalFields.show(AddressRecord());
+    m_correctedFields.show(AddressRecord());
+    m_statusLabel->setMessage(
+        tr("The corrected address could not be read. Please re-enter your address."),
+        StatusLabel::Warning);
     updateChoices();
 }
 
@@ -178,10 +193,20 @@ void CorrectRegPage::addCompareRow(
 
 void CorrectRegPage::updateChoices()
 {
-    // Shown after a reply too short to read, before any address was handed
-    // over, the page has nothing that the purchase page could register.
+    // Without an address to hand over, the page has nothing that the
+    // purchase page could register.
     m_replaceButton->setEnabled(!m_corrected.isNull());
     m_keepButton->setEnabled(!m_original.isNull());
+    // A choice made in an earlier round that can no longer be made is
+    // undone, and Next waits for a new one.
+    for (QRadioButton *choice : {m_replaceButton, m_keepButton}) {
+        if (choice->isChecked() && !choice->isEnabled()) {
+            choice->setAutoExclusive(false);
+            choice->setChecked(false);
+            choice->setAutoExclusive(true);
+            m_nextButton->setEnabled(false);
+        }
+    }
 }
 
 void CorrectRegPage::handOver(QSharedPointer<AddressRecord> address)

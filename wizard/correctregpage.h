@@ -32,6 +32,9 @@ public:
     // The address as the check corrected it. A null address leaves the
     // fields as they are.
     void setCorrected(QSharedPointer<AddressRecord> corrected);
+    // The check's latest correction could not be read: the page shows no
+    // address, says so, and offers only to re-enter the address.
+    void setUnreadable();
 
 protected:
     void showEvent(QShowEvent *event) override;

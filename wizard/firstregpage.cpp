@@ -376,13 +376,15 @@ void FirstRegPage::fillAddress(AddressRecord &address) const
 void FirstRegPage::readCorrection()
 {
     const QString reply = QString::fromLatin1(EngineClient::instance().addressReply());
-    // A reply too short to read leaves the page with what it showed before.
-    const bool corrected = readCorrectedAddress(reply, *m_corrected);
     m_correctPage = qobject_cast<CorrectRegPage *>(
         ManageWidget::findPage(m_registrationStack, ManageWidget::CorrectPage));
-    if (corrected && m_correctPage) {
-        m_correctPage->setOriginal(m_original);
-        m_correctPage->setCorrected(m_corrected);
+    if (m_correctPage) {
+        if (readCorrectedAddress(reply, *m_corrected)) {
+            m_correctPage->setOriginal(m_original);
+            m_correctPage->setCorrected(m_corrected);
+        } else {
+            m_correctPage->setUnreadable();
+        }
     }
     ManageWidget::showPage(m_registrationStack, ManageWidget::CorrectPage);
 }
