@@ -11,6 +11,7 @@
 #include <QByteArrayList>
 #include <QDateTime>
 #include <QHash>
+#include <QThread>
 
 #include <algorithm>
 #include <cstring>
@@ -125,6 +126,10 @@ void writeReply(char *reply, const QByteArray &text)
 KVB_ENGINE_EXPORT int KVB_CDECL QuillCommandA(
     const char *command, const char *parameters, char *reply)
 {
+    // QUILL_DELAY_MS makes each request as slow as a distant service, to
+    // show and try what the program does while it waits.
+    if (qstrcmp(command, "SetCallerType") != 0)
+        QThread::msleep(qEnvironmentVariableIntValue("QUILL_DELAY_MS"));
     // The caller's texts outlive the call, so they are read in place.
     const QuillAnswer result = answer(QByteArray::fromRawData(command, qstrlen(command)),
         QByteArray::fromRawData(parameters, qstrlen(parameters)));

@@ -69,6 +69,10 @@ def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "15", text], check=True)
 
 
+def click_at(x, y):
+    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
+
+
 def has_state(accessible, state):
     return accessible.getState().contains(state)
 
@@ -294,8 +298,7 @@ class Kvb:
 
     def click(self, accessible):
         x, y, width, height = extents(accessible)
-        subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2),
-                        "click", "1"], check=True)
+        click_at(x + width // 2, y + height // 2)
 
     def choose_from_menu(self, button_name, item):
         """Opens the button's pop-up menu with a click, and picks the item with

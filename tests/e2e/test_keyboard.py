@@ -81,6 +81,18 @@ class KeyboardTest(KvbTestCase):
         key("space")
         self.assertEqual(kvb.exit_status(), 1)
 
+    def test_failed_check_leaves_the_focus_on_next(self):
+        kvb = self.start(QUILL_FORCE_SENDADDRESS="3")
+        self.fill_contact_page(kvb, CARELESS_ADDRESS)
+        kvb.give_window_the_keyboard()
+        kvb.tab_to("push button", "Next")
+        for _ in range(2):
+            key("space")
+            kvb.wait_for_status("The address could not be verified just now. "
+                                "Please try again.")
+            wait_for(lambda: kvb.has_focus("push button", "Next"), "Next to keep the focus")
+        self.assertEqual(kvb.text("First Name:"), CONTACT["First Name:"])
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -1,8 +1,10 @@
 """The ways through the wizard, from the first page to the engine's outbox
 and RegInfo.xml, in the built program."""
 
+import time
 import unittest
 
+from kvb import click_at, extents, pump
 from registration import (CARELESS_ADDRESS, CONTACT, CORRECTED_ADDRESS, COUNTRY, REGION,
                           STANDARD_ADDRESS, UNVERIFIABLE_ADDRESS, WEB_STORE, WEB_STORE_SAVED, YEAR,
                           KvbTestCase, saved_record, sent_registration)
@@ -15,6 +17,8 @@ MOVED_ADDRESS = {
     "City:": "New York",
     "Zip/Postal Code:": "10118",
 }
+OFFERS = ("Yes, I would like to receive periodic information about Tarn's special offers and "
+          "new products.")
 MOVED_REPLY = ("ADDRESS1=350 5th Ave,ADDRESS2=,ISO_CODE=US-NY,CITY=New York,STATE=NY,"
                "REGION_NAME=New York,POSTCODE=10118,COUNTRY=US,COUNTRY_NAME=United States")
 
@@ -165,6 +169,32 @@ class RegistrationTest(KvbTestCase):
                 self.assertTrue(kvb.is_enabled("Next"))
         kvb.set_text("Email Address:", CONTACT["Email Address:"])
         self.next_to(kvb, "purchase")
+
+    def test_stray_clicks_change_nothing(self):
+        # A slow service: the window is blocked while it works.
+        kvb = self.start(QUILL_DELAY_MS="2000")
+        self.fill_contact_page(kvb, STANDARD_ADDRESS)
+        self.next_to(kvb, "purchase")
+        self.fill_purchase_page(kvb)
+
+        # Beside the wrapped text of an offer, on the empty rest of its row.
+        offers = kvb.get("check box", OFFERS)
+        x, y, width, height = extents(offers)
+        click_at(x + width - 4, y + height - 4)
+        pump(0.5)
+        self.assertFalse(kvb.is_checked(OFFERS))
+
+        # A second, impatient click while the registration is sent must not
+        # land on the button that then becomes "Quit". The window does not
+        # answer while it waits, so the button is found before.
+        x, y, width, height = extents(kvb.get("push button", "Save and Register"))
+        click_at(x + width // 2, y + height // 2)
+        time.sleep(0.5)
+        click_at(x + width // 2, y + height // 2)
+        kvb.wait_for_status("Registration successful.")
+        pump(1.0)
+        self.assertIsNone(kvb.process.poll(), "KVB ended")
+        self.assert_outbox(sent_registration(STANDARD_ADDRESS, ("AK", "US"), **WEB_STORE))
 
     def test_refused_registration_is_saved_and_reported(self):
         kvb = self.start(QUILL_FORCE_SENDREGDATA="4")
