@@ -21,7 +21,6 @@ public:
     QString caption() const;
     void setCaption(const QString &caption);
 
-    QString placeholder() const { return m_placeholder; }
     // Whether the caption is other than the placeholder.
     bool isChosen() const { return caption() != m_placeholder; }
     // Shows the placeholder again.
