@@ -87,8 +87,15 @@ void MainWindow::publishDataFolder()
     std::string commonFiles = Platform::commonFilesValue(Platform::CommonFilesValue::X86);
     if (commonFiles.empty())
         commonFiles = Platform::commonFilesValue(Platform::CommonFilesValue::Default);
-    if (commonFiles.empty())
-        commonFiles = Platform::fallbackCommonFilesDir();
-    DataFolder::setPath(
-        QString::fromUtf8(commonFiles) + QString::fromUtf8(Platform::dataFolderSuffix()));
+    if (!commonFiles.empty()) {
+        DataFolder::setPath(
+            QString::fromUtf8(commonFiles) + QString::fromUtf8(Platform::dataFolderSuffix()));
+        return;
+    }
+    const Platform::FallbackDataFolders fallback = Platform::fallbackDataFolders();
+    QStringList catalogues;
+    for (const std::string &folder : fallback.catalogues)
+        catalogues.append(QString::fromUtf8(folder));
+    DataFolder::setFolders(
+        QString::fromUtf8(fallback.record), fallback.recordFolderIsUsers, catalogues);
 }
