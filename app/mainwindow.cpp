@@ -6,7 +6,9 @@
 #include "wizard/managewidget.h"
 #include "wizard/registrationtab.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QResource>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -25,6 +27,8 @@ MainWindow::MainWindow(const char *programArgument)
     , m_programArgument(programArgument)
 {
     registerResources();
+    // On this window and on its dialogs.
+    QApplication::setWindowIcon(applicationIcon());
     loadEngine();
     EngineClient::instance().setCallerType(CallerType);
     publishDataFolder();
@@ -71,6 +75,17 @@ void MainWindow::registerResources()
     if (!QResource::registerResource(QStringLiteral("../../KVB.rcc")))
         QResource::registerResource(
             QCoreApplication::applicationDirPath() + QStringLiteral("/KVB.rcc"));
+}
+
+QIcon MainWindow::applicationIcon()
+{
+    // The sizes of the icon that the desktop entry names, from KVB.rcc: PNG
+    // files need no image plug-in, where the SVG drawing would.
+    QIcon icon;
+    const QFileInfoList sizes = QDir(QStringLiteral(":/appicon")).entryInfoList(QDir::Files);
+    for (const QFileInfo &size : sizes)
+        icon.addFile(size.filePath());
+    return icon;
 }
 
 void MainWindow::loadEngine()

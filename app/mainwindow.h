@@ -22,6 +22,7 @@ public:
 
 private:
     static void registerResources();
+    static QIcon applicationIcon();
     void loadEngine();
     static void publishDataFolder();
 
