@@ -15,6 +15,9 @@ int main(int argc, char *argv[])
     // The application comes first, so that the toolkit's own options are
     // gone before the arguments are counted.
     QApplication application(argc, argv);
+    // The desktop finds the window's menu entry, and with it the name and the
+    // icon to show, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KVB_APP_ID));
 
     const HostChannel::Handles handles = HostChannel::fromArguments(argc, argv);
     if (!handles.isValid())

@@ -6,7 +6,9 @@
 #include "wizard/managewidget.h"
 #include "wizard/registrationtab.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QResource>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -25,6 +27,8 @@ MainWindow::MainWindow(const char *programArgument)
     , m_programArgument(programArgument)
 {
     registerResources();
+    // On this window and on its dialogs.
+    QApplication::setWindowIcon(applicationIcon());
     loadEngine();
     EngineClient::instance().setCallerType(CallerType);
     publishDataFolder();
@@ -61,6 +65,11 @@ MainWindow::~MainWindow()
     // The pages point into the saved record that the wizard controller
     // keeps, so they go first.
     delete takeCentralWidget();
+    // Only then does the toolkit free what it keeps for the file; once the
+    // application icon has been drawn from it, that memory is otherwise
+    // unreachable at exit, and the sanitizer builds report it as leaked.
+    if (!m_resourceFile.isEmpty())
+        QResource::unregisterResource(m_resourceFile);
 }
 
 void MainWindow::registerResources()
@@ -68,9 +77,24 @@ void MainWindow::registerResources()
     // The installed layout keeps KVB.rcc two folders above the working
     // folder; the build tree and a relocated program keep it beside the
     // program.
-    if (!QResource::registerResource(QStringLiteral("../../KVB.rcc")))
-        QResource::registerResource(
-            QCoreApplication::applicationDirPath() + QStringLiteral("/KVB.rcc"));
+    for (const QString &file : {QStringLiteral("../../KVB.rcc"),
+             QCoreApplication::applicationDirPath() + QStringLiteral("/KVB.rcc")}) {
+        if (QResource::registerResource(file)) {
+            m_resourceFile = file;
+            return;
+        }
+    }
+}
+
+QIcon MainWindow::applicationIcon()
+{
+    // The sizes of the icon that the desktop entry names, from KVB.rcc: PNG
+    // files need no image plug-in, where the SVG drawing would.
+    QIcon icon;
+    const QFileInfoList sizes = QDir(QStringLiteral(":/appicon")).entryInfoList(QDir::Files);
+    for (const QFileInfo &size : sizes)
+        icon.addFile(size.filePath());
+    return icon;
 }
 
 void MainWindow::loadEngine()
@@ -87,8 +111,15 @@ void MainWindow::publishDataFolder()
     std::string commonFiles = Platform::commonFilesValue(Platform::CommonFilesValue::X86);
     if (commonFiles.empty())
         commonFiles = Platform::commonFilesValue(Platform::CommonFilesValue::Default);
-    if (commonFiles.empty())
-        commonFiles = Platform::fallbackCommonFilesDir();
-    DataFolder::setPath(
-        QString::fromUtf8(commonFiles) + QString::fromUtf8(Platform::dataFolderSuffix()));
+    if (!commonFiles.empty()) {
+        DataFolder::setPath(
+            QString::fromUtf8(commonFiles) + QString::fromUtf8(Platform::dataFolderSuffix()));
+        return;
+    }
+    const Platform::FallbackDataFolders fallback = Platform::fallbackDataFolders();
+    QStringList catalogues;
+    for (const std::string &folder : fallback.catalogues)
+        catalogues.append(QString::fromUtf8(folder));
+    DataFolder::setFolders(
+        QString::fromUtf8(fallback.record), fallback.recordFolderIsUsers, catalogues);
 }

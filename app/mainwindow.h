@@ -21,11 +21,13 @@ public:
     ~MainWindow() override;
 
 private:
-    static void registerResources();
+    void registerResources();
+    static QIcon applicationIcon();
     void loadEngine();
     static void publishDataFolder();
 
     const char *m_programArgument;
+    QString m_resourceFile;
     std::unique_ptr<RegistrationTab> m_registrationTab;
 };
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #if defined(_WIN32)
 #define KVB_CDECL __cdecl
@@ -57,13 +58,29 @@ enum class CommonFilesValue
 };
 std::string commonFilesValue(CommonFilesValue which);
 
-// The common files folder to use when neither value is set: empty on Windows
-// (as the registry gives it), the share folder beside the program's folder
-// elsewhere.
-std::string fallbackCommonFilesDir();
-
 // Appended to the common files folder to name the data folder.
 const char *dataFolderSuffix();
+
+// The data folders to use when neither common files value is set, each with
+// the data folder suffix appended. On Windows that is the suffix alone, as an
+// empty registry value gives it, for every file. Elsewhere the record lives in
+// the user's own folder under XDG_DATA_HOME (by default ~/.local/share), and
+// each catalogue is looked for there, then under each entry of XDG_DATA_DIRS
+// (by default /usr/local/share and /usr/share), and last in the share folder
+// beside the program's folder. Relative folders in these variables are
+// ignored; without an absolute XDG_DATA_HOME or HOME there is no folder for
+// the record.
+struct FallbackDataFolders
+{
+    // The folder of the record; empty when there is none.
+    std::string record;
+    // Whether the record's folder is the user's own, which a save makes when
+    // it is missing.
+    bool recordFolderIsUsers = false;
+    // The folders searched for each catalogue, in this order.
+    std::vector<std::string> catalogues;
+};
+FallbackDataFolders fallbackDataFolders();
 
 // Keeps up to 128 MiB of the memory that the program frees for its later
 // allocations instead of handing it back to the system, where the C library

@@ -48,6 +48,50 @@ std::string realPath(const std::string &path)
     return realpath(path.c_str(), buffer) ? std::string(buffer) : path;
 }
 
+// An absolute folder named in the environment, without trailing slashes;
+// empty when the name is empty or relative, which the XDG base directories
+// say to ignore.
+std::string absoluteFolder(const std::string &name)
+{
+    if (name.empty() || name[0] != '/')
+        return std::string();
+    const std::string::size_type last = name.find_last_not_of('/');
+    return last == std::string::npos ? std::string("/") : name.substr(0, last + 1);
+}
+
+std::string subfolder(const std::string &folder, const char *name)
+{
+    return folder == "/" ? folder + name : folder + '/' + name;
+}
+
+std::string userDataHome()
+{
+    const std::string dataHome = absoluteFolder(environmentValue("XDG_DATA_HOME"));
+    if (!dataHome.empty())
+        return dataHome;
+    const std::string home = absoluteFolder(environmentValue("HOME"));
+    return home.empty() ? std::string() : subfolder(home, ".local/share");
+}
+
+std::vector<std::string> systemDataDirs()
+{
+    std::string list = environmentValue("XDG_DATA_DIRS");
+    if (list.empty())
+        list = "/usr/local/share:/usr/share";
+    std::vector<std::string> folders;
+    std::string::size_type start = 0;
+    while (start <= list.size()) {
+        std::string::size_type end = list.find(':', start);
+        if (end == std::string::npos)
+            end = list.size();
+        const std::string folder = absoluteFolder(list.substr(start, end - start));
+        if (!folder.empty())
+            folders.push_back(folder);
+        start = end + 1;
+    }
+    return folders;
+}
+
 // Taken before main runs: once the program opens files, a descriptor that
 // was closed at start-up may have been reused for one of them.
 const Handle startupInput = descriptorHandle(STDIN_FILENO);
@@ -108,15 +152,30 @@ std::string commonFilesValue(CommonFilesValue which)
         which == CommonFilesValue::X86 ? "KVB_COMMON_FILES_DIR_X86" : "KVB_COMMON_FILES_DIR");
 }
 
-std::string fallbackCommonFilesDir()
-{
-    const std::string binFolder = programFolder();
-    return binFolder.empty() ? std::string() : binFolder + "../share";
-}
-
 const char *dataFolderSuffix()
 {
     return "/Tarn/CustomData/";
+}
+
+FallbackDataFolders fallbackDataFolders()
+{
+    // The record is personal and written by the user; the catalogues come
+    // with an installation, which a user may override with a copy of their
+    // own. The share folder beside the program lets the build tree and a
+    // relocated installation run as they are.
+    FallbackDataFolders folders;
+    const std::string dataHome = userDataHome();
+    if (!dataHome.empty()) {
+        folders.record = dataHome + dataFolderSuffix();
+        folders.recordFolderIsUsers = true;
+        folders.catalogues.push_back(folders.record);
+    }
+    for (const std::string &folder : systemDataDirs())
+        folders.catalogues.push_back(folder + dataFolderSuffix());
+    const std::string binFolder = programFolder();
+    if (!binFolder.empty())
+        folders.catalogues.push_back(binFolder + "../share" + dataFolderSuffix());
+    return folders;
 }
 
 void keepFreedMemory()

@@ -97,14 +97,17 @@ std::string commonFilesValue(CommonFilesValue which)
     return std::string();
 }
 
-std::string fallbackCommonFilesDir()
-{
-    return std::string();
-}
-
 const char *dataFolderSuffix()
 {
     return "\\Tarn\\CustomData\\";
+}
+
+FallbackDataFolders fallbackDataFolders()
+{
+    // With no common files folder the data folder is the suffix alone: the
+    // folder of that name at the root of the current drive.
+    const std::string folder = dataFolderSuffix();
+    return {folder, false, {folder}};
 }
 
 void keepFreedMemory()

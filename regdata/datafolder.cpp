@@ -1,26 +1,73 @@
 #include "datafolder.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
-QString &storedPath()
+struct Folders
 {
-    static QString path;
-    return path;
+    QString record;
+    bool madeWhenMissing = false;
+    QStringList catalogues;
+};
+
+Folders &folders()
+{
+    static Folders stored;
+    return stored;
 }
 
 } // namespace
 
 void DataFolder::setPath(const QString &path)
 {
-    storedPath() = path;
+    folders() = {path, false, {path}};
+}
+
+void DataFolder::setFolders(
+    const QString &recordPath, bool madeWhenMissing, const QStringList &cataloguePaths)
+{
+    folders() = {recordPath, madeWhenMissing, cataloguePaths};
 }
 
 QString DataFolder::path()
 {
-    return storedPath();
+    return folders().record;
 }
 
 QString DataFolder::filePath(const QString &relativeName)
 {
-    return storedPath() + relativeName;
+    // Without a folder the relative name alone would name a file in the
+    // working folder.
+    return folders().record.isEmpty() ? QString() : folders().record + relativeName;
+}
+
+QString DataFolder::catalogueFilePath(const QString &relativeName)
+{
+    const QStringList &searched = folders().catalogues;
+    for (const QString &folder : searched) {
+        const QString path = folder + relativeName;
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return searched.isEmpty() ? QString() : searched.first() + relativeName;
+}
+
+void DataFolder::makeFoldersFor(const QString &relativeName)
+{
+    const QString file = filePath(relativeName);
+    if (!folders().madeWhenMissing || file.isEmpty())
+        return;
+    // From the top down, so that each folder is made with its owner-only
+    // permissions rather than with the process's default.
+    QStringList missing;
+    for (QString folder = QFileInfo(file).absolutePath(); !QFileInfo::exists(folder);
+         folder = QFileInfo(folder).absolutePath())
+        missing.prepend(folder);
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    for (const QString &folder : std::as_const(missing)) {
+        if (!QDir().mkdir(folder, ownerOnly))
+            return;
+    }
 }

@@ -52,6 +52,7 @@ SaveRegInfo::SaveRegInfo(const FirstPageRecord *firstPage, const SecondPageRecor
 bool SaveRegInfo::save() const
 {
     const QByteArray bytes = toXml();
+    DataFolder::makeFoldersFor(QLatin1String(RegistrationRecord::fileName));
     QSaveFile file(DataFolder::filePath(QLatin1String(RegistrationRecord::fileName)));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;

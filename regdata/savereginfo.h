@@ -14,7 +14,8 @@
 // it was. A save killed in the instant between naming its new file and
 // putting it in place leaves that file beside the record, under the record's
 // name, a dot and six letters; it is left alone, as nothing tells it apart
-// from a copy that the user made. The "RegData" folder is never created here.
+// from a copy that the user made. The "RegData" folder is made only in the
+// user's own data folder (see DataFolder).
 class SaveRegInfo : public QObject
 {
     Q_OBJECT

@@ -29,7 +29,7 @@ XMLRegStruct::~XMLRegStruct() = default;
 void XMLRegStruct::read()
 {
     const QDomDocument document
-        = XmlFile::read(DataFolder::filePath(QStringLiteral("RegData/RegMaster.xml")));
+        = XmlFile::read(DataFolder::catalogueFilePath(QStringLiteral("RegData/RegMaster.xml")));
     const QString countryTag = QStringLiteral("Country");
     const QString stateTag = QStringLiteral("State");
     const QString longNameTag = QStringLiteral("LongName");

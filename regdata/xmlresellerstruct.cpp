@@ -16,7 +16,7 @@ XMLResellerStruct::~XMLResellerStruct()
 void XMLResellerStruct::read()
 {
     const QDomDocument document
-        = XmlFile::read(DataFolder::filePath(QStringLiteral("RegData/RegReseller.xml")));
+        = XmlFile::read(DataFolder::catalogueFilePath(QStringLiteral("RegData/RegReseller.xml")));
     const QString resellerTag = QStringLiteral("Reseller");
 
     const QDomElement root = document.documentElement();

@@ -139,23 +139,30 @@ class DataFolder:
             return [line.rstrip("\n").split("\t") for line in outbox]
 
     def saved_record(self):
-        """RegInfo.xml as {group: [(element, text), ...]}, or None without one."""
-        if not os.path.exists(self.reg_info):
-            return None
-        root = ElementTree.parse(self.reg_info).getroot()
-        assert root.tag == "Registration", root.tag
-        return {group.tag: [(field.tag, field.text or "") for field in group] for group in root}
+        return read_record(self.reg_info)
+
+
+def read_record(path):
+    """RegInfo.xml as {group: [(element, text), ...]}, or None without one."""
+    if not os.path.exists(path):
+        return None
+    root = ElementTree.parse(path).getroot()
+    assert root.tag == "Registration", root.tag
+    return {group.tag: [(field.tag, field.text or "") for field in group] for group in root}
 
 
 class Kvb:
-    """One run of the program on a data folder, with the stand-in engine."""
+    """One run of the program with the stand-in engine: on a data folder, or,
+    with None for the folder, on the folders a user's start gives it."""
 
     def __init__(self, folder, **environment):
         env = {name: value for name, value in os.environ.items()
                if not name.startswith(("QUILL_", "KVB_"))}
         # The purchase date goes out converted to UTC; in UTC it is the same
         # on every machine.
-        env.update(KVB_COMMON_FILES_DIR=folder.root, QUILL_OUTBOX=folder.outbox, TZ="UTC")
+        env.update(TZ="UTC")
+        if folder is not None:
+            env.update(KVB_COMMON_FILES_DIR=folder.root, QUILL_OUTBOX=folder.outbox)
         env.update(environment)
         self._log = tempfile.TemporaryFile()
         self.process = subprocess.Popen([PROGRAM], env=env, stdin=subprocess.DEVNULL,

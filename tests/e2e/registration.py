@@ -125,6 +125,9 @@ def saved_record(address, region, country, contact=CONTACT, **purchase):
 class KvbTestCase(unittest.TestCase):
     """Each test gets a fresh data folder; start() runs KVB on it."""
 
+    # Whatever KVB wrote to stderr, a sanitizer's report say, is shown whole.
+    maxDiff = None
+
     def setUp(self):
         self.folder = DataFolder()
         self.runs = []
