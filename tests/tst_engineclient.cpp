@@ -1,7 +1,5 @@
 #include "engine/engineclient.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstring>
@@ -38,8 +36,6 @@ private slots:
     void libraryPath();
     void unusableOrFaultyEngine_data();
     void unusableOrFaultyEngine();
-    void loadsTheEngineBesideTheProgram_data();
-    void loadsTheEngineBesideTheProgram();
 };
 
 void TestEngineClient::init()
@@ -150,54 +146,6 @@ void TestEngineClient::unusableOrFaultyEngine()
     QCOMPARE(client.addressReply(), addressReply);
     QVERIFY(!client.submitRegistration(QByteArray(",").repeated(26)));
     QVERIFY(calls.isEmpty());
-}
-
-void TestEngineClient::loadsTheEngineBesideTheProgram_data()
-{
-    QTest::addColumn<QString>("command");
-
-    QTest::newRow("bare name through PATH") << "exec kvb";
-    QTest::newRow("bare name, the working folder in the library path")
-        << "LD_LIBRARY_PATH=.:: exec kvb";
-    QTest::newRow("bare name, started by a launching host") << "exec -a 0 kvb 1";
-    QTest::newRow("absolute path") << "exec \"$PROGRAM_FOLDER/kvb\"";
-    QTest::newRow("relative path") << "exec ../beside/kvb";
-    // A link in a folder on PATH, beside a copy of the wrong engine.
-    QTest::newRow("symbolic link to the program")
-        << "ln -s \"$PROGRAM_FOLDER/kvb\" \"$SCRATCH/kvb\" && cp libQuill.so \"$SCRATCH\" "
-           "&& exec \"$SCRATCH/kvb\"";
-}
-
-// The program is started from the folder of an engine that must never be
-// loaded, and a copy of it lies beside the engine that must be loaded.
-void TestEngineClient::loadsTheEngineBesideTheProgram()
-{
-    QFETCH(QString, command);
-
-    const QString programFolder = KVB_TEST_ENGINES_DIR "/beside";
-    QTemporaryDir dir;
-    const QString marker = dir.filePath("loaded");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("PATH", programFolder + ':' + environment.value("PATH"));
-    environment.insert("PROGRAM_FOLDER", programFolder);
-    environment.insert("KVB_TEST_ENGINE_MARKER", marker);
-    environment.insert("KVB_COMMON_FILES_DIR", dir.path());
-    environment.insert("SCRATCH", dir.path());
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-
-    QProcess kvb;
-    kvb.setProcessEnvironment(environment);
-    kvb.setWorkingDirectory(KVB_TEST_ENGINES_DIR "/workingfolder");
-    kvb.start("/bin/bash", {"-c", command});
-    // The engine is loaded at start-up, and the window then stays open.
-    QTRY_VERIFY_WITH_TIMEOUT(
-        QFileInfo(marker).size() > 0 || kvb.state() == QProcess::NotRunning, 20000);
-    QCOMPARE(kvb.state(), QProcess::Running);
-    kvb.kill();
-    kvb.waitForFinished();
-    QFile loaded(marker);
-    QVERIFY(loaded.open(QIODevice::ReadOnly));
-    QCOMPARE(loaded.readAll(), QByteArray("beside\n"));
 }
 
 QTEST_GUILESS_MAIN(TestEngineClient)

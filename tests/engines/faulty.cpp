@@ -1,4 +1,4 @@
-// An engine library with its fault chosen when it is built: every command
+// A test engine library with its answer chosen when it is built: every command
 // writes ENGINE_REPLY_SIZE letters into the 256-byte reply buffer, ended by a
 // zero only when there is room for one, and answers ENGINE_RESULT.
 #include "platform/platform.h"

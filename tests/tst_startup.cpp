@@ -1,0 +1,165 @@
+// How KVB starts: the launching host's handles, the engine library beside the program, and the
+// data folders.
+#include "app/hostchannel.h"
+#include "app/mainwindow.h"
+#include "regdata/datafolder.h"
+#include "regdata/savereginfo.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void handleFromText_data();
+    void handleFromText();
+    void startUp_data();
+    void startUp();
+    void dataFolders_data();
+    void dataFolders();
+};
+
+// Each row's name is the text: strtoul with base 0, cut to 32 bits.
+void TestStartup::handleFromText_data()
+{
+    QTest::addColumn<quint32>("handle");
+    const std::pair<const char *, quint32> rows[]
+        = {{"12", 12}, {" \t+42", 42}, {"0XfF", 255}, {"010", 8}, {"09", 0}, {"0x", 0},
+            {"12abc", 12}, {"", 0}, {"/usr/bin/kvb", 0}, {"-1", 0xFFFFFFFF}, {"-4294967295", 1},
+            {"-4294967296", 0xFFFFFFFF}, {"99999999999", 0xFFFFFFFF}};
+    for (const auto &[text, handle] : rows)
+        QTest::newRow(text) << handle;
+}
+
+void TestStartup::handleFromText()
+{
+    QFETCH(quint32, handle);
+    QCOMPARE(HostChannel::handleFromText(QTest::currentDataTag()), handle);
+}
+
+// A copy of the program lies beside an engine that must be loaded, and the working folder holds
+// another that must never be; "loaded" names the folder of the engine loaded, none when the start
+// is refused with code 2.
+void TestStartup::startUp_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("loaded");
+
+    QTest::newRow("host mode, invalid input handle") << "exec -a -1 kvb 5" << QString();
+    QTest::newRow("host mode, output handle too large") << "exec kvb 99999999999" << QString();
+    QTest::newRow("closed standard output") << "exec kvb >&-" << QString();
+    // The toolkit's options are gone before the arguments are counted.
+    QTest::newRow("toolkit option alone, closed standard output")
+        << "exec kvb -style fusion >&-" << QString();
+    QTest::newRow("host mode, bare name through PATH, working folder in the library path")
+        << "LD_LIBRARY_PATH=.:: exec -a 0x10 kvb 010"
+        << "beside";
+    QTest::newRow("symbolic link, beside the wrong engine")
+        << "ln -s \"$(command -v kvb)\" \"$SCRATCH/kvb\" && cp libQuill.so \"$SCRATCH\" && "
+           "exec \"$SCRATCH/kvb\""
+        << "beside";
+}
+
+void TestStartup::startUp()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, loaded);
+
+    QTemporaryDir dir;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("PATH", KVB_TEST_ENGINES_DIR "/beside:" + environment.value("PATH"));
+    environment.insert("KVB_COMMON_FILES_DIR", dir.path());
+    environment.insert("SCRATCH", dir.path());
+    QProcess kvb;
+    kvb.setProcessEnvironment(environment);
+    kvb.setWorkingDirectory(KVB_TEST_ENGINES_DIR "/workingfolder");
+    kvb.start("/bin/bash", {"-c", command});
+    // The engine library mapped into the process, once there is one.
+    const auto engine = [&kvb] {
+        QFile maps(QString("/proc/%1/maps").arg(kvb.processId()));
+        const QString mapped = maps.open(QIODevice::ReadOnly) ? maps.readAll() : QByteArray();
+        return mapped.section("/libQuill.so", 0, 0).section('\n', -1).section(' ', -1);
+    };
+    // A refused start ends at once; a window stays open once the engine is loaded.
+    QTRY_VERIFY_WITH_TIMEOUT(!engine().isEmpty() || kvb.state() == QProcess::NotRunning, 20000);
+    QCOMPARE(engine(), loaded.isEmpty() ? QString() : KVB_TEST_ENGINES_DIR "/" + loaded);
+    QCOMPARE(kvb.state(), loaded.isEmpty() ? QProcess::NotRunning : QProcess::Running);
+    if (loaded.isEmpty()) {
+        QCOMPARE(kvb.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(kvb.exitCode(), 2);
+    }
+    kvb.kill();
+    kvb.waitForFinished();
+}
+
+// Each row sets the variables it lists ("@" is a scratch folder) and unsets the others, and puts
+// a reseller catalogue into each folder of "catalogueIn". It names the common files folders found
+// for the record and the catalogue, and whether a save succeeds.
+void TestStartup::dataFolders_data()
+{
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QStringList>("catalogueIn");
+    QTest::addColumn<QString>("found");
+
+    using L = QStringList;
+    const L xdg {"XDG_DATA_HOME=@/data", "XDG_DATA_DIRS=@/sys1:@/sys2", "HOME=@/home"};
+    QTest::newRow("both values: x86 wins, for every file, and is never made")
+        << xdg + L {"KVB_COMMON_FILES_DIR_X86=@/x86", "KVB_COMMON_FILES_DIR=@/plain"}
+        << L {"@/data", "@/plain"} << "@/x86 | @/x86 | not saved";
+    QTest::newRow("x86 empty: the other, beyond Latin-1") << L {"KVB_COMMON_FILES_DIR_X86=",
+        "KVB_COMMON_FILES_DIR=@/Ω"} << L {"@/Ω"} << "@/Ω | @/Ω | saved";
+    QTest::newRow("neither: the user's own catalogue first")
+        << xdg << L {"@/sys1", "@/data"} << "@/data | @/data | saved";
+    QTest::newRow("neither: the first system folder that has it")
+        << xdg << L {"@/sys2"} << "@/data | @/sys2 | saved";
+    QTest::newRow("neither: beside the program")
+        << xdg << L() << "@/data | " + QCoreApplication::applicationDirPath() + "/../share | saved";
+    QTest::newRow("relative XDG folders ignored, HOME used")
+        << L {"XDG_DATA_HOME=data", "XDG_DATA_DIRS=sys1::@/sys2", "HOME=@/home"} << L {"@/sys2"}
+        << "@/home/.local/share | @/sys2 | saved";
+    QTest::newRow("no absolute home: no record")
+        << L {"XDG_DATA_DIRS=@/sys1", "HOME=home"} << L {"@/sys1"} << " | @/sys1 | not saved";
+}
+
+void TestStartup::dataFolders()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QStringList, catalogueIn);
+    QFETCH(QString, found);
+
+    QTemporaryDir scratch;
+    for (const char *name : {"KVB_COMMON_FILES_DIR_X86", "KVB_COMMON_FILES_DIR", "XDG_DATA_HOME",
+             "XDG_DATA_DIRS", "HOME"})
+        qunsetenv(name);
+    for (const QString &setting : environment.replaceInStrings("@", scratch.path()))
+        qputenv(setting.section('=', 0, 0).toLatin1(), setting.section('=', 1).toUtf8());
+    for (const QString &folder : catalogueIn.replaceInStrings("@", scratch.path())) {
+        QFile file(folder + "/Tarn/CustomData/RegData/RegReseller.xml");
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
+    }
+
+    MainWindow window("tst_startup");
+    const QString record = DataFolder::filePath("RegData");
+    const bool existed = QFileInfo::exists(record);
+    const FirstPageRecord firstPage;
+    const SecondPageRecord secondPage;
+    const bool saved = SaveRegInfo(&firstPage, &secondPage).save();
+    const QString catalogue = DataFolder::catalogueFilePath("RegData/RegReseller.xml");
+    QString actual = DataFolder::path() + " | " + QFileInfo(catalogue).path()
+        + (saved ? " | saved" : " | not saved");
+    actual.replace(scratch.path(), "@")
+        .remove("/Tarn/CustomData/RegData")
+        .remove("/Tarn/CustomData/");
+    QCOMPARE(actual, found);
+    // A save makes the user's folders it needs, for the owner alone.
+    for (QString made = record; saved && !existed && made != scratch.path();
+         made = QFileInfo(made).path())
+        QCOMPARE(QFileInfo(made).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+            QFile::Permissions());
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
