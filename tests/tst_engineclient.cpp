@@ -3,23 +3,34 @@
 #include <QTest>
 
 #include <cstring>
+#include <optional>
 
 namespace {
 
-// A stand-in entry point that records every call as "command parameters"
-// and answers as told.
+// A stand-in entry point that records every call as "command parameters" and answers with the
+// next queued result and reply.
 QByteArrayList calls;
-int nextResult = 0;
-QByteArray nextReply;
-bool writesReply = true;
+QList<int> results;
+QByteArrayList replies;
 
 int KVB_CDECL recordingEntry(const char *command, const char *parameters, char *reply)
 {
     calls << QByteArray(command) + ' ' + parameters;
-    if (writesReply)
-        std::memcpy(reply, nextReply.constData(), std::size_t(nextReply.size()) + 1);
-    return nextResult;
+    const QByteArray text = replies.isEmpty() ? QByteArray() : replies.takeFirst();
+    std::memcpy(reply, text.constData(), std::size_t(text.size()) + 1);
+    return results.isEmpty() ? 0 : results.takeFirst();
 }
+
+const QByteArray announce = "SetCallerType callerType=KVB";
+const QByteArray address = "ADDRESS1=1 Main St,ADDRESS2=,CITY=Town,STATE=XX,REGION_NAME=R,"
+                           "POSTCODE=12345,COUNTRY=YY,COUNTRY_NAME=C";
+// In the order in which the purchase page writes it.
+const QByteArray registration
+    = "FirstName=Ann,LastName=Lee,Company=Acme,Department=,Email=ann@example.com,Phone=555,"
+      "Title=Ms,ADDRESS1=1 Main St,ADDRESS2=,CITY=Town,STATE=XX,REGION_NAME=R,POSTCODE=12345,"
+      "COUNTRY=YY,COUNTRY_NAME=C,PurchaseDate=05/01/2024,BusinessType=Film,"
+      "PurchaseLocation=Tarn Reseller,Reseller=Best Video,UserType=Editor,WorkType=Other,"
+      "WorkTypeOther=Games,OtherSystems=0,ThirdParty=1,ContactMe=0,SystemID=ABC-123,Serial=S-9";
 
 } // namespace
 
@@ -29,83 +40,92 @@ class TestEngineClient : public QObject
 
 private slots:
     void init();
-    void parameterText_data();
-    void parameterText();
-    void commandsAndReplies();
-    void libraryPath_data();
-    void libraryPath();
+    void textsBecomeRequests();
+    void tooShortTextsAreNotSent();
+    void resultsAndReplies();
+    void pageTextReachesTheEngineAsLatin1();
     void unusableOrFaultyEngine_data();
     void unusableOrFaultyEngine();
+
+private:
+    std::optional<EngineClient> m_client;
 };
 
 void TestEngineClient::init()
 {
     calls.clear();
-    nextResult = 0;
-    nextReply.clear();
-    writesReply = true;
+    results.clear();
+    replies.clear();
+    m_client.emplace();
+    m_client->setEngineEntry(recordingEntry);
+    m_client->setCallerType("KVB");
 }
 
-void TestEngineClient::parameterText_data()
+// Every request announces the caller first, and hands the engine the pairs it needs in the
+// byte order of their keys.
+void TestEngineClient::textsBecomeRequests()
 {
-    QTest::addColumn<EngineClient::ParameterMap>("parameters");
-    QTest::addColumn<QByteArray>("text");
-
-    QTest::newRow("empty map") << EngineClient::ParameterMap() << QByteArray();
-    QTest::newRow("byte order: capitals first")
-        << EngineClient::ParameterMap {{"a", "1"}, {"Z", "2"}, {"CITY", "X"}, {"ADDRESS1", "Y"}}
-        << QByteArray("ADDRESS1=Y,CITY=X,Z=2,a=1");
-    QTest::newRow("separators unescaped")
-        << EngineClient::ParameterMap {{"Company", "Acme, Inc.=x"}, {"K", ""}}
-        << QByteArray("Company=Acme, Inc.=x,K=");
-}
-
-void TestEngineClient::parameterText()
-{
-    QFETCH(EngineClient::ParameterMap, parameters);
-    QFETCH(QByteArray, text);
-    QCOMPARE(EngineClient::parameterText(parameters), text);
-}
-
-void TestEngineClient::commandsAndReplies()
-{
-    EngineClient client;
-    client.setEngineEntry(recordingEntry);
-    QByteArray reply = "old";
-    nextResult = 1;
-    nextReply = "ADDRESS1=1 Main St";
-    QCOMPARE(client.sendAddress({{"Register", "1"}}, reply), 1);
-    QCOMPARE(reply, nextReply);
-
-    // The reply buffer is shared and never cleared: an engine that writes
-    // nothing leaves the previous reply.
-    writesReply = false;
-    nextResult = 0;
-    QCOMPARE(client.sendRegistrationData({{"Register", "2"}}, reply), 0);
-    QCOMPARE(reply, nextReply);
-    client.sendCallerType({{"callerType", "KVB"}});
+    // A value is looked up by its whole key, in the first item that has it, up to a comma or
+    // a further "="; a key that no item has gives "UNSUPPORTED".
+    m_client->verifyAddress(
+        QByteArray("COUNTRY_NAME=Chad,COUNTRY=TD,Company=CITY=Rome,city=Oslo,CITY=Town=x,"
+                   "ADDRESS1,ADDRESS1=1 Main St, Suite 5,ADDRESS1=2 Main St,STATE=,"));
+    QVERIFY(m_client->submitRegistration(registration));
     QCOMPARE(calls,
-        QByteArrayList(
-            {"SENDADDRESS Register=1", "SENDREGDATA Register=2", "SetCallerType callerType=KVB"}));
+        QByteArrayList({announce,
+            "SENDADDRESS ADDRESS1=1 Main St,ADDRESS2=UNSUPPORTED,CITY=Town,COUNTRY=TD,"
+            "POSTCODE=UNSUPPORTED,Register=1,STATE=",
+            announce,
+            "SENDREGDATA ADDRESS1=1 Main St,ADDRESS2=,BusinessType=Film,CITY=Town,COUNTRY=YY,"
+            "Company=Acme,ContactMe=0,Department=,Email=ann@example.com,FirstName=Ann,"
+            "LastName=Lee,OtherSystems=0,POSTCODE=12345,Phone=555,PurchaseDate=05/01/2024,"
+            "PurchaseLocation=Tarn Reseller,Register=2,Reseller=Best Video,STATE=XX,Serial=S-9,"
+            "SystemID=ABC-123,ThirdParty=1,Title=Ms,UserType=Editor,WorkType=Other,"
+            "WorkTypeOther=Games"}));
 }
 
-void TestEngineClient::libraryPath_data()
+// An address needs 8 items, a registration 19, and a text ends at a zero byte; the caller is
+// announced all the same.
+void TestEngineClient::tooShortTextsAreNotSent()
 {
-    QTest::addColumn<QByteArray>("programPath");
-    QTest::addColumn<QByteArray>("libraryPath");
-
-    QTest::newRow("absolute") << QByteArray("/opt/kvb/bin/kvb")
-                              << QByteArray("/opt/kvb/bin/libQuill.so");
-    QTest::newRow("relative") << QByteArray("./kvb") << QByteArray("./libQuill.so");
-    QTest::newRow("bare name") << QByteArray("kvb") << QByteArray("libQuill.so");
+    QCOMPARE(m_client->verifyAddress(QByteArray(6, ',')), EngineClient::TextTooShort);
+    QCOMPARE(m_client->verifyAddress(QByteArray(",,,\0,,,,,,,", 11)), EngineClient::TextTooShort);
+    QVERIFY(!m_client->submitRegistration(QByteArray(17, ',')));
+    QCOMPARE(calls, QByteArrayList(3, announce));
+    QCOMPARE(m_client->verifyAddress(QByteArray(7, ',')), 0);
+    QVERIFY(m_client->submitRegistration(QByteArray(18, ',')));
+    QCOMPARE(calls.size(), 7);
 }
 
-void TestEngineClient::libraryPath()
+void TestEngineClient::resultsAndReplies()
 {
-    QFETCH(QByteArray, programPath);
-    QFETCH(QByteArray, libraryPath);
-    QCOMPARE(QByteArray::fromStdString(Platform::engineLibraryPath(programPath.toStdString())),
-        libraryPath);
+    // The corrected address comes from the last reply with result 1 alone.
+    QCOMPARE(m_client->addressReply(), QByteArray("ADDRESS_GOOD"));
+    const QByteArray corrected = "ADDRESS1=1 Main St";
+    results = {0, 2, 0, 1, 0, 7};
+    replies = {"", "UNVERIFIED", "", corrected, "", "FAILED"};
+    const std::pair<int, QByteArray> steps[]
+        = {{2, "ADDRESS_GOOD"}, {1, corrected}, {7, corrected}};
+    for (const auto &[code, reply] : steps) {
+        QCOMPARE(m_client->verifyAddress(address), code);
+        QCOMPARE(m_client->addressReply(), reply);
+    }
+    // A submission succeeds on 0 alone.
+    for (const int result : {0, 1, 65536}) {
+        results = {0, result};
+        QCOMPARE(m_client->submitRegistration(registration), result == 0);
+    }
+}
+
+// Composed first, then one "?" for each character beyond Latin-1, also one of two UTF-16
+// units; the page's result is narrowed to 16 bits.
+void TestEngineClient::pageTextReachesTheEngineAsLatin1()
+{
+    results = {0, 40000};
+    const QString city = QStringLiteral("\u0141\u00f3d\u017a Z\u00fcrich Cafe\u0301 \U0001F600");
+    QCOMPARE(m_client->verifyAddress("CITY=" + city + ',' + QString::fromLatin1(address)), -25536);
+    QVERIFY(calls.last().contains(",CITY=?\xf3"
+                                  "d? Z\xfcrich Caf\xe9 ?,"));
 }
 
 void TestEngineClient::unusableOrFaultyEngine_data()
@@ -121,15 +141,14 @@ void TestEngineClient::unusableOrFaultyEngine_data()
     QTest::newRow("result far outside 0 to 2") << QByteArray("farresult") << 1000000 << none;
     QTest::newRow("negative result") << QByteArray("negativeresult") << -7 << none;
     QTest::newRow("reply of 255 characters") << QByteArray("reply255") << 1 << QByteArray(255, 'r');
-    // The program reads no further than the buffer, which under the address
-    // sanitizer is fenced on both sides.
+    // The program reads no further than the buffer, which under the address sanitizer is
+    // fenced on both sides.
     QTest::newRow("reply filling the buffer without a terminator")
         << QByteArray("reply256") << 1 << QByteArray(255, 'r');
 }
 
-// Each engine answers every command alike; the requests pass its result on
-// and keep a corrected address only after code 1. A library that cannot be
-// used also ends the use of any entry point set before.
+// Each engine answers every command alike. A library that cannot be used also ends the use of
+// any entry point set before.
 void TestEngineClient::unusableOrFaultyEngine()
 {
     QFETCH(QByteArray, engine);
@@ -137,14 +156,10 @@ void TestEngineClient::unusableOrFaultyEngine()
     QFETCH(QByteArray, addressReply);
 
     const QByteArray programPath = KVB_TEST_ENGINES_DIR "/" + engine + "/kvb";
-    EngineClient client;
-    client.setEngineEntry(recordingEntry);
-    client.loadEngine(programPath.constData());
-    QCOMPARE(client.isEngineLoaded(), code != EngineClient::NoEngine);
-    client.setCallerType("KVB");
-    QCOMPARE(client.verifyAddress(QByteArray("A=1,B=2,C=3,D=4,E=5,F=6,G=7,H=8")), code);
-    QCOMPARE(client.addressReply(), addressReply);
-    QVERIFY(!client.submitRegistration(QByteArray(",").repeated(26)));
+    m_client->loadEngine(programPath.constData());
+    QCOMPARE(m_client->verifyAddress(address), code);
+    QCOMPARE(m_client->addressReply(), addressReply);
+    QVERIFY(!m_client->submitRegistration(registration));
     QVERIFY(calls.isEmpty());
 }
 
