@@ -1,195 +1,143 @@
+// The two catalogues: how they are read, the dialogs that offer them, and the sample catalogues
+// that the build puts into its data folder.
+#include "regdata/countrydialog.h"
 #include "regdata/datafolder.h"
 #include "regdata/xmlregstruct.h"
 #include "regdata/xmlresellerstruct.h"
 
-#include <QDir>
-#include <QTemporaryDir>
+#include <QCollator>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
-// Pieces of a country catalogue, to keep the cases short.
-static QByteArray state(const QByteArray &name, const QByteArray &code)
+namespace {
+
+// The entries of one of iso-codes' files, read without the program's help.
+QJsonArray isoEntries(const QString &standard)
 {
-    return "<State><LongName Short=\"" + code + "\">" + name + "</LongName></State>";
+    QFile file("/usr/share/iso-codes/json/iso_" + standard + ".json");
+    file.open(QIODevice::ReadOnly);
+    return QJsonDocument::fromJson(file.readAll()).object().value(standard).toArray();
 }
 
-static QByteArray country(
-    const QByteArray &name, const QByteArray &code, const QByteArray &body = {})
+QStringList listed(QDialog &dialog)
 {
-    return "<Country LongName=\"" + name + "\" ShortName=\"" + code + "\">" + body + "</Country>";
+    dialog.show();
+    QStringList names;
+    for (const auto *list = dialog.findChild<QListWidget *>(); names.size() < list->count();)
+        names << list->item(names.size())->text();
+    return names;
 }
 
-// The text as some Windows editors save "Unicode" text: UTF-16 with a byte
-// order mark and CRLF line ends.
-static QByteArray windowsUnicode(const QByteArray &utf8)
-{
-    const QString text = QString::fromUtf8(utf8).replace("\n", "\r\n");
-    return "\xff\xfe" + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
-}
+} // namespace
 
 class TestCatalogues : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void countryCatalogue_data();
-    void countryCatalogue();
-    void resellerCatalogue_data();
-    void resellerCatalogue();
-
-private:
-    // Writes a data file; a null text leaves it missing.
-    void write(const QString &name, const QByteArray &xml);
-
-    QTemporaryDir m_dir;
+    void catalogues();
+    void countryDialog();
+    void sampleCatalogues();
 };
 
-void TestCatalogues::init()
+// Read from tests/data/RegData, and from the same country catalogue in UTF-16 with CRLF line
+// ends as some Windows editors save "Unicode" text.
+void TestCatalogues::catalogues()
 {
-    DataFolder::setPath(m_dir.path() + "/Tarn/CustomData/");
-    QDir(DataFolder::filePath("RegData")).removeRecursively();
-    QVERIFY(QDir().mkpath(DataFolder::filePath("RegData")));
-}
+    DataFolder::setPath(KVB_TEST_DATA_DIR "/");
+    XMLResellerStruct resellers;
+    QCOMPARE(resellers.entries().size(), qsizetype(3));
+    QCOMPARE(resellers.resellerNames(), QStringList({"Amberline", " Bracken & Sons Ltd "}));
+    QCOMPARE(resellers.resellerNames(), QStringList({"Amberline", " Bracken & Sons Ltd "}));
+    for (const char *folder : {KVB_TEST_DATA_DIR "/", KVB_TEST_DATA_DIR "/utf16/"}) {
+        DataFolder::setPath(folder);
+        XMLRegStruct catalogue;
+        QStringList regions;
+        for (const RegionEntry *region : catalogue.regions())
+            regions << region->country->longName + '|' + region->longName + '|' + region->shortCode;
+        QCOMPARE(regions,
+            QStringList({"Freedonia|North|NO", "Freedonia|Central|CE", "Česko|Plzeň|PL",
+                "Česko|Central|CC", "Freedonia|South|SO"}));
+        QCOMPARE(catalogue.countryNames(), QStringList({"Freedonia", "Česko"}));
+        QCOMPARE(catalogue.countryNames(), QStringList({"Freedonia", "Česko"}));
 
-void TestCatalogues::write(const QString &name, const QByteArray &xml)
-{
-    QFile file(DataFolder::filePath("RegData/" + name));
-    if (!xml.isNull())
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(xml) == xml.size());
-}
-
-// clang-format off
-void TestCatalogues::countryCatalogue_data()
-{
-    QTest::addColumn<QByteArray>("xml");
-    QTest::addColumn<QStringList>("countries");
-    QTest::addColumn<QStringList>("regions"); // "country|region|code"
-    QTest::addColumn<QStringList>("lookups"); // "country>code" and "region[@country]:code"
-
-    const QByteArray freedonia =
-            country("Freedonia", "FD", state("North", "NO") + state("South", "SO"));
-    const QByteArray deep = QByteArray("<g>").repeated(40) + QByteArray("</g>").repeated(40);
-    using L = QStringList;
-
-    QTest::newRow("a country with two regions")
-        << "<RegMaster>" + freedonia + "</RegMaster>" << L{"Freedonia"}
-        << L{"Freedonia|North|NO", "Freedonia|South|SO"}
-        << L{"Freedonia>FD", "freedonia>", "South:SO", "south:", "Atlantis>", "Nowhere:"};
-    QTest::newRow("a country without regions is unknown")
-        << "<r>" + country("Empty", "EM") + country("Full", "FU", state("A", "A")) + "</r>"
-        << L{"Full"} << L{"Full|A|A"} << L{"Empty>", "Full>FU"};
-    QTest::newRow("two countries of one name: listed once, regions of both, first code")
-        << "<r>" + country("Twin", "T1", state("Alpha", "A"))
-               + country("Other", "OT", state("Omega", "O"))
-               + country("Twin", "T2", state("Beta", "B")) + "</r>"
-        << L{"Twin", "Other"} << L{"Twin|Alpha|A", "Other|Omega|O", "Twin|Beta|B"}
-        << L{"Twin>T1", "Beta:B"};
-    QTest::newRow("a region name in two countries: the asking country's, else the first")
-        << "<r>" + country("Freedonia", "FD", state("Central", "FC"))
-               + country("Sylvania", "SY", state("Central", "SC")) + "</r>"
-        << L{"Freedonia", "Sylvania"} << L{"Freedonia|Central|FC", "Sylvania|Central|SC"}
-        << L{"Sylvania>SY", "Central@Sylvania:SC", "Central@Freedonia:FC", "Central@Atlantis:FC",
-               "Central:FC"};
-    QTest::newRow("a region without LongName is empty; only the first LongName counts")
-        << "<r>" + country("C", "C", "<State/><State><Note/></State><State>"
-                                     "<LongName Short='1'>One</LongName>"
-                                     "<LongName Short='2'>Two</LongName></State>") + "</r>"
-        << L{"C"} << L{"C||", "C||", "C|One|1"} << L{"One:1", "Two:"};
-    QTest::newRow("missing attributes give empty texts")
-        << QByteArray("<r><Country><State><LongName>Nameless</LongName></State></Country></r>")
-        << L{""} << L{"|Nameless|"} << L{"Nameless:"};
-    QTest::newRow("names as they stand, text content whole")
-        << "<r>" + country(" Spaced ", "sp", state("North <i>East</i> &amp; <![CDATA[Isles]]>",
-                                                   " x ")) + "</r>"
-        << L{" Spaced "} << L{" Spaced |North East & Isles| x "}
-        << L{" Spaced >sp", "North East & Isles: x "};
-    QTest::newRow("elements nested deeper and other elements are skipped")
-        << "<r><Note/><Group>" + country("Deep", "DP", state("D", "D")) + "</Group>"
-               + country("Flat", "FL", "<Comment/><Group>" + state("Grouped", "G") + "</Group>"
-                                       + state("Flat", "F")) + "</r>"
-        << L{"Flat"} << L{"Flat|Flat|F"} << L{"Deep>", "Grouped:"};
-    QTest::newRow("a truncated file keeps what came before the break")
-        << "<r>" + freedonia.left(freedonia.indexOf("<State><LongName Short=\"SO\">"))
-        << L{"Freedonia"} << L{"Freedonia|North|NO"} << L{"South:"};
-    QTest::newRow("UTF-16 with CRLF line ends")
-        << windowsUnicode("<r>\n" + country("\xc4\x8c" "esko", "CZ", "\n" + state("Plze\xc5\x88", "PL"))
-                          + "\n</r>\n")
-        << L{"\u010cesko"} << L{"\u010cesko|Plze\u0148|PL"} << L{"\u010cesko>CZ"};
-    QTest::newRow("missing file") << QByteArray() << L() << L() << L{"Freedonia>"};
-    QTest::newRow("empty file") << QByteArray("") << L() << L() << L();
-    QTest::newRow("not XML") << QByteArray("Freedonia,FD\n") << L() << L() << L();
-    QTest::newRow("nested deeper than the reader allows")
-        << "<r>" + freedonia + deep + "</r>" << L() << L() << L{"Freedonia>"};
-}
-// clang-format on
-
-void TestCatalogues::countryCatalogue()
-{
-    QFETCH(QByteArray, xml);
-    QFETCH(QStringList, countries);
-    QFETCH(QStringList, regions);
-    QFETCH(QStringList, lookups);
-
-    write("RegMaster.xml", xml);
-    XMLRegStruct catalogue;
-    QStringList read;
-    for (const RegionEntry *region : catalogue.regions())
-        read << region->country->longName + '|' + region->longName + '|' + region->shortCode;
-    QCOMPARE(read, regions);
-    QCOMPARE(catalogue.countryNames(), countries);
-    QCOMPARE(catalogue.countryNames(), countries);
-    for (const QString &lookup : lookups) {
-        const bool isCountry = lookup.contains('>');
-        const QStringList nameAndCode = lookup.split(isCountry ? '>' : ':');
-        const QStringList region = nameAndCode.at(0).split('@');
-        const QString code = isCountry ? catalogue.countryCode(nameAndCode.at(0))
-                                       : catalogue.regionCode(region.at(0), region.value(1));
-        QCOMPARE(code, nameAndCode.at(1));
+        // "country>code" and "region@country:code": a region of the chosen country, else the
+        // first of that name anywhere.
+        for (const QString &lookup : QStringList {"Freedonia>FD", "freedonia>", "Atlantis>",
+                 "Deep>", "Česko>CZ", "South@:SO", "Grouped@:", "Central@Česko:CC",
+                 "Central@Freedonia:CE", "Central@Atlantis:CE", "central@Freedonia:"}) {
+            const QStringList parts = lookup.split(QRegularExpression("[>@:]"));
+            QCOMPARE(parts.size() == 2 ? catalogue.countryCode(parts[0])
+                                       : catalogue.regionCode(parts[0], parts[1]),
+                parts.last());
+        }
     }
 }
 
-// clang-format off
-void TestCatalogues::resellerCatalogue_data()
+// Each opening reads the catalogue afresh. Select waits for a current item; focus alone makes the
+// first item current and highlights what Select takes, and Enter chooses it.
+void TestCatalogues::countryDialog()
 {
-    QTest::addColumn<QByteArray>("xml");
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QStringList>("ids");
-    using L = QStringList;
-
-    QTest::newRow("a repeated name is listed once, where it first came")
-        << QByteArray("<RegReseller><Reseller ID='1'>Acme</Reseller>"
-                      "<Reseller ID='2'>Bolt</Reseller><Reseller ID='3'>Acme</Reseller>"
-                      "<Reseller ID='4'>acme</Reseller></RegReseller>")
-        << L{"Acme", "Bolt", "acme"} << L{"1", "2", "3", "4"};
-    QTest::newRow("names as they stand, text content whole, any document element")
-        << QByteArray("<x><Reseller ID='a'>  Padded  </Reseller>"
-                      "<Reseller ID='b'>Smith <b>&amp;</b> Sons</Reseller><Reseller/></x>")
-        << L{"  Padded  ", "Smith & Sons", ""} << L{"a", "b", ""};
-    QTest::newRow("elements nested deeper and other elements are skipped")
-        << QByteArray("<x><Group><Reseller ID='d'>Deep</Reseller></Group><Note>n</Note>"
-                      "<Reseller ID='f'>Flat</Reseller></x>")
-        << L{"Flat"} << L{"f"};
-    QTest::newRow("missing file") << QByteArray() << L() << L();
-    QTest::newRow("empty file") << QByteArray("") << L() << L();
-    QTest::newRow("not XML") << QByteArray("\x89PNG\r\n\x1a\n") << L() << L();
-}
-// clang-format on
-
-void TestCatalogues::resellerCatalogue()
-{
-    QFETCH(QByteArray, xml);
-    QFETCH(QStringList, names);
-    QFETCH(QStringList, ids);
-
-    write("RegReseller.xml", xml);
-    XMLResellerStruct catalogue;
-    QStringList read;
-    for (const ResellerEntry *entry : catalogue.entries())
-        read << entry->id;
-    QCOMPARE(read, ids);
-    QCOMPARE(catalogue.resellerNames(), names);
-    QCOMPARE(catalogue.resellerNames(), names);
+    for (const char *folder : {KVB_TEST_DATA_DIR "/", KVB_BIN_DIR "/../share/Tarn/CustomData/"}) {
+        DataFolder::setPath(folder);
+        CountryDialog dialog;
+        const QStringList names = listed(dialog);
+        QCOMPARE(names, XMLRegStruct().countryNames());
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto *list = dialog.findChild<QListWidget *>();
+        list->setCurrentRow(1);
+        list->setCurrentItem(nullptr);
+        QVERIFY(!dialog.findChild<QPushButton *>()->isEnabled());
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
+        list->clearFocus();
+        list->setFocus(Qt::TabFocusReason);
+        QCOMPARE(list->selectedItems(), QList<QListWidgetItem *> {list->item(0)});
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.selectedCountry(), names[0]);
+    }
 }
 
-QTEST_GUILESS_MAIN(TestCatalogues)
+// Every ISO 3166 country once, alphabetical as a reader sees it ("Åland Islands" among the
+// A's), each region found by its name in its own country, the United States with their postal
+// codes, and names that travel unescaped in key=value texts.
+void TestCatalogues::sampleCatalogues()
+{
+    DataFolder::setPath(KVB_BIN_DIR "/../share/Tarn/CustomData/");
+    XMLRegStruct catalogue;
+    XMLResellerStruct resellers;
+    QSet<QString> isoCodes, codes;
+    for (const QJsonValue &entry : isoEntries("3166-1"))
+        isoCodes << entry.toObject().value("alpha_2").toString();
+    QStringList names = catalogue.countryNames();
+    for (const QString &name : names)
+        codes << catalogue.countryCode(name);
+    QCOMPARE(names.size(), isoCodes.size());
+    QCOMPARE(codes, isoCodes);
+    QCollator collator(QLocale(QLocale::English, QLocale::UnitedStates));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    QVERIFY(std::is_sorted(names.cbegin(), names.cend(), collator));
+
+    for (const RegionEntry *region : catalogue.regions()) {
+        QCOMPARE(
+            catalogue.regionCode(region->longName, region->country->longName), region->shortCode);
+        QVERIFY(region->country->shortName != "US" || region->shortCode.size() == 2);
+        names << region->longName << region->shortCode << region->country->shortName;
+    }
+    QCOMPARE(catalogue.regionCode("District of Columbia", "United States"), QString("DC"));
+    names << resellers.resellerNames();
+    QVERIFY(resellers.entries().size() > 0);
+    for (const QString &name : names)
+        QVERIFY2(!name.isEmpty() && name == name.trimmed()
+                && !name.contains(QRegularExpression("[,=*\u2020]")),
+            qPrintable(name));
+}
+
+QTEST_MAIN(TestCatalogues)
 #include "tst_catalogues.moc"
