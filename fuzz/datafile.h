@@ -10,17 +10,15 @@
 #include <cstddef>
 #include <cstdint>
 
-// Puts a fuzzing input where the readers look for the data file called
-// name, in a data folder that the process makes for itself.
+// Puts a fuzzing input where the readers look for the data file called name, in a data folder
+// that the process makes for itself.
 inline void writeDataFile(const char *name, const std::uint8_t *data, std::size_t size)
 {
     static QTemporaryDir folder;
-    static const bool madeFolder = [] {
-        DataFolder::setPath(folder.filePath(QStringLiteral("Tarn/CustomData/")));
-        return QDir().mkpath(DataFolder::filePath(QStringLiteral("RegData")));
-    }();
-    QFile file(DataFolder::filePath(QStringLiteral("RegData/") + QLatin1String(name)));
-    if (!madeFolder || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+    DataFolder::setPath(folder.path() + QLatin1Char('/'));
+    QDir(folder.path()).mkdir(QStringLiteral("RegData"));
+    QFile file(folder.filePath(QStringLiteral("RegData/") + QLatin1String(name)));
+    if (!file.open(QIODevice::WriteOnly)
         || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
         qFatal("Cannot write the data file %s", name);
 }

@@ -9,8 +9,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     writeDataFile("RegReseller.xml", data, size);
     XMLResellerStruct catalogue;
     const QStringList names = catalogue.resellerNames();
-    if (catalogue.resellerNames() != names)
-        qFatal("Asking twice changed the reseller names");
     if (QSet<QString>(names.cbegin(), names.cend()).size() != names.size())
         qFatal("A reseller is listed twice");
     return 0;
