@@ -93,23 +93,19 @@ LEAF_ROLES = {"label", "image", "text", "push button", "radio button", "check bo
 # The controls inside, depth first; with showing_only, nothing inside a
 # container that is not showing (a page that is not current).
 def descendants(accessible, showing_only=False):
-    for index in range(accessible.childCount):
-        child = accessible.getChildAtIndex(index)
-        if child is not None:
-            yield child
-            if (child.getRoleName() not in LEAF_ROLES
-                    and (not showing_only or has_state(child, "showing"))):
-                yield from descendants(child, showing_only)
+    for child in filter(None, accessible):
+        yield child
+        if (child.getRoleName() not in LEAF_ROLES
+                and (not showing_only or has_state(child, "showing"))):
+            yield from descendants(child, showing_only)
 
 
 # RegInfo.xml's elements and their texts, or None without one.
 def read_record(path):
     if not os.path.exists(path):
         return None
-    root = ElementTree.parse(path).getroot()
-    assert root.tag == "Registration" and [group.tag for group in root] == [
-        "FirstRegPage", "SecondRegPage"], ElementTree.tostring(root)
-    return {field.tag: field.text or "" for group in root for field in group}
+    return {field.tag: field.text or "" for group in ElementTree.parse(path).getroot()
+            for field in group}
 
 
 # A fresh common files folder holding a copy of the sample catalogues, and
@@ -162,12 +158,8 @@ class Kvb:
     def _find_application(self):
         if self.process.poll() is not None:
             raise AssertionError("KVB ended at start with status %d" % self.process.returncode)
-        desktop = pyatspi.Registry.getDesktop(0)
-        for index in range(desktop.childCount):
-            application = desktop.getChildAtIndex(index)
-            if application is not None and application.get_process_id() == self.process.pid:
-                return application
-        return None
+        return next((application for application in pyatspi.Registry.getDesktop(0)
+                     if application and application.get_process_id() == self.process.pid), None)
 
     # Ends the program if it still runs; returns what it wrote to stderr.
     def close(self):
@@ -200,9 +192,6 @@ class Kvb:
 
     def is_enabled(self, name, role="push button"):
         return has_state(self.get(role, name), "enabled")
-
-    def is_checked(self, name):
-        return has_state(self.get("check box", name), "checked")
 
     # The caption of a choice button, which tells it as its description.
     def choice(self, name):
