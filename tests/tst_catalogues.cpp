@@ -52,6 +52,7 @@ void TestCatalogues::catalogues()
     DataFolder::setPath(KVB_TEST_DATA_DIR "/");
     XMLResellerStruct resellers;
     QCOMPARE(resellers.entries().size(), qsizetype(3));
+    // Asked twice, as the dialogs do, the lists of names do not grow.
     QCOMPARE(resellers.resellerNames(), QStringList({"Amberline", " Bracken & Sons Ltd "}));
     QCOMPARE(resellers.resellerNames(), QStringList({"Amberline", " Bracken & Sons Ltd "}));
     for (const char *folder : {KVB_TEST_DATA_DIR "/", KVB_TEST_DATA_DIR "/utf16/"}) {
