@@ -3,44 +3,13 @@
 #include "addressrecord.h"
 #include "contactrecord.h"
 
+#include <QDateTime>
 #include <QStringList>
 
 #include <ctime>
 #include <utility>
 
 namespace {
-
-// Days from 1 January 1970 to the calendar date, in the proleptic Gregorian
-// calendar.
-long long daysSinceEpoch(long long year, int month, int day)
-{
-    year -= month <= 2;
-    const long long era = (year >= 0 ? year : year - 399) / 400;
-    const long long yearOfEra = year - era * 400;
-    const long long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-
-long long secondsOf(const std::tm &fields)
-{
-    return (daysSinceEpoch(fields.tm_year + 1900LL, fields.tm_mon + 1, fields.tm_mday) * 24
-               + fields.tm_hour)
-        * 3600
-        + fields.tm_min * 60 + fields.tm_sec;
-}
-
-// The local clock's offset from UTC at the time, in seconds.
-long long offsetAt(std::time_t time)
-{
-    std::tm local {};
-    std::tm utc {};
-    if (const std::tm *fields = std::localtime(&time))
-        local = *fields;
-    if (const std::tm *fields = std::gmtime(&time))
-        utc = *fields;
-    return secondsOf(local) - secondsOf(utc);
-}
 
 // Whether the time zone flags its winter as daylight saving time, with an
 // offset below its summer's, as Europe/Dublin does: its clock in winter is
@@ -56,8 +25,10 @@ bool winterIsFlaggedDaylightSaving(int year)
     summer.tm_mon = 6;
     const std::time_t winterTime = std::mktime(&winter);
     const std::time_t summerTime = std::mktime(&summer);
+    const auto offset
+        = [](std::time_t time) { return QDateTime::fromSecsSinceEpoch(time).offsetFromUtc(); };
     return winterTime != std::time_t(-1) && summerTime != std::time_t(-1) && winter.tm_isdst > 0
-        && summer.tm_isdst == 0 && offsetAt(winterTime) < offsetAt(summerTime);
+        && summer.tm_isdst == 0 && offset(winterTime) < offset(summerTime);
 }
 
 } // namespace

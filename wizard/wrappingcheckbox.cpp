@@ -74,6 +74,7 @@ bool WrappingCheckBox::hitButton(const QPoint &pos) const
     if (QRect(0, 0, textIndent(), firstLineHeight()).contains(pos))
         return true;
     const QRect area = textRect(width());
+    const qreal lineWidth = qMax(1, width() - textIndent());
     QTextLayout layout(text(), font());
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
@@ -82,7 +83,7 @@ bool WrappingCheckBox::hitButton(const QPoint &pos) const
     bool onWords = false;
     qreal top = area.top();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(qMax(1, width() - textIndent()));
+        line.setLineWidth(lineWidth);
         onWords = onWords
             || QRectF(area.left(), top, line.naturalTextWidth(), line.height()).contains(pos);
         top += line.height();
