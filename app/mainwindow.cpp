@@ -74,11 +74,8 @@ MainWindow::~MainWindow()
 
 void MainWindow::registerResources()
 {
-    // The installed layout keeps KVB.rcc two folders above the working
-    // folder; the build tree and a relocated program keep it beside the
-    // program.
-    for (const QString &file : {QStringLiteral("../../KVB.rcc"),
-             QCoreApplication::applicationDirPath() + QStringLiteral("/KVB.rcc")}) {
+    for (const std::string &path : Platform::resourceFilePaths("KVB.rcc")) {
+        const QString file = QString::fromStdString(path);
         if (QResource::registerResource(file)) {
             m_resourceFile = file;
             return;

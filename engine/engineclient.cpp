@@ -24,7 +24,11 @@ EngineClient &EngineClient::instance()
 void EngineClient::loadEngine(const char *programPath)
 {
     m_programPath = programPath;
-    const std::string libraryPath = Platform::engineLibraryPath(programPath ? programPath : "");
+    loadEngineLibrary(Platform::engineLibraryPath(programPath ? programPath : ""));
+}
+
+void EngineClient::loadEngineLibrary(const std::string &libraryPath)
+{
     if (!libraryPath.empty())
         engineModule = Platform::loadLibrary(libraryPath);
     m_entry = Platform::resolveEngineEntry(engineModule, "QuillCommandA");

@@ -10,6 +10,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <string>
 
 // The one engine client of the process. Every command goes through
 // QuillCommandA: the parameter map is turned into a key=value text, and the
@@ -33,6 +34,9 @@ public:
     EngineClient &operator=(const EngineClient &) = delete;
 
     void loadEngine(const char *programPath) override;
+    // Loads the engine from the library at libraryPath, as loadEngine() does from the one
+    // beside the program; an empty path keeps the library loaded before.
+    void loadEngineLibrary(const std::string &libraryPath);
     using EngineClientInterface::verifyAddress;
     int verifyAddress(const QByteArray &addressText) override;
     QByteArray addressReply() const override;

@@ -34,20 +34,52 @@ Handle standardOutputHandle();
 // 256-byte reply buffer. The caller removes the arguments (cdecl).
 using EngineEntry = int(KVB_CDECL *)(const char *command, const char *parameters, char *reply);
 
-// The engine library's file name, and the path it is loaded from: the folder
-// part of the program path (up to and including its last separator) followed
-// by that name. Outside Windows the links in the program path are resolved
-// first, so that a link to the program finds the engine beside the program's
-// real file.
+// The folder of the program's own file, with a trailing separator; empty
+// when the system cannot tell. Outside Windows it is that of the real file
+// (/proc/self/exe), links resolved, whatever argument entry 0 says.
+std::string programFolder();
+
+// The engine library's file name, and the path it is loaded from. On
+// Windows that is the folder part of the program path (up to and including
+// its last backslash) followed by the name, so that a bare program name
+// leaves the library to Windows' search, which starts in the program's
+// folder. Elsewhere the program path is not used: the library lies in the
+// program's own folder, since argument entry 0 is whatever the starter chose
+// (a handle number, or a path relative to someone else's folder); empty
+// when that folder is unknown.
 const char *engineLibraryName();
 std::string engineLibraryPath(const std::string &programPath);
 
 // Loads a library and keeps it loaded until the process ends. Returns an
-// opaque module handle, or null when the library cannot be loaded. A bare
-// file name is found through Windows' library search, which starts in the
-// program's folder, and on other systems in the program's folder alone.
+// opaque module handle, or null when the library cannot be loaded. Outside
+// Windows only a path with a folder is loaded: a bare name is never looked
+// up in the system's search path, which may hold the working folder.
 void *loadLibrary(const std::string &path);
 EngineEntry resolveEngineEntry(void *module, const char *name);
+
+// The places of the program's resource file, called fileName, in the order
+// to try them. On Windows "..\..\" relative to the working folder, then
+// the program's folder; elsewhere the program's own folder alone, since the
+// working folder may belong to anyone.
+std::vector<std::string> resourceFilePaths(const char *fileName);
+
+// Opens a regular file for reading and returns its C library descriptor, or
+// -1 when the file is missing, unreadable or not a regular file. The file is
+// opened before its type is checked, and without waiting, so that a named
+// pipe put in its place, even in between, never blocks the program.
+int openRegularFile(const std::string &path);
+
+// How the system's own text files end their lines: "\r\n" on Windows, "\n"
+// elsewhere.
+const char *textLineEnd();
+
+// Replaces the file called name in folder by one holding data, as a whole or
+// not at all, readable and writable by its owner only. The new file is made
+// in the folder under a name nobody else can have taken, written in full,
+// synced, and renamed onto name, which replaces whatever stood there (a
+// symbolic link included) instead of writing into it. Returns false when
+// any step fails; the old file is then as it was. Paths are UTF-8.
+bool replaceFile(const std::string &folder, const std::string &name, const std::string &data);
 
 // The two common files values, in order of precedence; an absent value reads
 // as empty text. Text is UTF-8.

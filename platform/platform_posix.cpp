@@ -1,9 +1,12 @@
 #include "platform.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <limits.h>
+#include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #if defined(__GLIBC__)
@@ -29,23 +32,6 @@ std::string folderOf(const std::string &path)
 {
     const std::string::size_type slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-// The folder of the program's own file, not of argv[0]: a program found
-// through PATH has a bare name there.
-std::string programFolder()
-{
-    char buffer[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    return length <= 0 ? std::string() : folderOf(std::string(buffer, std::size_t(length)));
-}
-
-// The path with every symbolic link in it resolved, or the path as it stands
-// when it names no file.
-std::string realPath(const std::string &path)
-{
-    char buffer[PATH_MAX];
-    return realpath(path.c_str(), buffer) ? std::string(buffer) : path;
 }
 
 // An absolute folder named in the environment, without trailing slashes;
@@ -92,6 +78,124 @@ std::vector<std::string> systemDataDirs()
     return folders;
 }
 
+// Closes a descriptor when it goes out of scope.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd = -1)
+        : m_fd(fd)
+    { }
+    ~Descriptor() { reset(); }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+
+    int get() const { return m_fd; }
+    int release()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
+    void reset(int fd = -1)
+    {
+        if (m_fd >= 0)
+            close(m_fd);
+        m_fd = fd;
+    }
+
+private:
+    int m_fd;
+};
+
+bool writeAll(int fd, const std::string &data)
+{
+    for (std::size_t written = 0; written < data.size();) {
+        const ssize_t count = write(fd, data.data() + written, data.size() - written);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        written += std::size_t(count);
+    }
+    return true;
+}
+
+// A name beside the record for its next version: the record's name, a dot and six letters.
+std::string temporaryName(const std::string &name)
+{
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::mt19937 random {std::random_device {}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
+    std::string temporary = name + '.';
+    for (int i = 0; i < 6; ++i)
+        temporary += letters[pick(random)];
+    return temporary;
+}
+
+#if defined(O_TMPFILE)
+// Gives the unnamed file a fresh name in the folder. Returns that name, or an empty one when
+// it cannot: linkat() creates the name exclusively, so nothing that stood there is reused.
+std::string nameUnnamedFile(int fd, int folder, const std::string &name)
+{
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string temporary = temporaryName(name);
+        if (linkat(AT_FDCWD, self.c_str(), folder, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return temporary;
+        if (errno != EEXIST)
+            break;
+    }
+    return std::string();
+}
+#endif
+
+// Creates a new file under a fresh name in the folder: never one that exists, and never
+// through a link.
+int createNamedFile(int folder, const std::string &name, std::string *temporary)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        *temporary = temporaryName(name);
+        const int fd = openat(folder, temporary->c_str(),
+            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// Writes the new version into a file that only this process can reach by name: unnamed where
+// the file system allows it, so that a save killed halfway leaves nothing behind. Returns the
+// name the file was given in the folder, or an empty name on failure.
+std::string writeNewVersion(int folder, const std::string &name, const std::string &data)
+{
+    // The file's mode counts, not the process's file mask: the record holds personal data. A
+    // file system that cannot restrict it still gets the record, since losing it would be worse.
+    const auto written = [&data](int fd) {
+        fchmod(fd, S_IRUSR | S_IWUSR);
+        return writeAll(fd, data) && fsync(fd) == 0;
+    };
+#if defined(O_TMPFILE)
+    Descriptor unnamed(openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, S_IRUSR | S_IWUSR));
+    if (unnamed.get() >= 0) {
+        if (!written(unnamed.get()))
+            return std::string();
+        const std::string temporary = nameUnnamedFile(unnamed.get(), folder, name);
+        if (!temporary.empty())
+            return temporary;
+    }
+#endif
+    // No unnamed files here, or no /proc to name them through.
+    std::string temporary;
+    Descriptor named(createNamedFile(folder, name, &temporary));
+    if (named.get() < 0)
+        return std::string();
+    if (!written(named.get())) {
+        unlinkat(folder, temporary.c_str(), 0);
+        return std::string();
+    }
+    return temporary;
+}
+
 // Taken before main runs: once the program opens files, a descriptor that
 // was closed at start-up may have been reused for one of them.
 const Handle startupInput = descriptorHandle(STDIN_FILENO);
@@ -119,31 +223,74 @@ const char *engineLibraryName()
     return "libQuill.so";
 }
 
-std::string engineLibraryPath(const std::string &programPath)
+std::string programFolder()
 {
-    // A link to the program, put in a folder on PATH, leads to the folder
-    // where the program and its engine really are.
-    if (programPath.find('/') == std::string::npos)
-        return engineLibraryName();
-    return folderOf(realPath(programPath)) + engineLibraryName();
+    char buffer[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    return length <= 0 ? std::string() : folderOf(std::string(buffer, std::size_t(length)));
+}
+
+std::string engineLibraryPath(const std::string &)
+{
+    const std::string folder = programFolder();
+    return folder.empty() ? std::string() : folder + engineLibraryName();
 }
 
 void *loadLibrary(const std::string &path)
 {
-    // A bare name is looked for beside the program, where Windows looks
-    // first, and nowhere else: dlopen's own search would take the working
-    // folder from an empty entry of LD_LIBRARY_PATH, and forgets the
-    // program's run path when a sanitizer runtime intercepts the call.
-    if (path.find('/') == std::string::npos) {
-        const std::string folder = programFolder();
-        return folder.empty() ? nullptr : dlopen((folder + path).c_str(), RTLD_NOW);
-    }
+    // dlopen's own search for a bare name would take the working folder
+    // from an empty entry of LD_LIBRARY_PATH.
+    if (path.find('/') == std::string::npos)
+        return nullptr;
     return dlopen(path.c_str(), RTLD_NOW);
 }
 
 EngineEntry resolveEngineEntry(void *module, const char *name)
 {
     return module ? reinterpret_cast<EngineEntry>(dlsym(module, name)) : nullptr;
+}
+
+std::vector<std::string> resourceFilePaths(const char *fileName)
+{
+    const std::string folder = programFolder();
+    return folder.empty() ? std::vector<std::string>()
+                          : std::vector<std::string> {folder + fileName};
+}
+
+int openRegularFile(const std::string &path)
+{
+    Descriptor fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat status;
+    if (fd.get() < 0 || fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return -1;
+    // Regular files never block; the flag goes, so that reads behave as usual.
+    fcntl(fd.get(), F_SETFL, fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
+    return fd.release();
+}
+
+const char *textLineEnd()
+{
+    return "\n";
+}
+
+bool replaceFile(const std::string &folder, const std::string &name, const std::string &data)
+{
+    // Everything happens relative to the folder opened once, so that another user who can
+    // write there cannot redirect a later step by renaming things in between.
+    const Descriptor folderFd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folderFd.get() < 0)
+        return false;
+    const std::string temporary = writeNewVersion(folderFd.get(), name, data);
+    if (temporary.empty())
+        return false;
+    if (renameat(folderFd.get(), temporary.c_str(), folderFd.get(), name.c_str()) != 0) {
+        unlinkat(folderFd.get(), temporary.c_str(), 0);
+        return false;
+    }
+    // The new name must outlive a crash too. Some file systems cannot sync a folder; the file
+    // is in place all the same.
+    fsync(folderFd.get());
+    return true;
 }
 
 std::string commonFilesValue(CommonFilesValue which)

@@ -2,6 +2,13 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <fcntl.h>
+#include <io.h>
+#include <iterator>
+#include <random>
+#include <sys/stat.h>
+
 namespace Platform {
 
 namespace {
@@ -21,6 +28,48 @@ std::string toUtf8(const wchar_t *text)
     WideCharToMultiByte(CP_UTF8, 0, text, -1, &result[0], size, nullptr, nullptr);
     result.resize(std::size_t(size - 1));
     return result;
+}
+
+std::wstring toWide(const std::string &text)
+{
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
+    if (size <= 1)
+        return std::wstring();
+    std::wstring result(std::size_t(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, &result[0], size);
+    result.resize(std::size_t(size - 1));
+    return result;
+}
+
+std::wstring inFolder(const std::wstring &folder, const std::wstring &name)
+{
+    if (folder.empty() || folder.back() == L'\\' || folder.back() == L'/')
+        return folder + name;
+    return folder + L'\\' + name;
+}
+
+// A name beside the file for its next version: the file's name, a dot and six letters.
+std::wstring temporaryName(const std::wstring &name)
+{
+    static const wchar_t letters[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static std::mt19937 random {std::random_device {}()};
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(letters) - 2);
+    std::wstring temporary = name + L'.';
+    for (int i = 0; i < 6; ++i)
+        temporary += letters[pick(random)];
+    return temporary;
+}
+
+bool writeAll(HANDLE file, const std::string &data)
+{
+    for (std::size_t written = 0; written < data.size();) {
+        DWORD count = 0;
+        const DWORD chunk = DWORD(std::min<std::size_t>(data.size() - written, 1u << 30));
+        if (!WriteFile(file, data.data() + written, chunk, &count, nullptr) || count == 0)
+            return false;
+        written += count;
+    }
+    return true;
 }
 
 Handle toHandle(HANDLE handle)
@@ -52,6 +101,15 @@ const char *engineLibraryName()
     return "Quill.dll";
 }
 
+std::string programFolder()
+{
+    std::wstring path(32768, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, &path[0], DWORD(path.size())));
+    const std::wstring::size_type backslash = path.rfind(L'\\');
+    return backslash == std::wstring::npos ? std::string()
+                                           : toUtf8(path.substr(0, backslash + 1).c_str());
+}
+
 std::string engineLibraryPath(const std::string &programPath)
 {
     const std::string::size_type backslash = programPath.rfind('\\');
@@ -74,6 +132,52 @@ EngineEntry resolveEngineEntry(void *module, const char *name)
         return nullptr;
     return reinterpret_cast<EngineEntry>(
         reinterpret_cast<void *>(GetProcAddress(static_cast<HMODULE>(module), name)));
+}
+
+std::vector<std::string> resourceFilePaths(const char *fileName)
+{
+    return {std::string("..\\..\\") + fileName, programFolder() + fileName};
+}
+
+int openRegularFile(const std::string &path)
+{
+    const int fd = _wopen(toWide(path).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+    struct _stat64 status;
+    if (fd >= 0 && (_fstat64(fd, &status) != 0 || (status.st_mode & _S_IFMT) != _S_IFREG)) {
+        _close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+const char *textLineEnd()
+{
+    return "\r\n";
+}
+
+bool replaceFile(const std::string &folder, const std::string &name, const std::string &data)
+{
+    const std::wstring target = inFolder(toWide(folder), toWide(name));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::wstring temporary = inFolder(toWide(folder), temporaryName(toWide(name)));
+        const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+            FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            if (GetLastError() == ERROR_FILE_EXISTS)
+                continue;
+            return false;
+        }
+        const bool written = writeAll(file, data) && FlushFileBuffers(file);
+        CloseHandle(file);
+        // Moving onto the name replaces a link there, not the file it leads to.
+        if (written
+            && MoveFileExW(temporary.c_str(), target.c_str(),
+                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        DeleteFileW(temporary.c_str());
+        return false;
+    }
+    return false;
 }
 
 std::string commonFilesValue(CommonFilesValue which)

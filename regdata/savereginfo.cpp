@@ -2,8 +2,10 @@
 
 #include "datafolder.h"
 
+#include "platform/platform.h"
+
 #include <QDomDocument>
-#include <QSaveFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -51,25 +53,16 @@ SaveRegInfo::SaveRegInfo(const FirstPageRecord *firstPage, const SecondPageRecor
 
 bool SaveRegInfo::save() const
 {
-    const QByteArray bytes = toXml();
+    const QString fileName = DataFolder::filePath(QLatin1String(RegistrationRecord::fileName));
+    if (fileName.isEmpty())
+        return false;
     DataFolder::makeFoldersFor(QLatin1String(RegistrationRecord::fileName));
-    QSaveFile file(DataFolder::filePath(QLatin1String(RegistrationRecord::fileName)));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    // The record holds personal data. A file system that cannot restrict it
-    // still gets the record: losing the user's data would be worse.
-    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        file.unsetError();
-
-    // commit() can report success after a short write or a failed flush, and
-    // would then put a truncated file in place of a good one, so every step
-    // of the write is checked before it.
-    if (file.write(bytes) != bytes.size() || !file.flush()
-        || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // Text files end their lines as the system's own do.
+    QByteArray bytes = toXml();
+    bytes.replace('\n', Platform::textLineEnd());
+    const QFileInfo file(fileName);
+    return Platform::replaceFile(
+        file.path().toStdString(), file.fileName().toStdString(), bytes.toStdString());
 }
 
 QByteArray SaveRegInfo::toXml() const

@@ -1,7 +1,8 @@
 #include "xmlfile.h"
 
+#include "platform/platform.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QXmlStreamReader>
 
 #include <cstring>
@@ -102,6 +103,37 @@ private:
     qsizetype m_count = 0;
     const qsizetype m_limit;
 };
+
+// "<!ENTITY" as the parser would read it in each encoding that it decodes: one byte a
+// character in UTF-8 and its ASCII-compatible kin, two or four in UTF-16 and UTF-32, either
+// byte order.
+QList<QByteArray> entityDeclarationPatterns()
+{
+    const QByteArray ascii = "<!ENTITY";
+    QList<QByteArray> patterns {ascii};
+    for (const int width : {2, 4}) {
+        for (const bool bigEndian : {false, true}) {
+            QByteArray wide(ascii.size() * width, '\0');
+            for (qsizetype i = 0; i < ascii.size(); ++i)
+                wide[i * width + (bigEndian ? width - 1 : 0)] = ascii[i];
+            patterns << wide;
+        }
+    }
+    return patterns;
+}
+
+// Whether the data declares an entity, in any encoding the parser reads. The program's files
+// need none, and a declaration is markup, which no escape or character reference can spell
+// otherwise; a comment that quotes one counts too.
+bool declaresEntities(const QByteArray &data)
+{
+    static const QList<QByteArray> patterns = entityDeclarationPatterns();
+    for (const QByteArray &pattern : patterns) {
+        if (data.contains(pattern))
+            return true;
+    }
+    return false;
+}
 
 // Reads in chunks, so that a small file costs a small buffer, while a file
 // that does not tell its size (a pipe, a device) still cannot grow it past
@@ -214,7 +246,7 @@ bool parserWithinLimits(const QByteArray &data, const Limits &limits)
 
 bool isWithinLimits(const QByteArray &data)
 {
-    if (data.size() > MaxFileSize)
+    if (data.size() > MaxFileSize || declaresEntities(data))
         return false;
     const std::optional<bool> scanned = scanWithinLimits(data);
     return scanned ? *scanned : parserWithinLimits(data);
@@ -222,12 +254,13 @@ bool isWithinLimits(const QByteArray &data)
 
 QDomDocument read(const QString &fileName, bool *opened)
 {
-    // Only a regular file is read: opening a named pipe would wait for a
-    // writer, and a device may never end. The bytes go to the parser as they
-    // are, which decodes them by the XML rules (a byte order mark, a declared
-    // encoding); text mode would drop bytes of a UTF-16 file's line ends.
-    QFile file(fileName);
-    const bool isOpen = QFileInfo(fileName).isFile() && file.open(QIODevice::ReadOnly);
+    // Only a regular file is read: a named pipe would wait for a writer, and
+    // a device may never end. The bytes go to the parser as they are, which
+    // decodes them by the XML rules (a byte order mark, a declared encoding);
+    // text mode would drop bytes of a UTF-16 file's line ends.
+    QFile file;
+    const int fd = Platform::openRegularFile(fileName.toStdString());
+    const bool isOpen = fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     if (opened)
         *opened = isOpen;
     QDomDocument document;

@@ -8,10 +8,11 @@
 
 // Reading the program's XML data files. Other programs and people edit them,
 // so a file that would make the DOM parser slow or hungry (very large, very
-// deep, with very many attributes on one element, or with very many nodes)
-// is treated like a file that holds no usable XML: the document comes back
-// empty. A file that is merely malformed keeps whatever the parser built
-// before the error.
+// deep, with very many attributes on one element, with very many nodes, or
+// declaring entities, whose references can expand a small file a thousand
+// times) is treated like a file that holds no usable XML: the document comes
+// back empty. A file that is merely malformed keeps whatever the parser
+// built before the error.
 namespace XmlFile {
 
 constexpr qint64 MaxFileSize = 8 * 1024 * 1024;
@@ -29,8 +30,8 @@ constexpr int MaxNodes = 300000;
 // a regular file that could be opened for reading at all.
 QDomDocument read(const QString &fileName, bool *opened = nullptr);
 
-// Whether data stays within the limits above. A syntax error ends the check
-// without rejecting: the parser stops there too.
+// Whether data stays within the limits above and declares no entity. A
+// syntax error ends the check without rejecting: the parser stops there too.
 bool isWithinLimits(const QByteArray &data);
 
 // The limits that the two passes below check; isWithinLimits() uses the

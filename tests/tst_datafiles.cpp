@@ -7,11 +7,12 @@
 #include "regdata/xmlresellerstruct.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -42,6 +43,17 @@ QByteArray nested(int levels)
     return QByteArray("<e>").repeated(levels) + QByteArray("</e>").repeated(levels);
 }
 
+// A document type that declares one entity of 4,000 characters, and a reference to it
+// 100,000 times: 300 KB that a parser expands to 400 million characters.
+const QByteArray wideEntity = "<!DOCTYPE Data [<!ENTITY w '" + QByteArray(4000, 'w') + "'>]>";
+const QByteArray wideReferences = QByteArray("&w;").repeated(100000);
+
+QByteArray utf16(const QByteArray &utf8)
+{
+    const QString text = QString::fromUtf8(utf8);
+    return "\xff\xfe" + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+}
+
 } // namespace
 
 class TestDataFiles : public QObject
@@ -50,7 +62,9 @@ class TestDataFiles : public QObject
 
 private slots:
     void init();
-    void savedAsReadForItsOwnerOnly();
+    void savedForItsOwnerOnlyInPlaceOfWhatStoodThere_data();
+    void savedForItsOwnerOnlyInPlaceOfWhatStoodThere();
+    void charactersXmlCannotHoldAreDropped();
     void readsWhatItFinds();
     void fullDiskKeepsThePreviousFile();
     void readsSafely_data();
@@ -74,21 +88,50 @@ void TestDataFiles::init()
     QVERIFY(QDir().mkpath(regData()));
 }
 
-// The record is written as it was read, and only its owner may read it, whatever the file mask,
-// even when the file it replaces was readable by others.
-void TestDataFiles::savedAsReadForItsOwnerOnly()
+void TestDataFiles::savedForItsOwnerOnlyInPlaceOfWhatStoodThere_data()
 {
+    QTest::addColumn<bool>("link");
+    QTest::addColumn<bool>("beforeTheRead");
+
+    QTest::newRow("a file readable by others") << false << true;
+    QTest::newRow("a link to another file, planted before the read") << true << true;
+    QTest::newRow("a link to another file, swapped in after the read") << true << false;
+}
+
+// The record is written as it was read, and only its owner may read it, whatever the file mask.
+// Another user who can write the folder may put a link to one of this user's files in the
+// record's place: the save replaces the link, and the file it leads to stays as it was.
+void TestDataFiles::savedForItsOwnerOnlyInPlaceOfWhatStoodThere()
+{
+    QFETCH(bool, link);
+    QFETCH(bool, beforeTheRead);
+
     const mode_t previousMask = umask(0);
     const auto restoreMask = qScopeGuard([previousMask] { umask(previousMask); });
-    QVERIFY(write(regInfo(), "readable by others"));
+    const QString target = m_dir->filePath("bashrc");
+    QVERIFY(write(target, "readable by others"));
+    const auto plant
+        = [&] { QVERIFY(link ? QFile::link(target, regInfo()) : QFile::copy(target, regInfo())); };
+    if (beforeTheRead)
+        plant();
+    ReadRegInfo record;
+    if (!beforeTheRead)
+        plant();
     QVERIFY(save(*m_sample));
+
+    QCOMPARE(contents(target), "readable by others");
+    QVERIFY(!QFileInfo(regInfo()).isSymLink());
     QCOMPARE(contents(regInfo()), contents(sampleFile));
     QCOMPARE(QFile::permissions(regInfo()),
         QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-    QCOMPARE(QDir(regData()).entryList(QDir::Files | QDir::Hidden), QStringList {"RegInfo.xml"});
+    QCOMPARE(QDir(regData()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+        QStringList {"RegInfo.xml"});
+}
 
-    // A character that XML cannot hold, pasted into the first field, is dropped, and costs none
-    // of the later fields.
+// A character that XML cannot hold, pasted into the first field, is dropped, and costs none of
+// the later fields.
+void TestDataFiles::charactersXmlCannotHoldAreDropped()
+{
     m_sample->firstPageRecord()->firstName
         = QString("A\x01n\x1f\uFFFEn\uFFFF\u00e9\U0001F600") + QChar(0xD800) + '\r';
     QVERIFY(save(*m_sample));
@@ -108,31 +151,32 @@ void TestDataFiles::readsWhatItFinds()
         QStringList({"", "Oslo", "", " 01 50 ", "A & B", "Tromsø", "<9008>", "1"}));
 }
 
-// A few KiB are left on the disk: the new file starts, and cannot be finished. The previous file
-// stays whole, as it would if the save were killed before it put the new file in place.
+// The disk fills up after a few KiB: the new file starts, and cannot be finished. The previous
+// file stays whole, as it would if the save were killed before it put the new file in place.
 void TestDataFiles::fullDiskKeepsThePreviousFile()
 {
-    const QString disk = m_dir->filePath("disk");
-    QVERIFY(QDir().mkpath(disk));
-    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", disk}))
-        QSKIP("Mounting a small tmpfs needs root; the full disk is not tried.");
-    const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {disk}); });
-    DataFolder::setPath(disk + '/');
-    QVERIFY(QDir().mkpath(regData()) && save(*m_sample));
+    QVERIFY(save(*m_sample));
     QVERIFY(QFile::copy(regInfo(), regInfo() + ".backup"));
-    QFile filler(disk + "/filler");
-    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    while (filler.write(QByteArray(4096, 'f')) == 4096) { }
-    QVERIFY(filler.resize(filler.size() - 8192));
 
+    // The process may grow no file past 4 KiB: a write beyond fails, as on a full disk.
     m_sample->firstPageRecord()->company = QString(30000, 'x');
-    QVERIFY(!save(*m_sample));
+    rlimit previous {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit full = previous;
+    full.rlim_cur = 4096;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+    const bool saved = save(*m_sample);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(!saved);
     QCOMPARE(contents(regInfo()), contents(sampleFile));
     // Neither this save nor the next touches the user's own copy beside the record, named like
     // a temporary file.
     QCOMPARE(QDir(regData()).entryList(QDir::Files | QDir::Hidden),
         QStringList({"RegInfo.xml", "RegInfo.xml.backup"}));
-    QVERIFY(filler.remove() && save(*m_sample));
+    QVERIFY(save(*m_sample));
     QCOMPARE(contents(regInfo() + ".backup"), contents(sampleFile));
 }
 
@@ -152,13 +196,24 @@ void TestDataFiles::readsSafely_data()
     QTest::newRow("usable") << usable + "</Data>" << all;
     QTest::newRow("truncated: the part before the break is kept")
         << QByteArray("truncated.xml") << QStringList {"Oslo"};
+    // No entity is declared, however it is written, so none is expanded or fetched.
     QTest::newRow("entity-expansion bomb") << QByteArray("entity-bomb.xml") << none;
-    QTest::newRow("external entities are not fetched") << QByteArray("external-entity.xml") << all;
+    QTest::newRow("external entities") << QByteArray("external-entity.xml") << none;
+    const QByteArray wideCity = QByteArray(usable).replace("Oslo<", "Oslo" + wideReferences + '<');
+    QTest::newRow("one wide entity, in an element") << wideEntity + wideCity + "</Data>" << none;
+    QTest::newRow("one wide entity, in an attribute") << wideEntity
+            + QByteArray(usable).replace("'Norway'", "'" + wideReferences + "'")
+            + "</Data>" << none;
+    QTest::newRow("one wide entity, in UTF-16") << utf16(wideEntity + wideCity + "</Data>") << none;
+    QTest::newRow("a declaration alone")
+        << "<!DOCTYPE Data [<!ENTITY x 'y'>]>" + usable + "</Data>" << none;
     // Within <Data>: 32 levels are allowed.
     QTest::newRow("deepest allowed") << usable + nested(31) + "</Data>" << all;
     QTest::newRow("one level too deep") << usable + nested(32) + "</Data>" << none;
     QTest::newRow("one level too deep, with a document type declaration")
-        << "<!DOCTYPE Data [<!ENTITY x 'y'>]>" + usable + nested(32) + "</Data>" << none;
+        << "<!DOCTYPE Data>" + usable + nested(32) + "</Data>" << none;
+    QTest::newRow("a document type declaration without entities")
+        << "<!DOCTYPE Data>" + usable + "</Data>" << all;
     QTest::newRow("a million elements") << usable + QByteArray("<e/>").repeated(1000000) << none;
     QTest::newRow("100,000 attributes on one element")
         << usable + "<e" + QByteArray(" a='v'").repeated(100000) + "/>" << none;
@@ -180,7 +235,7 @@ void TestDataFiles::readsSafely()
         QVERIFY(QFile::link("/dev/zero", hostile));
     else
         QVERIFY(write(hostile,
-            content.startsWith('<') ? content : contents(KVB_TEST_DATA_DIR "/hostile/" + content)));
+            content.contains('<') ? content : contents(KVB_TEST_DATA_DIR "/hostile/" + content)));
     for (const char *name : {"RegInfo.xml", "RegMaster.xml", "RegReseller.xml"})
         QVERIFY(QFile::link(hostile, regData() + name));
 

@@ -155,8 +155,7 @@ void TestEngineClient::unusableOrFaultyEngine()
     QFETCH(int, code);
     QFETCH(QByteArray, addressReply);
 
-    const QByteArray programPath = KVB_TEST_ENGINES_DIR "/" + engine + "/kvb";
-    m_client->loadEngine(programPath.constData());
+    m_client->loadEngineLibrary(KVB_TEST_ENGINES_DIR "/" + engine.toStdString() + "/libQuill.so");
     QCOMPARE(m_client->verifyAddress(address), code);
     QCOMPARE(m_client->addressReply(), addressReply);
     QVERIFY(!m_client->submitRegistration(registration));

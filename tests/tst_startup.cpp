@@ -40,9 +40,10 @@ void TestStartup::handleFromText()
     QCOMPARE(HostChannel::handleFromText(QTest::currentDataTag()), handle);
 }
 
-// A copy of the program lies beside an engine that must be loaded, and the working folder holds
-// another that must never be; "loaded" names the folder of the engine loaded, none when the start
-// is refused with code 2.
+// A copy of the program lies beside an engine that must be loaded. The working folder, two
+// folders below a scratch folder that holds a copy of KVB.rcc, holds another engine, in its
+// folder x too: nothing of the scratch folder may ever be loaded. "loaded" names the folder of
+// the engine loaded, none when the start is refused with code 2.
 void TestStartup::startUp_data()
 {
     QTest::addColumn<QString>("command");
@@ -57,6 +58,8 @@ void TestStartup::startUp_data()
     QTest::newRow("host mode, bare name through PATH, working folder in the library path")
         << "LD_LIBRARY_PATH=.:: exec -a 0x10 kvb 010"
         << "beside";
+    QTest::newRow("host mode, a folder in the handle number") << "exec -a x/12 kvb 34"
+                                                              << "beside";
     QTest::newRow("symbolic link, beside the wrong engine")
         << "ln -s \"$(command -v kvb)\" \"$SCRATCH/kvb\" && cp libQuill.so \"$SCRATCH\" && "
            "exec \"$SCRATCH/kvb\""
@@ -69,23 +72,32 @@ void TestStartup::startUp()
     QFETCH(QString, loaded);
 
     QTemporaryDir dir;
+    const QString working = dir.filePath("a/b");
+    QVERIFY(QDir().mkpath(working + "/x"));
+    for (const QString &folder : {working, working + "/x"})
+        QVERIFY(QFile::copy(
+            KVB_TEST_ENGINES_DIR "/workingfolder/libQuill.so", folder + "/libQuill.so"));
+    QVERIFY(QFile::copy(KVB_BIN_DIR "/KVB.rcc", dir.filePath("KVB.rcc")));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("PATH", KVB_TEST_ENGINES_DIR "/beside:" + environment.value("PATH"));
     environment.insert("KVB_COMMON_FILES_DIR", dir.path());
     environment.insert("SCRATCH", dir.path());
     QProcess kvb;
     kvb.setProcessEnvironment(environment);
-    kvb.setWorkingDirectory(KVB_TEST_ENGINES_DIR "/workingfolder");
+    kvb.setWorkingDirectory(working);
     kvb.start("/bin/bash", {"-c", command});
-    // The engine library mapped into the process, once there is one.
-    const auto engine = [&kvb] {
+    // The files mapped into the process: the engine library, and KVB.rcc loaded before it.
+    const auto mapped = [&kvb] {
         QFile maps(QString("/proc/%1/maps").arg(kvb.processId()));
-        const QString mapped = maps.open(QIODevice::ReadOnly) ? maps.readAll() : QByteArray();
-        return mapped.section("/libQuill.so", 0, 0).section('\n', -1).section(' ', -1);
+        return maps.open(QIODevice::ReadOnly) ? QString(maps.readAll()) : QString();
+    };
+    const auto engine = [&mapped] {
+        return mapped().section("/libQuill.so", 0, 0).section('\n', -1).section(' ', -1);
     };
     // A refused start ends at once; a window stays open once the engine is loaded.
     QTRY_VERIFY_WITH_TIMEOUT(!engine().isEmpty() || kvb.state() == QProcess::NotRunning, 20000);
     QCOMPARE(engine(), loaded.isEmpty() ? QString() : KVB_TEST_ENGINES_DIR "/" + loaded);
+    QVERIFY2(!mapped().contains(dir.path()), qPrintable(mapped()));
     QCOMPARE(kvb.state(), loaded.isEmpty() ? QProcess::NotRunning : QProcess::Running);
     if (loaded.isEmpty()) {
         QCOMPARE(kvb.exitStatus(), QProcess::NormalExit);

@@ -22,6 +22,7 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 #include <cstring>
 #include <memory>
@@ -320,6 +321,31 @@ private slots:
         choices.last()->click();
         next->click();
         QCOMPARE(wizard.stack.currentWidget(), wizard.first);
+    }
+
+    void choiceShownAsItsCharacters_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("markup") << "<h1 style=\"color:red\">Your licence expired: call</h1>";
+        QTest::newRow("a huge picture") << "<img width=\"40000\" height=\"40000\" src=\"x\">";
+        QTest::newRow("an ampersand, and spaces around") << " Smith & Sons ";
+    }
+
+    // A reseller, country or region name from a file is shown as the characters it holds, on
+    // the button and in its tool tip, which the toolkit draws as rich text when it looks so.
+    void choiceShownAsItsCharacters()
+    {
+        QFETCH(QString, caption);
+        ChoiceButton button("Reseller");
+        button.setCaption(caption);
+        QCOMPARE(button.caption(), caption);
+        const QString tip = button.toolTip();
+        QTextDocument shown;
+        if (Qt::mightBeRichText(tip))
+            shown.setHtml(tip);
+        else
+            shown.setPlainText(tip);
+        QCOMPARE(shown.toPlainText(), caption);
     }
 
     void statusLineKinds_data()

@@ -1,5 +1,7 @@
 #include "addressfields.h"
 
+#include "plaintooltip.h"
+
 #include <QLineEdit>
 
 QString AddressFields::labelText(int row)
@@ -31,6 +33,6 @@ void AddressFields::show(const AddressRecord &address)
         // The fields are disabled, so the user cannot scroll them: show the
         // start of a long text, and the whole of it on hover.
         field->setCursorPosition(0);
-        field->setToolTip(texts[row]);
+        setPlainToolTip(field, texts[row]);
     }
 }

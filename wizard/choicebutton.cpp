@@ -1,5 +1,7 @@
 #include "choicebutton.h"
 
+#include "plaintooltip.h"
+
 ChoiceButton::ChoiceButton(const QString &placeholder, QWidget *parent)
     : QPushButton(parent)
     , m_placeholder(placeholder)
@@ -15,7 +17,5 @@ QString ChoiceButton::caption() const
 void ChoiceButton::setCaption(const QString &caption)
 {
     setText(QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")));
-    setToolTip(caption);
-    if (!accessibleName().isEmpty())
-        setAccessibleDescription(caption);
+    setPlainToolTip(this, caption);
 }

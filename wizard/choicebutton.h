@@ -9,8 +9,8 @@
 //
 // The caption is shown as it stands, "&" included, rather than as a keyboard
 // shortcut, and since a fixed width may cut it off, the whole of it is also
-// the tool tip. A button named after its question rather than its caption
-// tells the choice in its accessible description.
+// the tool tip and the accessible description, so that a button named after
+// its question rather than its caption tells the choice.
 class ChoiceButton : public QPushButton
 {
     Q_OBJECT

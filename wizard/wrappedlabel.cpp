@@ -4,6 +4,8 @@ WrappedLabel::WrappedLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
     setWordWrap(true);
+    // Messages may quote what the user typed, which must not be read as markup.
+    setTextFormat(Qt::PlainText);
 }
 
 int WrappedLabel::heightForWidth(int width) const

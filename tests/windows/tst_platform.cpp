@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <io.h>
 #include <string>
 
 namespace {
@@ -88,6 +89,42 @@ std::string commonFiles(
         + Platform::commonFilesValue(Platform::CommonFilesValue::Default);
 }
 
+std::string utf8(const std::wstring &text)
+{
+    std::string result(std::size_t(text.size() * 4 + 1), '\0');
+    result.resize(std::size_t(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()),
+        &result[0], int(result.size()), nullptr, nullptr)));
+    return result;
+}
+
+// Replaces a file of the folder holding "old" by one holding "new", and tells what the folder
+// then holds.
+std::string replaced(const std::wstring &folder)
+{
+    CreateDirectoryW(folder.c_str(), nullptr);
+    if (FILE *old = _wfopen((folder + L"RegInfo.xml").c_str(), L"wb")) {
+        std::fputs("old", old);
+        std::fclose(old);
+    }
+    const bool done = Platform::replaceFile(utf8(folder), "RegInfo.xml", "new");
+    std::string listing;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            listing += ' ' + utf8(found.cFileName);
+    }
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+    char text[8] = {};
+    const int fd = Platform::openRegularFile(utf8(folder) + "RegInfo.xml");
+    if (fd >= 0) {
+        _read(fd, text, sizeof text - 1);
+        _close(fd);
+    }
+    return (done ? "replaced:" : "failed:") + listing + " holding \"" + text + '"';
+}
+
 } // namespace
 
 int main()
@@ -130,6 +167,17 @@ int main()
         {"common files values, expandable, and of another type",
             commonFiles(REG_EXPAND_SZ, L"%SystemDrive%\\S", REG_MULTI_SZ, L"D:\\S"),
             std::string(drive ? drive : "") + "\\S | "},
+        {"resource files",
+            Platform::resourceFilePaths("KVB.rcc").at(0) + " | "
+                + (Platform::resourceFilePaths("KVB.rcc").at(1) == utf8(programFolder) + "KVB.rcc"
+                        ? "beside the program"
+                        : Platform::resourceFilePaths("KVB.rcc").at(1)),
+            "..\\..\\KVB.rcc | beside the program"},
+        {"a file replaced, in a folder named beyond Latin-1",
+            replaced(programFolder + L"scratch\\\u5171\u6709\\"),
+            "replaced: RegInfo.xml holding \"new\""},
+        {"a folder is not opened as a file",
+            std::to_string(Platform::openRegularFile(utf8(programFolder) + "scratch")), "-1"},
         {"data folder suffix, and the folder without common files values",
             Platform::dataFolderSuffix()
                 + (" | " + Platform::fallbackDataFolders().catalogues.at(0)),
