@@ -52,6 +52,26 @@ class InstalledTest(KvbTestCase):
         kvb = self.start()
         self.assertEqual({name: kvb.text(name) for name in CONTACT}, CONTACT)
 
+    # The second user has put a link to the first user's ~/.profile in the
+    # shared folder, where the record belongs. The folder is sticky, so the
+    # first user may not replace what the second owns: the save says it
+    # failed, and writes nothing anywhere.
+    def test_a_link_in_the_shared_folder_is_never_written_through(self):
+        profile = os.path.expanduser("~/.profile")
+        with open(profile, "rb") as file:
+            before = file.read()
+        record = os.path.join(os.environ["SHARED_FOLDER"], "Tarn", "CustomData", "RegData",
+                              "RegInfo.xml")
+        kvb = self.start(KVB_COMMON_FILES_DIR=os.environ["SHARED_FOLDER"])
+        self.fill_contact_page(kvb, STANDARD_ADDRESS)
+        self.next_to(kvb, "purchase")
+        self.fill_purchase_page(kvb)
+        kvb.press("Save")
+        kvb.wait_for_status("Failed to save registration data.")
+        with open(profile, "rb") as file:
+            self.assertEqual(file.read(), before)
+        self.assertEqual(os.readlink(record), profile)
+
     def test_second_user_starts_with_empty_pages(self):
         kvb = self.start()
         fields = dict(CONTACT, **STANDARD_ADDRESS)
