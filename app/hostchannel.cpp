@@ -69,9 +69,4 @@ void keep(const Handles &handles)
     keptHandles = handles;
 }
 
-const Handles &kept()
-{
-    return keptHandles;
-}
-
 } // namespace HostChannel

@@ -28,9 +28,9 @@ Handles fromArguments(int argc, char *argv[]);
 // too large gives all bits set, and a negative value wraps around.
 Platform::Handle handleFromText(const char *text);
 
-// The handles kept for the lifetime of the process; set once at start-up.
+// Keeps the handles for the lifetime of the process; called once at
+// start-up. Nothing is sent or received on them.
 void keep(const Handles &handles);
-const Handles &kept();
 
 } // namespace HostChannel
 

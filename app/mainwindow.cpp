@@ -29,13 +29,15 @@ MainWindow::MainWindow(const char *programArgument)
     registerResources();
     // On this window and on its dialogs.
     QApplication::setWindowIcon(applicationIcon());
-    loadEngine();
-    EngineClient::instance().setCallerType(CallerType);
+    EngineClient &engine = EngineClient::instance();
+    if (!engine.hasLoaded())
+        engine.loadEngine(m_programArgument);
+    engine.setCallerType(CallerType);
     publishDataFolder();
 
     auto *tabs = new QTabWidget;
     ManageWidget *registry = ManageWidget::instance();
-    m_registrationTab = std::make_unique<RegistrationTab>();
+    m_registrationTab = std::make_unique<RegistrationTab>(&engine);
 
     // The first page added is the current one, so the wizard opens on it.
     auto *registrationStack = new QStackedWidget;
@@ -92,15 +94,6 @@ QIcon MainWindow::applicationIcon()
     for (const QFileInfo &size : sizes)
         icon.addFile(size.filePath());
     return icon;
-}
-
-void MainWindow::loadEngine()
-{
-    static bool loaded = false;
-    if (loaded)
-        return;
-    loaded = true;
-    EngineClient::instance().loadEngine(m_programArgument);
 }
 
 void MainWindow::publishDataFolder()

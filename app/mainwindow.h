@@ -23,7 +23,6 @@ public:
 private:
     void registerResources();
     static QIcon applicationIcon();
-    void loadEngine();
     static void publishDataFolder();
 
     const char *m_programArgument;

@@ -3,7 +3,8 @@
 #include "benchmarkdata.h"
 #include "benchmarktable.h"
 
-#include "regdata/countrydialog.h"
+#include "dialogs/countrydialog.h"
+#include "engine/engineclient.h"
 #include "regdata/datafolder.h"
 #include "regdata/xmlfile.h"
 #include "wizard/firstregpage.h"
@@ -72,7 +73,7 @@ void CatalogueBenchmark::run(BenchmarkTable &table, int repetitions)
 
     DataFolder::setPath(folder);
     FirstPageRecord record;
-    FirstRegPage page(&record);
+    FirstRegPage page(&record, &EngineClient::instance());
     page.show();
     QCoreApplication::processEvents();
     table.addTimeRatio(QStringLiteral("choose a country, region menu rebuilt"),

@@ -83,7 +83,7 @@ int main(int argc, char *argv[])
     progress("saving");
     SaveBenchmark(data).run(table, repetitions);
     progress("address request");
-    RequestBenchmark request(program);
+    RequestBenchmark request(KVB_BIN_DIR "/libQuill.so");
     if (!request.run(table, repetitions))
         return failure(request.errorString());
     progress("growth with the catalogue's size");

@@ -3,9 +3,9 @@
 #include "benchmarktable.h"
 
 #include "engine/engineclient.h"
+#include "engine/requesttext.h"
 #include "platform/platform.h"
-#include "wizard/addressrecord.h"
-#include "wizard/addresstext.h"
+#include "regdata/addressrecord.h"
 
 namespace {
 
@@ -38,29 +38,27 @@ AddressRecord typedAddress()
 
 } // namespace
 
-RequestBenchmark::RequestBenchmark(const QByteArray &program)
-    : m_program(program)
+RequestBenchmark::RequestBenchmark(const QByteArray &library)
+    : m_library(library)
 { }
 
 bool RequestBenchmark::run(BenchmarkTable &table, int repetitions)
 {
     EngineClient &client = EngineClient::instance();
-    client.loadEngine(m_program.constData());
+    client.loadEngineLibrary(m_library.toStdString());
     client.setCallerType("KVB");
-    const Platform::EngineEntry entry = Platform::resolveEngineEntry(
-        Platform::loadLibrary(Platform::engineLibraryPath(m_program.toStdString())),
-        "QuillCommandA");
+    const auto entry = reinterpret_cast<EngineContract::Entry>(Platform::resolveFunction(
+        Platform::loadLibrary(m_library.toStdString()), EngineContract::EntryName));
     if (!client.isEngineLoaded() || !entry) {
-        m_error
-            = QStringLiteral("cannot load the engine beside ") + QString::fromLocal8Bit(m_program);
+        m_error = QStringLiteral("cannot load the engine ") + QString::fromLocal8Bit(m_library);
         return false;
     }
 
-    const QString text = addressText(typedAddress());
+    const QString text = RequestText::address(typedAddress());
     client.setEngineEntry(recordParameters);
     client.verifyAddress(text);
     client.setEngineEntry(entry);
-    char reply[256];
+    char reply[EngineContract::ReplySize];
     const int oursResult = client.verifyAddress(text);
     const int baselineResult = entry("SENDADDRESS", sentParameters.constData(), reply);
     if (oursResult != 1 || baselineResult != oursResult) {

@@ -14,9 +14,8 @@ class BenchmarkTable;
 class RequestBenchmark
 {
 public:
-    // The engine library is loaded from beside program, as the program
-    // loads it.
-    explicit RequestBenchmark(const QByteArray &program);
+    // The engine library is loaded from the file library.
+    explicit RequestBenchmark(const QByteArray &library);
 
     // False when the engine cannot be loaded or the two calls answer
     // differently, which errorString() then tells.
@@ -24,7 +23,7 @@ public:
     QString errorString() const { return m_error; }
 
 private:
-    QByteArray m_program;
+    QByteArray m_library;
     QString m_error;
 };
 

@@ -57,7 +57,7 @@ QString readableName(const QString &isoName)
 
     QString name = isoName;
     name.remove(bracketed);
-    const int comma = name.lastIndexOf(QLatin1String(", "));
+    const qsizetype comma = name.lastIndexOf(QLatin1String(", "));
     if (comma > 0) {
         const QString head = name.left(comma);
         const QString tail = name.mid(comma + 2);
@@ -101,12 +101,12 @@ QList<Country> readCountries(const QString &folder)
 
     QHash<QString, QList<Region>> regionsByCountry;
     QHash<QString, QString> typeByCode;
-    for (const QJsonValue &value : subdivisionEntries) {
+    for (const QJsonValue value : subdivisionEntries) {
         const QJsonObject entry = value.toObject();
         if (entry.contains(QStringLiteral("parent")))
             continue;
         const QString fullCode = entry.value(QStringLiteral("code")).toString();
-        const int dash = fullCode.indexOf(QLatin1Char('-'));
+        const qsizetype dash = fullCode.indexOf(QLatin1Char('-'));
         if (dash <= 0)
             continue;
         const Region region {
@@ -116,7 +116,7 @@ QList<Country> readCountries(const QString &folder)
     }
 
     QList<Country> countries;
-    for (const QJsonValue &value : countryEntries) {
+    for (const QJsonValue value : countryEntries) {
         const QJsonObject entry = value.toObject();
         Country country;
         country.code = entry.value(QStringLiteral("alpha_2")).toString();

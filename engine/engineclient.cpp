@@ -1,5 +1,7 @@
 #include "engineclient.h"
 
+#include "platform/platform.h"
+
 #include <cstring>
 #include <string>
 
@@ -7,8 +9,7 @@ namespace {
 
 // Shared by every command and never cleared: an engine that writes nothing
 // leaves the previous reply in place.
-constexpr int ReplyBufferSize = 256;
-char replyBuffer[ReplyBufferSize];
+char replyBuffer[EngineContract::ReplySize];
 
 // The loaded engine library; it stays loaded until the process ends.
 void *engineModule = nullptr;
@@ -23,15 +24,16 @@ EngineClient &EngineClient::instance()
 
 void EngineClient::loadEngine(const char *programPath)
 {
-    m_programPath = programPath;
     loadEngineLibrary(Platform::engineLibraryPath(programPath ? programPath : ""));
 }
 
 void EngineClient::loadEngineLibrary(const std::string &libraryPath)
 {
+    m_hasLoaded = true;
     if (!libraryPath.empty())
         engineModule = Platform::loadLibrary(libraryPath);
-    m_entry = Platform::resolveEngineEntry(engineModule, "QuillCommandA");
+    m_entry = reinterpret_cast<EngineContract::Entry>(
+        Platform::resolveFunction(engineModule, EngineContract::EntryName));
 }
 
 void EngineClient::setCallerType(const char *callerType)
@@ -145,7 +147,7 @@ void EngineClient::announceCaller()
     m_parameters.clear();
     // The caller type outlives the client, so the map can share it.
     m_parameters.insert(QByteArrayLiteral("callerType"),
-        QByteArray::fromRawData(m_callerType, qstrlen(m_callerType)));
+        QByteArray::fromRawData(m_callerType, qsizetype(qstrlen(m_callerType))));
     sendCallerType(m_parameters);
 }
 
@@ -156,14 +158,15 @@ bool EngineClient::fillParameters(const QByteArray &text, int minimumItems,
 {
     m_parameters.clear();
     // The engine sees the text as C text, which ends at its first zero byte.
-    const Items items
-        = splitItems(QByteArrayView(text.constData(), qstrnlen(text.constData(), text.size())));
+    const Items items = splitItems(
+        QByteArrayView(text.constData(), qsizetype(qstrnlen(text.constData(), text.size()))));
     if (items.size() < minimumItems)
         return false;
     m_parameters.insert(QByteArrayLiteral("Register"), registerValue);
     // The keys are literals, which the map can share instead of copying.
     for (const char *key : keys)
-        m_parameters.insert(QByteArray::fromRawData(key, qstrlen(key)), lookUpValue(items, key));
+        m_parameters.insert(
+            QByteArray::fromRawData(key, qsizetype(qstrlen(key))), lookUpValue(items, key));
     return true;
 }
 
@@ -180,7 +183,7 @@ int EngineClient::callCommand(
     if (reply) {
         // The engine must end its reply within the buffer; read no further
         // than the buffer should it not.
-        *reply = QByteArray(replyBuffer, int(qstrnlen(replyBuffer, ReplyBufferSize - 1)));
+        *reply = QByteArray(replyBuffer, int(qstrnlen(replyBuffer, EngineContract::ReplySize - 1)));
     }
     return result;
 }

@@ -2,7 +2,7 @@
 #define KVB_ENGINECLIENT_H
 
 #include "engineclientinterface.h"
-#include "platform/platform.h"
+#include "enginecontract.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -12,9 +12,9 @@
 #include <optional>
 #include <string>
 
-// The one engine client of the process. Every command goes through
-// QuillCommandA: the parameter map is turned into a key=value text, and the
-// engine writes its reply into a shared 256-byte buffer.
+// The one engine client of the process. Every command goes through the
+// engine's entry point: the parameter map is turned into a key=value text,
+// and the engine writes its reply into a shared buffer (see EngineContract).
 class EngineClient : public EngineClientInterface
 {
 public:
@@ -43,11 +43,13 @@ public:
     bool submitRegistration(const QByteArray &registrationText) override;
     void setCallerType(const char *callerType) override;
 
+    // Whether loadEngine() or loadEngineLibrary() has been called, whatever
+    // it found: the library is loaded once in the process.
+    bool hasLoaded() const { return m_hasLoaded; }
     bool isEngineLoaded() const { return m_entry != nullptr; }
-    const char *callerType() const { return m_callerType; }
 
     // Sends every later command to entry instead of the loaded library.
-    void setEngineEntry(Platform::EngineEntry entry) { m_entry = entry; }
+    void setEngineEntry(EngineContract::Entry entry) { m_entry = entry; }
 
     static QByteArray parameterText(const ParameterMap &parameters);
 
@@ -72,8 +74,8 @@ private:
     bool fillParameters(const QByteArray &text, int minimumItems, const char *registerValue,
         std::initializer_list<const char *> keys);
 
-    const char *m_programPath = nullptr;
-    Platform::EngineEntry m_entry = nullptr;
+    bool m_hasLoaded = false;
+    EngineContract::Entry m_entry = nullptr;
     ParameterMap m_parameters;
     QByteArray m_reply;
     std::optional<QByteArray> m_addressReply;

@@ -1,6 +1,6 @@
 // The contact page's reading of a corrected address, on any reply the engine
 // could give: Latin-1 text read by position.
-#include "wizard/addresstext.h"
+#include "engine/requesttext.h"
 
 #include <QStringList>
 
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         = QString::fromLatin1(reinterpret_cast<const char *>(data), qsizetype(size));
     const AddressRecord untouched {"a1", "a2", "c", "rn", "rc", "p", "cn", "cc"};
     AddressRecord corrected = untouched;
-    const bool read = readCorrectedAddress(reply, corrected);
+    const bool read = RequestText::readCorrectedAddress(reply, corrected);
 
     if (read != (reply.count(QLatin1Char(',')) >= 8))
         qFatal("A reply of nine parts or more is read, a shorter one is not");

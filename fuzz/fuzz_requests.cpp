@@ -14,8 +14,9 @@ int KVB_CDECL fillingEntry(const char *, const char *parameters, char *buffer)
 {
     // The parameter text must be C text.
     (void)std::strlen(parameters);
-    std::memset(buffer, 'r', 256);
-    std::memcpy(buffer, reply.constData(), std::size_t(qMin(reply.size(), qsizetype(256))));
+    std::memset(buffer, 'r', EngineContract::ReplySize);
+    std::memcpy(buffer, reply.constData(),
+        std::size_t(qMin(reply.size(), qsizetype(EngineContract::ReplySize))));
     return 1;
 }
 
@@ -39,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     client.setCallerType("KVB");
     reply = text;
     client.verifyAddress(text);
-    if (client.addressReply().size() > 255)
+    if (client.addressReply().size() >= EngineContract::ReplySize)
         qFatal("A reply longer than the buffer allows");
     client.submitRegistration(text);
     return 0;

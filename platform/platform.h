@@ -9,14 +9,6 @@
 #include <string>
 #include <vector>
 
-#if defined(_WIN32)
-#define KVB_CDECL __cdecl
-#define KVB_ENGINE_EXPORT extern "C" __declspec(dllexport)
-#else
-#define KVB_CDECL
-#define KVB_ENGINE_EXPORT extern "C" __attribute__((visibility("default")))
-#endif
-
 namespace Platform {
 
 // A host channel handle as the launching host passes it: 32 bits, with the
@@ -29,10 +21,6 @@ Handle standardOutputHandle();
 
 // Ends the process at once with the given code: no destructors, no clean-up.
 [[noreturn]] void exitImmediately(int code);
-
-// The engine library's one entry point: command name, parameter text, and a
-// 256-byte reply buffer. The caller removes the arguments (cdecl).
-using EngineEntry = int(KVB_CDECL *)(const char *command, const char *parameters, char *reply);
 
 // The folder of the program's own file, with a trailing separator; empty
 // when the system cannot tell. Outside Windows it is that of the real file
@@ -55,7 +43,9 @@ std::string engineLibraryPath(const std::string &programPath);
 // Windows only a path with a folder is loaded: a bare name is never looked
 // up in the system's search path, which may hold the working folder.
 void *loadLibrary(const std::string &path);
-EngineEntry resolveEngineEntry(void *module, const char *name);
+// The address of the library's function called name, or null; null also
+// without a module.
+void *resolveFunction(void *module, const char *name);
 
 // The places of the program's resource file, called fileName, in the order
 // to try them. On Windows "..\..\" relative to the working folder, then

@@ -52,7 +52,7 @@ std::string subfolder(const std::string &folder, const char *name)
 
 std::string userDataHome()
 {
-    const std::string dataHome = absoluteFolder(environmentValue("XDG_DATA_HOME"));
+    std::string dataHome = absoluteFolder(environmentValue("XDG_DATA_HOME"));
     if (!dataHome.empty())
         return dataHome;
     const std::string home = absoluteFolder(environmentValue("HOME"));
@@ -139,7 +139,7 @@ std::string nameUnnamedFile(int fd, int folder, const std::string &name)
 {
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string temporary = temporaryName(name);
+        std::string temporary = temporaryName(name);
         if (linkat(AT_FDCWD, self.c_str(), folder, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0)
             return temporary;
         if (errno != EEXIST)
@@ -179,7 +179,7 @@ std::string writeNewVersion(int folder, const std::string &name, const std::stri
     if (unnamed.get() >= 0) {
         if (!written(unnamed.get()))
             return std::string();
-        const std::string temporary = nameUnnamedFile(unnamed.get(), folder, name);
+        std::string temporary = nameUnnamedFile(unnamed.get(), folder, name);
         if (!temporary.empty())
             return temporary;
     }
@@ -245,9 +245,9 @@ void *loadLibrary(const std::string &path)
     return dlopen(path.c_str(), RTLD_NOW);
 }
 
-EngineEntry resolveEngineEntry(void *module, const char *name)
+void *resolveFunction(void *module, const char *name)
 {
-    return module ? reinterpret_cast<EngineEntry>(dlsym(module, name)) : nullptr;
+    return module ? dlsym(module, name) : nullptr;
 }
 
 std::vector<std::string> resourceFilePaths(const char *fileName)

@@ -126,12 +126,11 @@ void *loadLibrary(const std::string &path)
     return LoadLibraryW(widePath);
 }
 
-EngineEntry resolveEngineEntry(void *module, const char *name)
+void *resolveFunction(void *module, const char *name)
 {
     if (!module)
         return nullptr;
-    return reinterpret_cast<EngineEntry>(
-        reinterpret_cast<void *>(GetProcAddress(static_cast<HMODULE>(module), name)));
+    return reinterpret_cast<void *>(GetProcAddress(static_cast<HMODULE>(module), name));
 }
 
 std::vector<std::string> resourceFilePaths(const char *fileName)

@@ -1,6 +1,7 @@
 #include "addressverifier.h"
 
 #include "data/isocodes.h"
+#include "engine/enginecontract.h"
 #include "standardform.h"
 
 #include <QByteArrayList>
@@ -9,8 +10,7 @@ namespace AddressVerifier {
 
 namespace {
 
-// The reply buffer holds 255 bytes and a terminating zero.
-constexpr int MaximumReplyLength = 255;
+constexpr int MaximumReplyLength = EngineContract::ReplySize - 1;
 
 struct CountryEntry
 {

@@ -8,7 +8,7 @@ namespace Outbox {
 
 QString path()
 {
-    const QString outbox = qEnvironmentVariable("QUILL_OUTBOX");
+    QString outbox = qEnvironmentVariable("QUILL_OUTBOX");
     if (!outbox.isEmpty())
         return outbox;
     QString stateFolder = qEnvironmentVariable("XDG_STATE_HOME");

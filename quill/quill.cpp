@@ -4,8 +4,8 @@
 // environment can force the answer of each command.
 
 #include "addressverifier.h"
+#include "engine/enginecontract.h"
 #include "outbox.h"
-#include "platform/platform.h"
 #include "quillanswer.h"
 
 #include <QByteArrayList>
@@ -115,15 +115,15 @@ void writeReply(char *reply, const QByteArray &text)
 {
     if (!reply)
         return;
-    // The buffer holds 256 bytes: at most 255 of text and the zero.
-    const std::size_t length = std::min<std::size_t>(std::size_t(text.size()), 255);
+    const std::size_t length
+        = std::min<std::size_t>(std::size_t(text.size()), EngineContract::ReplySize - 1);
     std::memcpy(reply, text.constData(), length);
     reply[length] = '\0';
 }
 
 } // namespace
 
-KVB_ENGINE_EXPORT int KVB_CDECL QuillCommandA(
+KVB_ENGINE_EXPORT int KVB_CDECL KVB_ENGINE_ENTRY(
     const char *command, const char *parameters, char *reply)
 {
     // QUILL_DELAY_MS makes each request as slow as a distant service, to
@@ -131,8 +131,8 @@ KVB_ENGINE_EXPORT int KVB_CDECL QuillCommandA(
     if (qstrcmp(command, "SetCallerType") != 0)
         QThread::msleep(qEnvironmentVariableIntValue("QUILL_DELAY_MS"));
     // The caller's texts outlive the call, so they are read in place.
-    const QuillAnswer result = answer(QByteArray::fromRawData(command, qstrlen(command)),
-        QByteArray::fromRawData(parameters, qstrlen(parameters)));
+    const QuillAnswer result = answer(QByteArray::fromRawData(command, qsizetype(qstrlen(command))),
+        QByteArray::fromRawData(parameters, qsizetype(qstrlen(parameters))));
     writeReply(reply, result.reply);
     return result.result;
 }

@@ -4,7 +4,7 @@
 #include <QByteArray>
 
 // What the stand-in engine answers to one command: the result code that
-// QuillCommandA returns and the reply text it writes.
+// the entry point returns and the reply text it writes.
 struct QuillAnswer
 {
     enum Code

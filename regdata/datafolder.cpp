@@ -47,7 +47,7 @@ QString DataFolder::catalogueFilePath(const QString &relativeName)
 {
     const QStringList &searched = folders().catalogues;
     for (const QString &folder : searched) {
-        const QString path = folder + relativeName;
+        QString path = folder + relativeName;
         if (QFileInfo(path).isFile())
             return path;
     }

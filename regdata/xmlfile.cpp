@@ -140,7 +140,7 @@ bool declaresEntities(const QByteArray &data)
 // the limit.
 QByteArray readAtMost(QIODevice &device, qint64 limit)
 {
-    constexpr qint64 ChunkSize = 64 * 1024;
+    constexpr qint64 ChunkSize = qint64(64) * 1024;
     QByteArray data;
     while (data.size() < limit) {
         const QByteArray chunk = device.read(qMin(ChunkSize, limit - data.size()));

@@ -15,7 +15,7 @@
 // built before the error.
 namespace XmlFile {
 
-constexpr qint64 MaxFileSize = 8 * 1024 * 1024;
+constexpr qint64 MaxFileSize = qint64(8) * 1024 * 1024;
 constexpr int MaxDepth = 32;
 constexpr int MaxAttributes = 32;
 // Elements, attributes, comments, processing instructions, CDATA sections,

@@ -217,7 +217,7 @@ void TestDataFiles::readsSafely_data()
     QTest::newRow("a million elements") << usable + QByteArray("<e/>").repeated(1000000) << none;
     QTest::newRow("100,000 attributes on one element")
         << usable + "<e" + QByteArray(" a='v'").repeated(100000) + "/>" << none;
-    QTest::newRow("50 MB") << usable + "<!--" + QByteArray(50 * 1000 * 1000, '-') + " -->" << none;
+    QTest::newRow("50 MB") << usable + "<!--" + QByteArray(qsizetype(50) * 1000 * 1000, '-') + " -->" << none;
     QTest::newRow("a named pipe that nobody writes") << QByteArray("(pipe)") << none;
     QTest::newRow("an endless device") << QByteArray("(device)") << none;
 }

@@ -1,9 +1,17 @@
+// The engine client, and the texts that the pages hand it: the requests, the values they carry,
+// and the reading of a corrected address.
 #include "engine/engineclient.h"
+#include "engine/enginetext.h"
+#include "engine/requesttext.h"
+#include "regdata/hostvalues.h"
 
+#include <QScopeGuard>
+#include <QSysInfo>
 #include <QTest>
 
 #include <cstring>
 #include <optional>
+#include <time.h>
 
 namespace {
 
@@ -46,6 +54,13 @@ private slots:
     void pageTextReachesTheEngineAsLatin1();
     void unusableOrFaultyEngine_data();
     void unusableOrFaultyEngine();
+    void registrationTextHasItsPairsInOrder();
+    void correctedReply_data();
+    void correctedReply();
+    void purchaseDate_data();
+    void purchaseDate();
+    void hostValues_data();
+    void hostValues();
 
 private:
     std::optional<EngineClient> m_client;
@@ -160,6 +175,161 @@ void TestEngineClient::unusableOrFaultyEngine()
     QCOMPARE(m_client->addressReply(), addressReply);
     QVERIFY(!m_client->submitRegistration(registration));
     QVERIFY(calls.isEmpty());
+}
+
+// The 27 pairs in the order the service knows, the address last as the address check takes it;
+// each character outside Latin-1 reaches the engine as one "?".
+void TestEngineClient::registrationTextHasItsPairsInOrder()
+{
+    const PurchaseDetails details {"01/13/2010 23:00:01", "Studio", "Bundle", "Student", "Other",
+        "A & B", "Games", "1", "0", "1"};
+    const ContactRecord contact {"Łukasz", "Lee", "Acme 😀", "Post", "a@b.cd", "555", "Ms"};
+    const AddressRecord address {"1 Main St", "", "Town", "North", "N1", "1", "Land", "TL"};
+    QCOMPARE(engineText(RequestText::registration("SYS-1", "SN-2", contact, details, address)),
+        "SystemID=SYS-1,Serial=SN-2,FirstName=?ukasz,LastName=Lee,Company=Acme ?,"
+        "Department=Post,Email=a@b.cd,Phone=555,Title=Ms,PurchaseDate=01/13/2010 23:00:01,"
+        "BusinessType=Studio,PurchaseLocation=Bundle,UserType=Student,WorkType=Other,"
+        "OtherSystems=1,Reseller=A & B,WorkTypeOther=Games,ThirdParty=1,ContactMe=0,"
+        "ADDRESS1=1 Main St,ADDRESS2=,CITY=Town,STATE=N1,REGION_NAME=North,POSTCODE=1,"
+        "COUNTRY=TL,COUNTRY_NAME=Land");
+}
+
+void TestEngineClient::correctedReply_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<QString>("city");
+    QTest::addColumn<QString>("postcode");
+    QTest::addColumn<QString>("country");
+
+    // The third part is the service's own, and is skipped.
+    const QByteArray full = "ADDRESS1=1 Main St,ADDRESS2=,ISO=TL-N,CITY=Town,STATE=N1,"
+                            "REGION_NAME=North,POSTCODE=1,COUNTRY=TL,COUNTRY_NAME=Land";
+    QTest::newRow("nine parts") << full << true << "Town"
+                                << "1"
+                                << "Land";
+    QTest::newRow("position 4 lacks CITY")
+        << QByteArray(full).replace("CITY", "city") << true << "before"
+        << "1"
+        << "Land";
+    QTest::newRow("a value with a second =")
+        << QByteArray(full).replace("=Land", "=La=nd") << true << "Town"
+        << "1"
+        << "La=nd";
+    QTest::newRow("the key anywhere, no =")
+        << QByteArray(full).replace("POSTCODE=1", "xPOSTCODE") << true << "Town"
+        << "xPOSTCODE"
+        << "Land";
+    QTest::newRow("eight parts") << QByteArray("ADDRESS1=a,,,,,,,COUNTRY_NAME=b") << false
+                                 << "before"
+                                 << "before"
+                                 << "before";
+}
+
+// Each part at its own position, taken only when it holds its key; a reply too short to read
+// changes nothing.
+void TestEngineClient::correctedReply()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(bool, read);
+    QFETCH(QString, city);
+    QFETCH(QString, postcode);
+    QFETCH(QString, country);
+
+    AddressRecord address {
+        "before", "before", "before", "before", "before", "before", "before", "before"};
+    QCOMPARE(RequestText::readCorrectedAddress(QString::fromLatin1(reply), address), read);
+    QCOMPARE(address.city, city);
+    QCOMPARE(address.postcode, postcode);
+    QCOMPARE(address.countryName, country);
+    if (read) {
+        QCOMPARE(address.streetAddress1, "1 Main St");
+        QCOMPARE(address.streetAddress2, "");
+        QCOMPARE(address.regionName, "North");
+        QCOMPARE(address.regionCode, "N1");
+        QCOMPARE(address.countryCode, "TL");
+    }
+}
+
+void TestEngineClient::purchaseDate_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<int>("month"); // from 0
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("an hour west of UTC")
+        << QByteArray("UTC-1") << 2 << 15 << 2010 << "01/13/2010 23:00:01";
+    QTest::newRow("the 31st") << QByteArray("UTC-1") << 2 << 31 << 2024 << "01/29/2024 23:00:01";
+    QTest::newRow("January 1st") << QByteArray("UTC-1") << 0 << 1 << 2010 << "10/29/2009 23:00:01";
+    QTest::newRow("no month") << QByteArray("UTC-1") << -1 << 15 << 2010 << "";
+    QTest::newRow("London in summer")
+        << QByteArray("Europe/London") << 7 << 15 << 2026 << "06/14/2026 00:00:01";
+    // Dublin flags its winter as daylight saving time and keeps London's clock all year.
+    QTest::newRow("Dublin in winter")
+        << QByteArray("Europe/Dublin") << 2 << 15 << 2026 << "01/14/2026 00:00:01";
+    QTest::newRow("Dublin in summer")
+        << QByteArray("Europe/Dublin") << 7 << 15 << 2026 << "06/14/2026 00:00:01";
+    QTest::newRow("Sydney") << QByteArray("Australia/Sydney") << 7 << 15 << 2026
+                            << "06/13/2026 14:00:01";
+}
+
+// Month and day go one too low, the month counted from 0, at one second past midnight in the
+// zone's winter time, printed as UTC.
+void TestEngineClient::purchaseDate()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(int, month);
+    QFETCH(int, day);
+    QFETCH(int, year);
+    QFETCH(QString, text);
+
+    const QByteArray previous = qgetenv("TZ");
+    const bool wasSet = qEnvironmentVariableIsSet("TZ");
+    const auto restore = qScopeGuard([&] {
+        if (wasSet)
+            qputenv("TZ", previous);
+        else
+            qunsetenv("TZ");
+        tzset();
+    });
+    qputenv("TZ", zone);
+    tzset();
+    QCOMPARE(PurchaseDetails::dateText(month, day, year), text);
+}
+
+void TestEngineClient::hostValues_data()
+{
+    QTest::addColumn<QByteArray>("systemId"); // null: unset
+    QTest::addColumn<QByteArray>("serial");
+    QTest::addColumn<QString>("sentSystemId");
+    QTest::addColumn<QString>("sentSerial");
+
+    const QString machine = QString::fromLatin1(QSysInfo::machineUniqueId());
+    QTest::newRow("from the host") << QByteArray("SYS-1") << QByteArray("SN-2") << "SYS-1"
+                                   << "SN-2";
+    QTest::newRow("empty") << QByteArray("") << QByteArray("") << machine << "";
+    QTest::newRow("unset") << QByteArray() << QByteArray() << machine << "";
+}
+
+// The launching host hands the two values over in the environment; without them the machine's
+// own id goes, and no serial number.
+void TestEngineClient::hostValues()
+{
+    QFETCH(QByteArray, systemId);
+    QFETCH(QByteArray, serial);
+    QFETCH(QString, sentSystemId);
+    QFETCH(QString, sentSerial);
+
+    const auto restore = qScopeGuard([] {
+        qunsetenv("KVB_SYSTEM_ID");
+        qunsetenv("KVB_SERIAL");
+    });
+    for (const auto &[name, value] : {std::pair("KVB_SYSTEM_ID", systemId), {"KVB_SERIAL", serial}})
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    QCOMPARE(HostValues::systemId(), sentSystemId);
+    QCOMPARE(HostValues::serialNumber(), sentSerial);
 }
 
 QTEST_GUILESS_MAIN(TestEngineClient)

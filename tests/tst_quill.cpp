@@ -1,4 +1,5 @@
 // The stand-in engine's answers to the program's requests, and its outbox.
+#include "engine/enginecontract.h"
 #include "platform/platform.h"
 
 #include <QDateTime>
@@ -10,16 +11,17 @@
 
 namespace {
 
-Platform::EngineEntry quill = nullptr;
+EngineContract::Entry quill = nullptr;
 
-// Calls the stand-in into a 256-byte reply buffer followed by guard bytes that it must leave
-// alone, and gives "result reply".
+// Calls the stand-in into a reply buffer followed by guard bytes that it must leave alone, and
+// gives "result reply".
 QByteArray call(const char *command, const QByteArray &parameters)
 {
-    char buffer[256 + 64];
+    constexpr int size = EngineContract::ReplySize;
+    char buffer[size + 64];
     std::memset(buffer, '#', sizeof buffer);
     const int result = quill(command, parameters.constData(), buffer);
-    if (!std::memchr(buffer, '\0', 256) || QByteArray(buffer + 256, 64) != QByteArray(64, '#'))
+    if (!std::memchr(buffer, '\0', size) || QByteArray(buffer + size, 64) != QByteArray(64, '#'))
         return "REPLY DOES NOT FIT";
     return QByteArray::number(result) + ' ' + buffer;
 }
@@ -52,8 +54,8 @@ private:
 
 void TestQuill::initTestCase()
 {
-    quill = Platform::resolveEngineEntry(
-        Platform::loadLibrary(KVB_BIN_DIR "/libQuill.so"), "QuillCommandA");
+    quill = reinterpret_cast<EngineContract::Entry>(Platform::resolveFunction(
+        Platform::loadLibrary(KVB_BIN_DIR "/libQuill.so"), EngineContract::EntryName));
     QVERIFY(quill);
     // Nothing may land in the outbox of the user running the tests.
     qputenv("HOME", QFile::encodeName(m_home.path()));

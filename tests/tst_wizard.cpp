@@ -1,12 +1,15 @@
+// The wizard's pages and dialogs: every way through the pages with the engine's every answer,
+// what the two save buttons do and say, pre-filling, and the widgets the pages are made of.
+#include "dialogs/countrydialog.h"
 #include "engine/engineclient.h"
-#include "engine/enginetext.h"
 #include "regdata/datafolder.h"
+#include "regdata/readreginfo.h"
 #include "regdata/savereginfo.h"
-#include "wizard/addresstext.h"
+#include "regdata/xmlregstruct.h"
+#include "support/recordingengine.h"
 #include "wizard/choicebutton.h"
 #include "wizard/firstregpage.h"
 #include "wizard/managewidget.h"
-#include "wizard/purchasedetails.h"
 #include "wizard/registrationtab.h"
 #include "wizard/secondregpage.h"
 #include "wizard/statuslabel.h"
@@ -15,6 +18,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResource>
@@ -23,54 +27,34 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 
-#include <cstring>
 #include <memory>
-#include <time.h>
 
 namespace {
 
-// The engine answers the address check with engineResult and engineReply.
-int engineResult = 0;
-QByteArray engineReply;
-// The contact page while the engine checks its address: what was sent, and
-// the status line's message, as it is on screen and as it should look.
-QByteArrayList sentAddresses;
-QString statusText;
-QImage statusShown;
-QImage statusRendered;
-
-int KVB_CDECL recordingEntry(const char *command, const char *parameters, char *reply)
+// A saved registration that fills both form pages completely, so that Next and the two save
+// buttons are enabled from the start; its country and region are in tests/data's catalogue.
+RegistrationRecord completeRecord()
 {
-    if (!std::strcmp(command, "SENDADDRESS")) {
-        sentAddresses << parameters;
-        QWidget *contactPage = ManageWidget::instance()->registrationStack()->widget(0);
-        auto *status = contactPage->findChild<StatusLabel *>();
-        statusText = status->text();
-        QWidget *window = status->window();
-        statusShown = window->screen()
-                          ->grabWindow(window->winId())
-                          .toImage()
-                          .copy(QRect(status->mapTo(window, QPoint(0, 0)), status->size()))
-                          .convertToFormat(QImage::Format_RGB32);
-        statusRendered = status->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        // An impatient user clicks Next again, which the window system
-        // queues while the program is busy.
-        auto *next = contactPage->findChild<QPushButton *>("Next");
-        const QPointF centre = next->rect().center();
-        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-            QCoreApplication::postEvent(
-                next, new QMouseEvent(type, centre, centre, Qt::LeftButton, Qt::LeftButton, {}));
-    }
-    std::memcpy(reply, engineReply.constData(), std::size_t(engineReply.size()) + 1);
-    return engineResult;
+    RegistrationRecord record;
+    record.firstPage = {"Ann", "Lee", "", "", "", "ann@example.com", "555", "1 Main St", "", "Town",
+        "Freedonia", "North", "12345"};
+    record.secondPage = {"March", "15", "2023", "Tarn Web Store", "", "Student", "Studio", "Film",
+        "", "0", "0", "0"};
+    return record;
 }
 
-// The wizard's pages on a stack, shown, as the main window puts them
-// together, so that the pages find each other through it.
+// A corrected address as the engine hands it back.
+const QByteArray correction = "ADDRESS1=2 Corrected Rd,ADDRESS2=,ISO=FD-NO,CITY=Town,STATE=NO,"
+                              "REGION_NAME=North,POSTCODE=12345,COUNTRY=FD,COUNTRY_NAME=Freedonia";
+
+// The wizard's pages on a stack, shown, as the main window puts them together, so that the pages
+// find each other through it.
 struct Wizard
 {
-    Wizard()
+    explicit Wizard(RecordingEngine *engine)
+        : tab(engine)
     {
         for (QWidget *page :
             {tab.firstRegPage(), tab.correctRegPage(), tab.unknownRegPage(), tab.secondRegPage()})
@@ -79,10 +63,25 @@ struct Wizard
         stack.show();
     }
 
+    QWidget *page() const { return stack.currentWidget(); }
+    template <typename Widget = QAbstractButton> Widget *find(const QString &name) const
+    {
+        return page()->findChild<Widget *>(name);
+    }
+    // Clicks the button called name on the current page; false when it is not there or not
+    // enabled.
+    bool click(const QString &name) const
+    {
+        QAbstractButton *button = find(name);
+        if (!button || !button->isEnabled())
+            return false;
+        button->click();
+        return true;
+    }
+    QString status() const { return page()->findChild<StatusLabel *>()->text(); }
+
     RegistrationTab tab;
     QStackedWidget stack;
-    QWidget *first = tab.firstRegPage();
-    QPushButton *next = first->findChild<QPushButton *>("Next");
 };
 
 // A wrapped label or check box; a plain label measures afresh each time.
@@ -95,8 +94,8 @@ QWidget *wrapped(bool checkBox, bool cached)
     return label;
 }
 
-// The heights for a range of widths, asked twice, so that the second round
-// is answered from what the widget remembered.
+// The heights for a range of widths, asked twice, so that the second round is answered from what
+// the widget remembered.
 QList<int> heights(const QWidget &widget)
 {
     QList<int> heights;
@@ -113,21 +112,24 @@ class TestWizard : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    RecordingEngine m_engine;
+
+    QString recordFolder() const { return m_dir.filePath("Tarn/CustomData/"); }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(QResource::registerResource(KVB_BIN_DIR "/KVB.rcc"));
-        DataFolder::setPath(m_dir.path() + "/Tarn/CustomData/");
-        QVERIFY(QDir().mkpath(DataFolder::filePath("RegData")));
-        EngineClient::instance().setEngineEntry(recordingEntry);
-        // A saved record fills in every field of the contact page; without a
-        // catalogue, the country and region have no codes.
-        FirstPageRecord record;
-        for (const auto &field : FirstPageRecord::fields)
-            record.*field.value = "a@b.cd";
-        const SecondPageRecord purchase;
-        QVERIFY(SaveRegInfo(&record, &purchase).save());
+        QVERIFY(QDir().mkpath(recordFolder() + "RegData"));
+    }
+
+    // Each test starts from the complete record, and an engine that accepts everything.
+    void init()
+    {
+        DataFolder::setFolders(recordFolder(), false, {KVB_TEST_DATA_DIR "/"});
+        const RegistrationRecord record = completeRecord();
+        QVERIFY(SaveRegInfo(&record.firstPage, &record.secondPage).save());
+        m_engine = RecordingEngine();
     }
 
     void cleanup()
@@ -157,170 +159,386 @@ private slots:
         QCOMPARE(FirstRegPage::isValidEmail(text), valid);
     }
 
-    void correctedReply_data()
+    void routes_data()
     {
-        QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<QString>("corrected"); // street, city, region and its code, postcode,
-                                                // country and its code; null when unreadable
+        QTest::addColumn<int>("result"); // the address check's answer
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QStringList>("clicks"); // buttons by object name, each on its page
+        QTest::addColumn<QString>("page"); // the page current at the end
+        QTest::addColumn<QString>("message"); // its status line
+        QTest::addColumn<QByteArray>("registered"); // the street then registered; null: none
 
-        // The third part is the service's own, and is skipped.
-        const QByteArray full = "ADDRESS1=1 Main St,ADDRESS2=,ISO=TL-N,CITY=Town,STATE=N1,"
-                                "REGION_NAME=North,POSTCODE=1,COUNTRY=TL,COUNTRY_NAME=Land";
-        QTest::newRow("nine parts") << full << "1 Main St||Town|North|N1|1|Land|TL";
-        QTest::newRow("position 4 lacks CITY")
-            << QByteArray(full).replace("CITY", "city") << "1 Main St|||North|N1|1|Land|TL";
-        QTest::newRow("a value with a second =")
-            << QByteArray(full).replace("=Land", "=La=nd") << "1 Main St||Town|North|N1|1|La=nd|TL";
-        QTest::newRow("the key anywhere, no =") << QByteArray(full).replace(
-            "POSTCODE=1", "xPOSTCODE") << "1 Main St||Town|North|N1|xPOSTCODE|Land|TL";
-        QTest::newRow("eight parts") << QByteArray("ADDRESS1=a,,,,,,,COUNTRY_NAME=b") << QString();
+        const QString mail = "ann@example.com";
+        const QString first = ManageWidget::FirstPage;
+        const QString second = ManageWidget::SecondPage;
+        using L = QStringList;
+        QTest::newRow("accepted") << 0 << mail << L {"Next"} << second << ""
+                                  << QByteArray("1 Main St");
+        QTest::newRow("accepted, back")
+            << 0 << mail << L {"Next", "Back"} << first << "" << QByteArray();
+        QTest::newRow("accepted, cancelled")
+            << 0 << mail << L {"Next", "Cancel"} << first << "" << QByteArray();
+        QTest::newRow("corrected, replaced") << 1 << mail << L {"Next", "Replace", "Next"} << second
+                                             << "" << QByteArray("2 Corrected Rd");
+        QTest::newRow("corrected, kept")
+            << 1 << mail << L {"Next", "Keep", "Next"} << second << "" << QByteArray("1 Main St");
+        QTest::newRow("corrected, re-entered")
+            << 1 << mail << L {"Next", "Reenter", "Next"} << first << "" << QByteArray();
+        QTest::newRow("corrected, back")
+            << 1 << mail << L {"Next", "Back"} << first << "" << QByteArray();
+        QTest::newRow("corrected, cancelled")
+            << 1 << mail << L {"Next", "Cancel"} << first << "" << QByteArray();
+        QTest::newRow("unverified, kept")
+            << 2 << mail << L {"Next", "Keep", "Next"} << second << "" << QByteArray("1 Main St");
+        QTest::newRow("unverified, re-entered")
+            << 2 << mail << L {"Next", "Reenter", "Next"} << first << "" << QByteArray();
+        QTest::newRow("unverified, back")
+            << 2 << mail << L {"Next", "Back"} << first << "" << QByteArray();
+        QTest::newRow("unverified, cancelled")
+            << 2 << mail << L {"Next", "Cancel"} << first << "" << QByteArray();
+        QTest::newRow("check failed")
+            << 3 << mail << L {"Next"} << first
+            << "The address could not be verified just now. Please try again." << QByteArray();
+        QTest::newRow("e-mail address invalid")
+            << 0 << "ann@example" << L {"Next"} << first << "Please enter a valid email address."
+            << QByteArray();
     }
 
-    void correctedReply()
+    // Where each answer of the address check leads, and which address the purchase page then
+    // registers.
+    void routes()
     {
-        QFETCH(QByteArray, reply);
-        QFETCH(QString, corrected);
+        QFETCH(int, result);
+        QFETCH(QString, email);
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, page);
+        QFETCH(QString, message);
+        QFETCH(QByteArray, registered);
 
-        AddressRecord a;
-        const bool read = readCorrectedAddress(QString::fromLatin1(reply), a);
-        const QStringList parts {a.streetAddress1, a.streetAddress2, a.city, a.regionName,
-            a.regionCode, a.postcode, a.countryName, a.countryCode};
-        QCOMPARE(read ? parts.join('|') : QString(), corrected);
-    }
-
-    void purchaseDate()
-    {
-        // Month and day go one too low, the month counted from 0, at one
-        // second past midnight in the zone's winter time. Dublin flags its
-        // winter as daylight saving time and keeps London's clock all year.
-        const struct
-        {
-            const char *zone;
-            int month, day, year;
-            const char *text;
-        } dates[] = {{"UTC-1", 2, 15, 2010, "01/13/2010 23:00:01"},
-            {"UTC-1", 2, 31, 2024, "01/29/2024 23:00:01"},
-            {"UTC-1", 0, 1, 2010, "10/29/2009 23:00:01"}, {"UTC-1", -1, 15, 2010, ""},
-            {"Europe/London", 7, 15, 2026, "06/14/2026 00:00:01"},
-            {"Europe/Dublin", 2, 15, 2026, "01/14/2026 00:00:01"},
-            {"Europe/Dublin", 7, 15, 2026, "06/14/2026 00:00:01"},
-            {"Australia/Sydney", 7, 15, 2026, "06/13/2026 14:00:01"}};
-        for (const auto &date : dates) {
-            qputenv("TZ", date.zone);
-            tzset();
-            QCOMPARE(PurchaseDetails::dateText(date.month, date.day, date.year), date.text);
+        m_engine.addressResult = result;
+        m_engine.reply = correction;
+        Wizard wizard(&m_engine);
+        wizard.find<QLineEdit>("Email Address:")->setText(email);
+        for (const QString &name : std::as_const(clicks))
+            QVERIFY2(wizard.click(name), qPrintable(name));
+        QCOMPARE(wizard.page()->objectName(), page);
+        QCOMPARE(wizard.status(), message);
+        // Nothing is sent for an address that the page refuses.
+        QCOMPARE(m_engine.addresses.size(), message.startsWith("Please") ? 0 : 1);
+        if (!registered.isNull()) {
+            QVERIFY(wizard.click("Save and Register"));
+            QCOMPARE(
+                EngineClient::lookUpValue(m_engine.registrations.value(0), "ADDRESS1"), registered);
         }
     }
 
-    void registrationTextHasItsPairsInOrder()
+    void saveOutcomes_data()
     {
-        const PurchaseDetails details {"01/13/2010 23:00:01", "Studio", "Bundle", "Student",
-            "Other", "A & B", "Games", "1", "0", "1"};
-        const ContactRecord contact {"Łukasz", "Lee", "Acme 😀", "Post", "a@b.cd", "555", "Ms"};
-        const AddressRecord address {"1 Main St", "", "Town", "North", "N1", "1", "Land", "TL"};
-        // Each character outside Latin-1 reaches the engine as one "?".
-        QCOMPARE(engineText(details.registrationText("SYS-1", "SN-2", contact, address)),
-            "SystemID=SYS-1,Serial=SN-2,FirstName=?ukasz,LastName=Lee,Company=Acme ?,"
-            "Department=Post,Email=a@b.cd,Phone=555,Title=Ms,PurchaseDate=01/13/2010 23:00:01,"
-            "BusinessType=Studio,PurchaseLocation=Bundle,UserType=Student,WorkType=Other,"
-            "OtherSystems=1,Reseller=A & B,WorkTypeOther=Games,ThirdParty=1,ContactMe=0,"
-            "ADDRESS1=1 Main St,ADDRESS2=,CITY=Town,STATE=N1,REGION_NAME=North,POSTCODE=1,"
-            "COUNTRY=TL,COUNTRY_NAME=Land");
+        QTest::addColumn<QString>("button"); // the one pressed
+        QTest::addColumn<bool>("writable"); // whether the record's folder can be written
+        QTest::addColumn<bool>("accepts"); // whether the service takes the registration
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("save"); // Save's caption after, empty when disabled
+        QTest::addColumn<QString>("registerCaption"); // likewise Save and Register's
+
+        const QString save = "Save";
+        const QString both = "Save and Register";
+        QTest::newRow("saved") << save << true << true << "Registration data saved successfully."
+                               << "Quit" << both;
+        QTest::newRow("not saved")
+            << save << false << true << "Failed to save registration data." << save << both;
+        QTest::newRow("registered") << both << true << true << "Registration successful."
+                                    << ""
+                                    << "Quit";
+        QTest::newRow("refused") << both << true << false
+                                 << "Registration failed.Please contact Tarn customer support."
+                                 << ""
+                                 << "Quit";
+        QTest::newRow("registered, not saved")
+            << both << false << true << "Registration successful."
+            << ""
+            << "Quit";
+    }
+
+    // What each save button does and says, and that the caption it takes, "Quit", then ends the
+    // program with status 1.
+    void saveOutcomes()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, writable);
+        QFETCH(bool, accepts);
+        QFETCH(QString, message);
+        QFETCH(QString, save);
+        QFETCH(QString, registerCaption);
+        const QString both = "Save and Register";
+
+        m_engine.accepts = accepts;
+        Wizard wizard(&m_engine);
+        QVERIFY(wizard.click("Next"));
+        const QString record = DataFolder::filePath("RegData/RegInfo.xml");
+        QVERIFY(QFile::remove(record));
+        if (!writable)
+            DataFolder::setFolders(m_dir.filePath("missing/"), false, {});
+        QVERIFY(wizard.click(button));
+
+        QCOMPARE(wizard.status(), message);
+        const auto caption = [&wizard](const char *name) {
+            const QAbstractButton *action = wizard.find(name);
+            return action->isEnabled() ? action->text() : QString();
+        };
+        QCOMPARE(caption("Save"), save);
+        QCOMPARE(caption("Save and Register"), registerCaption);
+        QCOMPARE(m_engine.registrations.size(), button == "Save" ? 0 : 1);
+        // The record keeps the names of the country and region, and the date's captions.
+        ReadRegInfo saved;
+        QCOMPARE(saved.recordFound(), writable);
+        if (writable) {
+            QCOMPARE(saved.firstPageRecord()->country, "Freedonia");
+            QCOMPARE(saved.firstPageRecord()->state, "North");
+            QCOMPARE(saved.secondPageRecord()->purchaseMonth, "March");
+        }
+
+        const QString quit = save == "Quit" ? "Save" : registerCaption == "Quit" ? both : "";
+        if (!quit.isEmpty()) {
+            QTimer::singleShot(0, wizard.find(quit), [&] { wizard.click(quit); });
+            QCOMPARE(QApplication::exec(), 1);
+        }
     }
 
     void purchasePrefill_data()
     {
-        // The saved values in the order of the record's fields; the captions,
-        // the user's own type of work while it is shown, the states of Yes,
-        // No and the two offers, and whether Save and Register are enabled.
-        QTest::addColumn<QString>("saved");
-        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("field"); // the element of the record changed
+        QTest::addColumn<QString>("saved"); // its value
+        QTest::addColumn<QString>("widget"); // the object name of the widget that shows it
+        QTest::addColumn<QString>("shown"); // the caption shown, or whether it is checked
+        QTest::addColumn<bool>("complete"); // whether the save buttons are enabled
 
-        QTest::newRow("as saved")
-            << "March|15|2023|Tarn Reseller|Best Video|Student|Studio|Other, Please "
-               "Specify|Games|1|1|0"
-            << "March|15|2023|Tarn Reseller|Best Video|Student|Studio|Other, Please Specify|Games|"
-               "1010|1|1";
+        QTest::newRow("a month") << "PurchaseMonth"
+                                 << "May"
+                                 << "MonthButton"
+                                 << "May" << true;
+        QTest::newRow("a month not offered") << "PurchaseMonth"
+                                             << "Sept"
+                                             << "MonthButton"
+                                             << "Month" << false;
+        QTest::newRow("day 0") << "PurchaseDay"
+                               << "0"
+                               << "DayButton"
+                               << "Day" << false;
         // A purchase may be older than the year menu reaches.
-        QTest::newRow("damaged") << "Sept|0|1999|Online|Best Video|student|Studio |Other|x||true|1"
-                                 << "Month|Day|1999|Purchase Location|Reseller|Type of User|"
-                                    "Type of Business|Type of Work||0101|0|0";
-        QTest::newRow("two-digit year, no reseller")
-            << "May|1|23|Tarn Reseller||Student|Studio|Film|Games|0|0|0"
-            << "May|1|Year|Tarn Reseller|Reseller|Student|Studio|Film||0100|0|0";
+        QTest::newRow("a four-digit year") << "PurchaseYear"
+                                           << "1999"
+                                           << "YearButton"
+                                           << "1999" << true;
+        QTest::newRow("a two-digit year") << "PurchaseYear"
+                                          << "23"
+                                          << "YearButton"
+                                          << "Year" << false;
+        QTest::newRow("a location not offered") << "PurchaseLocation"
+                                                << "Online"
+                                                << "PurchaseLocation"
+                                                << "Purchase Location" << false;
+        QTest::newRow("a user type in other letters") << "BuyerDescription"
+                                                      << "student"
+                                                      << "BuyerDescription"
+                                                      << "Type of User" << false;
+        QTest::newRow("a business with a blank after") << "BuyerBusiness"
+                                                       << "Studio "
+                                                       << "BuyerBusiness"
+                                                       << "Type of Business" << false;
+        QTest::newRow("a work type not offered") << "BuyerWorkType"
+                                                 << "Other"
+                                                 << "BuyerWorkType"
+                                                 << "Type of Work" << false;
+        QTest::newRow("other systems: 1") << "OwnTarnSystems"
+                                          << "1"
+                                          << "Yes"
+                                          << "checked" << true;
+        QTest::newRow("other systems: empty") << "OwnTarnSystems"
+                                              << ""
+                                              << "No"
+                                              << "checked" << true;
+        QTest::newRow("other systems: true") << "OwnTarnSystems"
+                                             << "true"
+                                             << "No"
+                                             << "checked" << true;
+        QTest::newRow("offers: 1") << "TarnSpecial"
+                                   << "1"
+                                   << "Offers"
+                                   << "checked" << true;
+        QTest::newRow("partner offers: true") << "TarnPartnerSpecial"
+                                              << "true"
+                                              << "PartnerOffers"
+                                              << "unchecked" << true;
     }
 
     void purchasePrefill()
     {
+        QFETCH(QString, field);
         QFETCH(QString, saved);
+        QFETCH(QString, widget);
         QFETCH(QString, shown);
+        QFETCH(bool, complete);
 
-        SecondPageRecord record;
-        for (std::size_t index = 0; index < SecondPageRecord::fields.size(); ++index)
-            record.*SecondPageRecord::fields[index].value
-                = saved.section('|', int(index), int(index));
-        SecondRegPage page(&record);
+        SecondPageRecord record = completeRecord().secondPage;
+        for (const auto &each : SecondPageRecord::fields) {
+            if (field == QLatin1String(each.element))
+                record.*each.value = saved;
+        }
+        SecondRegPage page(&record, &m_engine);
         page.fillFromRecord();
 
-        QStringList texts;
-        for (const ChoiceButton *choice : page.findChildren<ChoiceButton *>())
-            texts << choice->text();
-        auto *workOther = page.findChild<QLineEdit *>();
-        texts << (workOther->isHidden() ? "" : workOther->text()) << "";
-        for (const QAbstractButton *choice : page.findChildren<QAbstractButton *>())
-            if (choice->isCheckable())
-                texts.last() += QString::number(choice->isChecked());
+        const auto *shownBy = page.findChild<QAbstractButton *>(widget);
+        QVERIFY(shownBy);
+        QCOMPARE(shownBy->isCheckable() ? shownBy->isChecked() ? "checked" : "unchecked"
+                                        : shownBy->text(),
+            shown);
         for (const char *name : {"Save", "Save and Register"})
-            texts << QString::number(page.findChild<QPushButton *>(name)->isEnabled());
-        QCOMPARE(texts.join('|'), shown);
+            QCOMPARE(page.findChild<QPushButton *>(name)->isEnabled(), complete);
+    }
+
+    // A reseller and the user's own type of work show while their choice asks for them, and
+    // keep what they hold while hidden.
+    void purchasePrefillOfTheAskedFor_data()
+    {
+        QTest::addColumn<QString>("location");
+        QTest::addColumn<QString>("resellerInfo");
+        QTest::addColumn<QString>("work");
+        QTest::addColumn<QString>("reseller"); // the button's caption, empty while hidden
+        QTest::addColumn<QString>("workOther"); // the field's text, empty while hidden
+        QTest::addColumn<bool>("complete");
+
+        QTest::newRow("a reseller, other work") << "Tarn Reseller"
+                                                << "Best Video"
+                                                << "Other, Please Specify"
+                                                << "Best Video"
+                                                << "Games" << true;
+        QTest::newRow("a reseller without a name") << "Tarn Reseller"
+                                                   << ""
+                                                   << "Film"
+                                                   << "Reseller"
+                                                   << "" << false;
+        QTest::newRow("neither") << "Bundle"
+                                 << "Best Video"
+                                 << "Film"
+                                 << ""
+                                 << "" << true;
+    }
+
+    void purchasePrefillOfTheAskedFor()
+    {
+        QFETCH(QString, location);
+        QFETCH(QString, resellerInfo);
+        QFETCH(QString, work);
+        QFETCH(QString, reseller);
+        QFETCH(QString, workOther);
+        QFETCH(bool, complete);
+
+        SecondPageRecord record = completeRecord().secondPage;
+        record.purchaseLocation = location;
+        record.resellerInfo = resellerInfo;
+        record.buyerWorkType = work;
+        record.workTypeOther = "Games";
+        SecondRegPage page(&record, &m_engine);
+        page.fillFromRecord();
+
+        const auto *resellerButton = page.findChild<ChoiceButton *>("Reseller");
+        QCOMPARE(resellerButton->isHidden() ? QString() : resellerButton->caption(), reseller);
+        const auto *field = page.findChild<QLineEdit *>("WorkTypeOther");
+        QCOMPARE(field->isHidden() ? QString() : field->text(), workOther);
+        QCOMPARE(page.findChild<QPushButton *>("Save")->isEnabled(), complete);
     }
 
     void busyPageShowsWhyAndDropsQueuedClicks()
     {
-        Wizard wizard;
+        Wizard wizard(&m_engine);
         QVERIFY(QTest::qWaitForWindowExposed(&wizard.stack));
-        sentAddresses.clear();
-        engineResult = 0;
-        wizard.next->click();
-        // The click made while the engine worked must not send the address
-        // again once it has answered.
+        auto *status = wizard.page()->findChild<StatusLabel *>();
+        QString statusText;
+        QImage statusShown;
+        QImage statusRendered;
+        m_engine.whileWorking = [&] {
+            // The check blocks the window, so that nothing is painted while a slow engine
+            // works: the busy message must be on screen before.
+            statusText = status->text();
+            QWidget *window = status->window();
+            statusShown = window->screen()
+                              ->grabWindow(window->winId())
+                              .toImage()
+                              .copy(QRect(status->mapTo(window, QPoint(0, 0)), status->size()))
+                              .convertToFormat(QImage::Format_RGB32);
+            statusRendered = status->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            // An impatient user clicks Next again, which the window system queues while the
+            // program is busy.
+            QWidget *next = wizard.find("Next");
+            const QPointF centre = next->rect().center();
+            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(next,
+                    new QMouseEvent(type, centre, centre, Qt::LeftButton, Qt::LeftButton, {}));
+        };
+        QVERIFY(wizard.click("Next"));
+        // The click made while the engine worked must not send the address again once it has
+        // answered.
         QCoreApplication::processEvents();
-        QCOMPARE(sentAddresses,
-            QByteArrayList({"ADDRESS1=a@b.cd,ADDRESS2=a@b.cd,CITY=a@b.cd,COUNTRY=,"
-                            "POSTCODE=a@b.cd,Register=1,STATE="}));
-
-        // The check blocks the window, so that nothing is painted while a
-        // slow engine works: the busy message must be on screen before.
+        QCOMPARE(m_engine.addresses,
+            QByteArrayList({"ADDRESS1=1 Main St,ADDRESS2=,CITY=Town,STATE=NO,REGION_NAME=North,"
+                            "POSTCODE=12345,COUNTRY=FD,COUNTRY_NAME=Freedonia"}));
         QCOMPARE(statusText, "Verifying address....");
         QCOMPARE(statusShown, statusRendered);
     }
 
     void unreadableCorrectionOffersOnlyToReenter()
     {
-        // A correction taken in a first round, then one too short to read:
-        // the earlier round's addresses are neither shown nor offered.
-        Wizard wizard;
-        engineResult = 1;
-        engineReply = "ADDRESS1=a,ADDRESS2=,,CITY=a,STATE=a,REGION_NAME=a,POSTCODE=a,COUNTRY=a,"
-                      "COUNTRY_NAME=a";
-        wizard.next->click();
-        QWidget *page = wizard.stack.currentWidget();
-        // Replace, keep and re-enter; Back, Cancel and Next.
-        const auto choices = page->findChildren<QRadioButton *>();
-        QPushButton *next = page->findChildren<QPushButton *>().last();
-        choices.first()->click();
-        engineReply = "ADDRESS1=1 Main St,ADDRESS2=";
-        wizard.next->click();
+        // A correction taken in a first round, then one too short to read: the earlier round's
+        // addresses are neither shown nor offered.
+        m_engine.addressResult = 1;
+        m_engine.reply = correction;
+        Wizard wizard(&m_engine);
+        QVERIFY(wizard.click("Next") && wizard.click("Replace") && wizard.click("Back"));
+        m_engine.reply = "ADDRESS1=1 Main St,ADDRESS2=";
+        QVERIFY(wizard.click("Next"));
 
-        QCOMPARE(wizard.stack.currentWidget(), page);
-        for (const QLineEdit *field : page->findChildren<QLineEdit *>())
+        QCOMPARE(wizard.page()->objectName(), ManageWidget::CorrectPage);
+        QCOMPARE(wizard.status(),
+            "The corrected address could not be read. Please re-enter your address.");
+        for (const QLineEdit *field : wizard.page()->findChildren<QLineEdit *>())
             QCOMPARE(field->text(), QString());
-        QVERIFY(!next->isEnabled());
-        for (const QRadioButton *choice : choices)
-            QCOMPARE(choice->isEnabled() || choice->isChecked(), choice == choices.last());
-        choices.last()->click();
-        next->click();
-        QCOMPARE(wizard.stack.currentWidget(), wizard.first);
+        QVERIFY(!wizard.click("Next"));
+        QVERIFY(!wizard.click("Replace"));
+        QVERIFY(!wizard.click("Keep"));
+        QVERIFY(wizard.click("Reenter") && wizard.click("Next"));
+        QCOMPARE(wizard.page()->objectName(), ManageWidget::FirstPage);
+    }
+
+    // Each opening reads the catalogue afresh. Select waits for a current item; focus alone makes
+    // the first item current and highlights what Select takes, and Enter chooses it.
+    void countryDialog_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("test catalogue") << KVB_TEST_DATA_DIR "/";
+        QTest::newRow("sample catalogue") << KVB_BIN_DIR "/../share/Tarn/CustomData/";
+    }
+
+    void countryDialog()
+    {
+        QFETCH(QString, folder);
+        DataFolder::setPath(folder);
+        CountryDialog dialog;
+        dialog.show();
+        auto *list = dialog.findChild<QListWidget *>();
+        QCOMPARE(list->count(), XMLRegStruct().countryNames().size());
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        list->setCurrentRow(1);
+        list->setCurrentItem(nullptr);
+        QVERIFY(!dialog.findChild<QPushButton *>()->isEnabled());
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
+        list->clearFocus();
+        list->setFocus(Qt::TabFocusReason);
+        QCOMPARE(list->selectedItems(), QList<QListWidgetItem *> {list->item(0)});
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.selectedCountry(), XMLRegStruct().countryNames().first());
     }
 
     void choiceShownAsItsCharacters_data()
@@ -339,6 +557,7 @@ private slots:
         ChoiceButton button("Reseller");
         button.setCaption(caption);
         QCOMPARE(button.caption(), caption);
+        QCOMPARE(button.accessibleDescription(), caption);
         const QString tip = button.toolTip();
         QTextDocument shown;
         if (Qt::mightBeRichText(tip))
@@ -364,8 +583,8 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, icon);
 
-        // A line that showed an error before must not keep its icon, and the
-        // line keeps its height, so that the page does not jump.
+        // A line that showed an error before must not keep its icon, and the line keeps its
+        // height, so that the page does not jump.
         const int height = StatusLabel().sizeHint().height();
         StatusLabel status("Earlier", StatusLabel::Error);
         status.setMessage("Message", kind);
@@ -385,8 +604,8 @@ private slots:
         QTest::newRow("check box") << true;
     }
 
-    // A widget that remembers its heights must answer as one that measures
-    // afresh: at first, after its text changes, and after its font does.
+    // A widget that remembers its heights must answer as one that measures afresh: at first,
+    // after its text changes, and after its font does.
     void wrappedTextHeights()
     {
         QFETCH(bool, checkBox);

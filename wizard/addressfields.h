@@ -1,17 +1,20 @@
 #ifndef KVB_ADDRESSFIELDS_H
 #define KVB_ADDRESSFIELDS_H
 
-#include "addressrecord.h"
+#include "regdata/addressrecord.h"
 
 #include <QCoreApplication>
+#include <QList>
+#include <QStringList>
 
 #include <array>
 
 class QLineEdit;
+class QVBoxLayout;
 
-// The six read-only fields in which the address confirmation pages show a
-// postal address, one row each. The region and country codes have no field:
-// users know places by their names.
+// The six fields in which the address confirmation pages show a postal
+// address, one row each, which the user reads but does not edit. The region
+// and country codes have no field: users know places by their names.
 class AddressFields
 {
     Q_DECLARE_TR_FUNCTIONS(AddressFields)
@@ -28,13 +31,24 @@ public:
         RowCount
     };
 
+    // Creates the fields. Where one label stands for several addresses, each
+    // field is named for screen readers by that label and by name, such as
+    // "Original"; without a name the label alone names it, and the field's
+    // object name is the label's text.
+    explicit AddressFields(const QString &name = QString());
+
     // The label of a row, such as "City:".
     static QString labelText(int row);
 
     // Writes the address into the fields.
     void show(const AddressRecord &address);
 
-    std::array<QLineEdit *, RowCount> fields {};
+    // The rows of one or more addresses side by side, each row under its
+    // label, the columns under their headings when there are any.
+    static QVBoxLayout *rows(const QList<AddressFields *> &columns, const QStringList &headings);
+
+private:
+    std::array<QLineEdit *, RowCount> m_fields {};
 };
 
 #endif

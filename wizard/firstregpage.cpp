@@ -1,6 +1,5 @@
 #include "firstregpage.h"
 
-#include "addresstext.h"
 #include "busyguard.h"
 #include "choicebutton.h"
 #include "correctregpage.h"
@@ -11,8 +10,9 @@
 #include "unknownregpage.h"
 #include "wrappedlabel.h"
 
-#include "engine/engineclient.h"
-#include "regdata/countrydialog.h"
+#include "dialogs/countrydialog.h"
+#include "engine/engineclientinterface.h"
+#include "engine/requesttext.h"
 #include "regdata/firstpagerecord.h"
 #include "regdata/xmlregstruct.h"
 
@@ -26,7 +26,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -46,10 +45,11 @@ QFrame *framedPanel(QLayout *layout)
 
 } // namespace
 
-FirstRegPage::FirstRegPage(FirstPageRecord *record, QWidget *parent)
-    : QWidget(parent)
+FirstRegPage::FirstRegPage(FirstPageRecord *record, EngineClientInterface *engine, QWidget *parent)
+    : WizardPage(parent)
     , m_statusLabel(new StatusLabel)
     , m_record(record)
+    , m_engine(engine)
 {
     m_introLabel = new WrappedLabel(tr("Please enter the following information to register your "
                                        "software. An asterisk(*) denotes a required field."));
@@ -214,9 +214,8 @@ bool FirstRegPage::eventFilter(QObject *, QEvent *event)
 
 void FirstRegPage::reg1NextSignal()
 {
-    m_registrationStack = ManageWidget::instance()->registrationStack();
-    m_secondPage = qobject_cast<SecondRegPage *>(
-        ManageWidget::findPage(m_registrationStack, ManageWidget::SecondPage));
+    takeRegistrationStack();
+    m_secondPage = sibling<SecondRegPage>(ManageWidget::SecondPage);
 
     if (!isValidEmail(m_emailEdit->text())) {
         m_statusLabel->setMessage(tr("Please enter a valid email address."), StatusLabel::Error);
@@ -242,7 +241,7 @@ void FirstRegPage::reg1NextSignal()
         m_secondPage->setContact(m_contact);
 
     fillAddress(*m_original);
-    const qint16 result = EngineClient::instance().verifyAddress(addressText(*m_original));
+    const qint16 result = m_engine->verifyAddress(RequestText::address(*m_original));
 
     m_statusLabel->clearMessage();
     m_nextButton->setEnabled(true);
@@ -251,17 +250,16 @@ void FirstRegPage::reg1NextSignal()
     case 0:
         if (m_secondPage)
             m_secondPage->setAddress(m_original);
-        ManageWidget::showPage(m_registrationStack, ManageWidget::SecondPage);
+        showPage(ManageWidget::SecondPage);
         break;
     case 1:
         readCorrection();
         break;
     case 2:
-        m_unknownPage = qobject_cast<UnknownRegPage *>(
-            ManageWidget::findPage(m_registrationStack, ManageWidget::UnknownPage));
+        m_unknownPage = sibling<UnknownRegPage>(ManageWidget::UnknownPage);
         if (m_unknownPage)
             m_unknownPage->setOriginal(m_original);
-        ManageWidget::showPage(m_registrationStack, ManageWidget::UnknownPage);
+        showPage(ManageWidget::UnknownPage);
         break;
     default:
         // The check itself failed; the user may simply try again.
@@ -375,16 +373,15 @@ void FirstRegPage::fillAddress(AddressRecord &address) const
 
 void FirstRegPage::readCorrection()
 {
-    const QString reply = QString::fromLatin1(EngineClient::instance().addressReply());
-    m_correctPage = qobject_cast<CorrectRegPage *>(
-        ManageWidget::findPage(m_registrationStack, ManageWidget::CorrectPage));
+    const QString reply = QString::fromLatin1(m_engine->addressReply());
+    m_correctPage = sibling<CorrectRegPage>(ManageWidget::CorrectPage);
     if (m_correctPage) {
-        if (readCorrectedAddress(reply, *m_corrected)) {
+        if (RequestText::readCorrectedAddress(reply, *m_corrected)) {
             m_correctPage->setOriginal(m_original);
             m_correctPage->setCorrected(m_corrected);
         } else {
             m_correctPage->setUnreadable();
         }
     }
-    ManageWidget::showPage(m_registrationStack, ManageWidget::CorrectPage);
+    showPage(ManageWidget::CorrectPage);
 }

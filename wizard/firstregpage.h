@@ -1,13 +1,14 @@
 #ifndef KVB_FIRSTREGPAGE_H
 #define KVB_FIRSTREGPAGE_H
 
-#include "addressrecord.h"
-#include "contactrecord.h"
+#include "wizardpage.h"
+
+#include "regdata/addressrecord.h"
+#include "regdata/contactrecord.h"
 
 #include <QList>
 #include <QSharedPointer>
 #include <QStringList>
-#include <QWidget>
 
 #include <memory>
 
@@ -16,12 +17,12 @@ struct RegionEntry;
 class ChoiceButton;
 class CorrectRegPage;
 class CountryDialog;
+class EngineClientInterface;
 class QBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QStackedWidget;
 class SecondRegPage;
 class StatusLabel;
 class UnknownRegPage;
@@ -30,14 +31,14 @@ class XMLRegStruct;
 // Step 1 of the wizard: the user's contact details and postal address. Next
 // sends the address to the address check and, by its answer, goes on to the
 // purchase page or to one of the two pages that confirm the address.
-class FirstRegPage : public QWidget
+class FirstRegPage : public WizardPage
 {
     Q_OBJECT
 
 public:
-    // record is the saved first half of the registration; it must outlive
-    // the page.
-    explicit FirstRegPage(FirstPageRecord *record, QWidget *parent = nullptr);
+    // record is the saved first half of the registration, and engine the
+    // engine client that checks the address; both must outlive the page.
+    FirstRegPage(FirstPageRecord *record, EngineClientInterface *engine, QWidget *parent = nullptr);
     ~FirstRegPage() override;
 
     // Fills the page from the saved record.
@@ -91,7 +92,6 @@ private:
     ChoiceButton *m_regionButton;
     QLineEdit *m_postcodeEdit;
     QPushButton *m_nextButton;
-    QStackedWidget *m_registrationStack = nullptr;
     QMenu *m_regionMenu;
     // The catalogue of the last country choice, whose codes Next sends.
     std::unique_ptr<XMLRegStruct> m_catalogue;
@@ -99,6 +99,7 @@ private:
     // Only set while the dialog is open.
     std::unique_ptr<CountryDialog> m_countryDialog;
     FirstPageRecord *m_record;
+    EngineClientInterface *m_engine;
     CorrectRegPage *m_correctPage = nullptr;
     // The records of the last Next. The pages share them, so each lives as
     // long as any page still holds it.

@@ -34,9 +34,3 @@ QWidget *ManageWidget::findPage(const QStackedWidget *stack, const QString &name
     }
     return nullptr;
 }
-
-void ManageWidget::showPage(QStackedWidget *stack, const QString &name)
-{
-    if (QWidget *page = findPage(stack, name))
-        stack->setCurrentWidget(page);
-}

@@ -29,8 +29,6 @@ public:
     // The first page of stack, from index 0, whose object name is exactly
     // name (case matters), or null.
     static QWidget *findPage(const QStackedWidget *stack, const QString &name);
-    // Makes that page current; a name that is not found changes nothing.
-    static void showPage(QStackedWidget *stack, const QString &name);
 
 private:
     ManageWidget();

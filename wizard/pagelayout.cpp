@@ -23,6 +23,13 @@ QHBoxLayout *centred(QLayout *inner)
     return row;
 }
 
+QHBoxLayout *centred(QWidget *inner)
+{
+    auto *box = new QHBoxLayout;
+    box->addWidget(inner);
+    return centred(box);
+}
+
 QHBoxLayout *buttonRow(QPushButton *back, std::initializer_list<QPushButton *> others)
 {
     auto *row = new QHBoxLayout;

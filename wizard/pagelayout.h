@@ -18,6 +18,7 @@ QVBoxLayout *createColumn(QWidget *page);
 
 // inner, centred between two equal stretches.
 QHBoxLayout *centred(QLayout *inner);
+QHBoxLayout *centred(QWidget *inner);
 
 // The button row: back on the left, the others on the right in their order.
 QHBoxLayout *buttonRow(QPushButton *back, std::initializer_list<QPushButton *> others);

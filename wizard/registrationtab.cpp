@@ -6,13 +6,13 @@
 #include "secondregpage.h"
 #include "unknownregpage.h"
 
-RegistrationTab::RegistrationTab()
+RegistrationTab::RegistrationTab(EngineClientInterface *engine)
     : QStackedWidget(nullptr)
     , m_creationStack(std::make_unique<QStackedWidget>())
 {
     const bool recordFound = m_savedRecord.recordFound();
 
-    m_firstPage = new FirstRegPage(m_savedRecord.firstPageRecord());
+    m_firstPage = new FirstRegPage(m_savedRecord.firstPageRecord(), engine);
     m_firstPage->setObjectName(ManageWidget::FirstPage);
     m_creationStack->addWidget(m_firstPage);
     if (recordFound)
@@ -26,7 +26,7 @@ RegistrationTab::RegistrationTab()
     m_unknownPage->setObjectName(ManageWidget::UnknownPage);
     m_creationStack->addWidget(m_unknownPage);
 
-    m_secondPage = new SecondRegPage(m_savedRecord.secondPageRecord());
+    m_secondPage = new SecondRegPage(m_savedRecord.secondPageRecord(), engine);
     m_secondPage->setObjectName(ManageWidget::SecondPage);
     if (recordFound)
         m_secondPage->fillFromRecord();

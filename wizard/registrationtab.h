@@ -8,6 +8,7 @@
 #include <memory>
 
 class CorrectRegPage;
+class EngineClientInterface;
 class FirstRegPage;
 class SecondRegPage;
 class UnknownRegPage;
@@ -19,13 +20,14 @@ class UnknownRegPage;
 // shown.
 //
 // The controller keeps the saved record that the two form pages point into,
-// so it must outlive them.
+// so it must outlive them. The pages reach the engine through engine, which
+// must outlive them too.
 class RegistrationTab : public QStackedWidget
 {
     Q_OBJECT
 
 public:
-    RegistrationTab();
+    explicit RegistrationTab(EngineClientInterface *engine);
     ~RegistrationTab() override;
 
     QWidget *firstRegPage() const;

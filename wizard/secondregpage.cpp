@@ -2,17 +2,18 @@
 
 #include "busyguard.h"
 #include "choicebutton.h"
-#include "engine/engineclient.h"
-#include "engine/enginetext.h"
-#include "hostvalues.h"
-#include "managewidget.h"
 #include "pagelayout.h"
-#include "purchasechoices.h"
-#include "regdata/resellerdialog.h"
-#include "regdata/savereginfo.h"
 #include "statuslabel.h"
 #include "wrappedlabel.h"
 #include "wrappingcheckbox.h"
+
+#include "dialogs/resellerdialog.h"
+#include "engine/engineclientinterface.h"
+#include "engine/enginetext.h"
+#include "engine/requesttext.h"
+#include "regdata/hostvalues.h"
+#include "regdata/purchasechoices.h"
+#include "regdata/savereginfo.h"
 
 #include <QApplication>
 #include <QDate>
@@ -25,6 +26,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QVBoxLayout>
+#include <utility>
 
 #include <initializer_list>
 
@@ -61,9 +63,11 @@ QHBoxLayout *addRequiredRow(
 
 } // namespace
 
-SecondRegPage::SecondRegPage(SecondPageRecord *record, QWidget *parent)
-    : QWidget(parent)
+SecondRegPage::SecondRegPage(
+    SecondPageRecord *record, EngineClientInterface *engine, QWidget *parent)
+    : WizardPage(parent)
     , m_record(record)
+    , m_engine(engine)
     , m_contact(QSharedPointer<ContactRecord>::create())
 {
     auto *introLabel
@@ -106,6 +110,7 @@ SecondRegPage::SecondRegPage(SecondPageRecord *record, QWidget *parent)
     m_workButton = createMenuButton(tr("Type of Work"), QStringLiteral("BuyerWorkType"), 200,
         workTypes(), &SecondRegPage::onWorkMenuClick);
     m_workOtherField = new QLineEdit;
+    m_workOtherField->setObjectName(QStringLiteral("WorkTypeOther"));
     m_workOtherField->setFixedWidth(160);
     m_workOtherField->setAccessibleName(tr("Other type of work"));
 
@@ -130,8 +135,10 @@ SecondRegPage::SecondRegPage(SecondPageRecord *record, QWidget *parent)
 
     auto *systemsLabel = new QLabel(tr("Do you own any other Tarn systems?"));
     m_yesButton = new QRadioButton(tr("Yes"));
+    m_yesButton->setObjectName(QStringLiteral("Yes"));
     m_yesButton->setFixedWidth(60);
     m_noButton = new QRadioButton(tr("No"));
+    m_noButton->setObjectName(QStringLiteral("No"));
     systemsLabel->setBuddy(m_yesButton);
     auto *systemsRow = new QHBoxLayout;
     systemsRow->addWidget(systemsLabel);
@@ -140,16 +147,21 @@ SecondRegPage::SecondRegPage(SecondPageRecord *record, QWidget *parent)
 
     m_offersBox = new WrappingCheckBox(tr("Yes, I would like to receive periodic information about "
                                           "Tarn's special offers and new products."));
+    m_offersBox->setObjectName(QStringLiteral("Offers"));
     m_partnerOffersBox
         = new WrappingCheckBox(tr("Yes, I would like to receive periodic information "
                                   "about special offers and new products from Tarn "
                                   "Partners."));
+    m_partnerOffersBox->setObjectName(QStringLiteral("PartnerOffers"));
+    // "abot" is the maker's own wording of its list terms, kept letter for letter.
     auto *unsubscribeLabel = new WrappedLabel(
         tr("You may unsubscribe from these lists at any time. Information abot how to "
            "unsubscribe is available in each email Tarn sends to you."));
 
     auto *backButton = new QPushButton(tr("Back"));
+    backButton->setObjectName(QStringLiteral("Back"));
     auto *cancelButton = new QPushButton(tr("Cancel"));
+    cancelButton->setObjectName(QStringLiteral("Cancel"));
     auto *saveButton = new QPushButton(tr("Save"));
     saveButton->setObjectName(QLatin1String(SaveName));
     saveButton->setEnabled(false);
@@ -181,13 +193,13 @@ SecondRegPage::SecondRegPage(SecondPageRecord *record, QWidget *parent)
 
 void SecondRegPage::setContact(QSharedPointer<ContactRecord> contact)
 {
-    m_contact = contact;
+    m_contact = std::move(contact);
 }
 
 void SecondRegPage::setAddress(QSharedPointer<AddressRecord> address)
 {
-    m_registrationStack = ManageWidget::instance()->registrationStack();
-    m_address = address;
+    takeRegistrationStack();
+    m_address = std::move(address);
 }
 
 void SecondRegPage::fillFromRecord()
@@ -259,6 +271,9 @@ void SecondRegPage::regPage2NextSignal()
 
     // Disabling the button takes the focus from it; it gets it back below.
     const bool hadFocus = registerButton->hasFocus();
+    // The wait cursor comes and goes with the busy message alone; while the
+    // registration is sent, that message and the disabled buttons tell the
+    // user to wait, as they always have.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_statusLabel->setMessage(tr("Registering your product...."), StatusLabel::Busy);
     registerButton->setEnabled(false);
@@ -268,6 +283,7 @@ void SecondRegPage::regPage2NextSignal()
     if (sendRegistration())
         m_statusLabel->setMessage(tr("Registration successful."), StatusLabel::Success);
     else
+        // One sentence run into the next, as the maker's support staff know the message.
         m_statusLabel->setMessage(
             tr("Registration failed.Please contact Tarn customer support."), StatusLabel::Error);
 
@@ -281,12 +297,12 @@ void SecondRegPage::regPage2NextSignal()
 
 void SecondRegPage::regPage2CancelSignal()
 {
-    ManageWidget::showPage(m_registrationStack, ManageWidget::FirstPage);
+    returnToContactPage();
 }
 
 void SecondRegPage::regPage2BackSignal()
 {
-    ManageWidget::showPage(m_registrationStack, ManageWidget::FirstPage);
+    returnToContactPage();
 }
 
 void SecondRegPage::regPage2SaveSignal()
@@ -462,7 +478,7 @@ bool SecondRegPage::saveRecord()
 bool SecondRegPage::sendRegistration()
 {
     const AddressRecord address = m_address ? *m_address : AddressRecord();
-    const QString text = m_purchaseDetails.registrationText(
-        HostValues::systemId(), HostValues::serialNumber(), *m_contact, address);
-    return EngineClient::instance().submitRegistration(engineText(text));
+    const QString text = RequestText::registration(
+        HostValues::systemId(), HostValues::serialNumber(), *m_contact, m_purchaseDetails, address);
+    return m_engine->submitRegistration(engineText(text));
 }

@@ -1,22 +1,23 @@
 #ifndef KVB_SECONDREGPAGE_H
 #define KVB_SECONDREGPAGE_H
 
-#include "addressrecord.h"
-#include "contactrecord.h"
-#include "purchasedetails.h"
+#include "wizardpage.h"
+
+#include "regdata/addressrecord.h"
+#include "regdata/contactrecord.h"
+#include "regdata/purchasedetails.h"
 
 #include <QSharedPointer>
-#include <QWidget>
 
 struct SecondPageRecord;
 class ChoiceButton;
+class EngineClientInterface;
 class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QStackedWidget;
 class StatusLabel;
 
 // Step 3 of the wizard: the purchase details, from where the registration is
@@ -25,22 +26,21 @@ class StatusLabel;
 // Every choice is the caption of a button, set from the button's menu or, for
 // the reseller, from the reseller dialog; that caption is what is saved and
 // sent. A button that still shows its placeholder has no choice yet.
-class SecondRegPage : public QWidget
+class SecondRegPage : public WizardPage
 {
     Q_OBJECT
 
 public:
-    // record is the saved second half of the registration; it must outlive
-    // the page.
-    explicit SecondRegPage(SecondPageRecord *record, QWidget *parent = nullptr);
+    // record is the saved second half of the registration, and engine the
+    // engine client that sends it; both must outlive the page.
+    SecondRegPage(
+        SecondPageRecord *record, EngineClientInterface *engine, QWidget *parent = nullptr);
 
     // The contact details to register.
     void setContact(QSharedPointer<ContactRecord> contact);
-    QSharedPointer<ContactRecord> contact() const { return m_contact; }
     // The postal address to register. The page also takes the wizard's page
     // stack here, for its own moves.
     void setAddress(QSharedPointer<AddressRecord> address);
-    QSharedPointer<AddressRecord> address() const { return m_address; }
 
     // Fills the page from the saved record. A caption that its menu does not
     // offer leaves the placeholder, except a four-digit year: a purchase may
@@ -80,9 +80,9 @@ private:
     bool sendRegistration();
 
     SecondPageRecord *m_record;
+    EngineClientInterface *m_engine;
     QSharedPointer<ContactRecord> m_contact;
     QSharedPointer<AddressRecord> m_address;
-    QStackedWidget *m_registrationStack = nullptr;
     PurchaseDetails m_purchaseDetails;
 
     ChoiceButton *m_monthButton;

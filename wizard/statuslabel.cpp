@@ -65,7 +65,6 @@ StatusLabel::StatusLabel(const QString &text, int kind, QWidget *parent)
 
 void StatusLabel::setMessage(const QString &text, int kind)
 {
-    m_kind = kind;
     if (hasIcon(kind)) {
         m_iconLabel->setPixmap(icons()[kind - 1]);
         m_box->setSpacing(-1);

@@ -33,13 +33,11 @@ public:
     void clearMessage();
 
     QString text() const;
-    int kind() const { return m_kind; }
 
 private:
     QLabel *m_iconLabel;
     QLabel *m_textLabel;
     QHBoxLayout *m_box;
-    int m_kind = Plain;
 };
 
 #endif

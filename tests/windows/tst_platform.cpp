@@ -6,6 +6,7 @@
 // The test engine lies beside the program as Quill.dll, and a library without the entry point
 // as noexport\Quill.dll; copies of the engine go to a "scratch" folder beside the program.
 
+#include "engine/enginecontract.h"
 #include "platform/platform.h"
 
 #include <windows.h>
@@ -53,8 +54,9 @@ std::string engineOf(const std::wstring &folder, bool copy = false)
         return "the engine cannot be copied there";
     void *module = Platform::loadLibrary(
         Platform::engineLibraryPath(std::string(folder.begin(), folder.end()) + "prog.exe"));
-    const Platform::EngineEntry entry = Platform::resolveEngineEntry(module, "QuillCommandA");
-    char reply[256] = "previous reply";
+    const auto entry = reinterpret_cast<EngineContract::Entry>(
+        Platform::resolveFunction(module, EngineContract::EntryName));
+    char reply[EngineContract::ReplySize] = "previous reply";
     if (!module)
         return copy && LoadLibraryW(library.c_str()) ? "not loaded, though Windows loads it"
                                                      : "not loaded";

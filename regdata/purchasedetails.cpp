@@ -4,10 +4,8 @@
 #include "contactrecord.h"
 
 #include <QDateTime>
-#include <QStringList>
 
 #include <ctime>
-#include <utility>
 
 namespace {
 
@@ -94,45 +92,4 @@ RegistrationRecord PurchaseDetails::toRecord(const ContactRecord &contact,
     second.tarnSpecial = contactMe;
     second.tarnPartnerSpecial = thirdParty;
     return record;
-}
-
-QString PurchaseDetails::registrationText(const QString &systemId, const QString &serial,
-    const ContactRecord &contact, const AddressRecord &address) const
-{
-    const std::pair<const char *, const QString &> pairs[] = {
-        {"SystemID=", systemId},
-        {"Serial=", serial},
-        {"FirstName=", contact.firstName},
-        {"LastName=", contact.lastName},
-        {"Company=", contact.company},
-        {"Department=", contact.department},
-        {"Email=", contact.emailAddress},
-        {"Phone=", contact.phoneNumber},
-        {"Title=", contact.title},
-        {"PurchaseDate=", purchaseDate},
-        {"BusinessType=", businessType},
-        {"PurchaseLocation=", purchaseLocation},
-        {"UserType=", userType},
-        {"WorkType=", workType},
-        {"OtherSystems=", otherSystems},
-        {"Reseller=", reseller},
-        {"WorkTypeOther=", workTypeOther},
-        {"ThirdParty=", thirdParty},
-        {"ContactMe=", contactMe},
-        // The address as the contact page sends it for verification.
-        {"ADDRESS1=", address.streetAddress1},
-        {"ADDRESS2=", address.streetAddress2},
-        {"CITY=", address.city},
-        {"STATE=", address.regionCode},
-        {"REGION_NAME=", address.regionName},
-        {"POSTCODE=", address.postcode},
-        {"COUNTRY=", address.countryCode},
-        {"COUNTRY_NAME=", address.countryName},
-    };
-
-    QStringList items;
-    for (const auto &[key, value] : pairs)
-        items << QLatin1String(key) + value;
-    // Values are not escaped: the service reads them as they stand.
-    return items.join(QLatin1Char(','));
 }

@@ -6,7 +6,7 @@ namespace HostValues {
 
 QString systemId()
 {
-    const QString fromHost = qEnvironmentVariable("KVB_SYSTEM_ID");
+    QString fromHost = qEnvironmentVariable("KVB_SYSTEM_ID");
     if (!fromHost.isEmpty())
         return fromHost;
     return QString::fromLatin1(QSysInfo::machineUniqueId());

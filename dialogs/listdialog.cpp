@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 ListDialog::ListDialog(QWidget *parent)
@@ -42,9 +43,13 @@ ListDialog::ListDialog(QWidget *parent)
     resize(fontMetrics().averageCharWidth() * 60, minimumHeight());
 }
 
-void ListDialog::addNames(const QStringList &names)
+void ListDialog::showEvent(QShowEvent *event)
 {
-    m_list->addItems(names);
+    // A window restored from being minimised is shown again; its list is
+    // already filled.
+    if (!event->spontaneous())
+        m_list->addItems(readNames());
+    QDialog::showEvent(event);
 }
 
 void ListDialog::OnSelectClick()

@@ -9,7 +9,8 @@ class QPushButton;
 
 // A small modal dialog in which the user picks one name from a list: the
 // list on top, "Select" and "Cancel" under it. The country and reseller
-// dialogs fill it from their catalogues when they are shown.
+// dialogs fill it from their catalogues each time they are shown, so that
+// an edited file shows up at the next opening.
 class ListDialog : public QDialog
 {
     Q_OBJECT
@@ -22,10 +23,12 @@ public slots:
 
 protected:
     QListWidget *listWidget() const { return m_list; }
-    // Appends names after the items the list already holds.
-    void addNames(const QStringList &names);
+    // The names to offer, read afresh when the dialog is shown.
+    virtual QStringList readNames() const = 0;
     // The name of the item chosen with Select; null until then.
     QString selectedName() const { return m_selectedName; }
+
+    void showEvent(QShowEvent *event) override;
 
 private:
     void currentItemChanged(QListWidgetItem *current);

@@ -1,16 +1,16 @@
 #ifndef KVB_PURCHASEDETAILS_H
 #define KVB_PURCHASEDETAILS_H
 
-#include "regdata/registrationrecord.h"
+#include "registrationrecord.h"
 
 #include <QString>
 
 struct AddressRecord;
 struct ContactRecord;
 
-// What the purchase page sends of its own choices: the captions of its
-// buttons, the purchase date worked out from them, and its yes/no answers as
-// "1" and "0". The page refills it from its widgets before every save.
+// What the purchase page saves and sends of its own choices: the captions of
+// its buttons, the purchase date worked out from them, and its yes/no answers
+// as "1" and "0". The page refills it from its widgets before every save.
 struct PurchaseDetails
 {
     QString purchaseDate;
@@ -36,11 +36,6 @@ struct PurchaseDetails
     // rather than the date.
     RegistrationRecord toRecord(const ContactRecord &contact, const AddressRecord &address,
         const QString &month, const QString &day, const QString &year) const;
-
-    // The registration text: the 27 key=value pairs, joined by commas, with
-    // the values as they stand.
-    QString registrationText(const QString &systemId, const QString &serial,
-        const ContactRecord &contact, const AddressRecord &address) const;
 };
 
 #endif

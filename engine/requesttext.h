@@ -1,0 +1,33 @@
+#ifndef KVB_REQUESTTEXT_H
+#define KVB_REQUESTTEXT_H
+
+#include "regdata/addressrecord.h"
+#include "regdata/contactrecord.h"
+#include "regdata/purchasedetails.h"
+
+#include <QString>
+
+// The key=value texts that the pages hand to the engine client, and the
+// reading of the one reply they read: key=value items joined by single
+// commas, with the values as they stand. Nothing is escaped, so a comma or
+// "=" in a value reaches the engine as it was typed.
+namespace RequestText {
+
+// The address as the address check takes it: eight items, the region and
+// country by both name and code.
+QString address(const AddressRecord &address);
+
+// The registration: the 27 items of the system identifier, the serial number,
+// the contact details, the purchase details and the address.
+QString registration(const QString &systemId, const QString &serial, const ContactRecord &contact,
+    const PurchaseDetails &purchase, const AddressRecord &address);
+
+// Fills corrected from the address check's reply of a corrected address.
+// Each part is read at its own position and taken only when it holds its key;
+// the third part is never read. A reply of fewer than nine parts cannot be
+// read: the function then returns false and leaves corrected as it was.
+bool readCorrectedAddress(const QString &reply, AddressRecord &corrected);
+
+} // namespace RequestText
+
+#endif

@@ -1,0 +1,93 @@
+#include "addressconfirmationpage.h"
+
+#include "pagelayout.h"
+#include "secondregpage.h"
+#include "statuslabel.h"
+#include "wrappedlabel.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <utility>
+
+AddressConfirmationPage::AddressConfirmationPage(const QString &originalName, QWidget *parent)
+    : WizardPage(parent)
+    , m_originalFields(originalName)
+    , m_choices(new QVBoxLayout)
+    , m_backButton(new QPushButton(tr("Back")))
+    , m_cancelButton(new QPushButton(tr("Cancel")))
+    , m_nextButton(new QPushButton(tr("Next")))
+    , m_statusLabel(new StatusLabel)
+{
+    m_choices->setSpacing(0);
+    m_backButton->setObjectName(QStringLiteral("Back"));
+    m_cancelButton->setObjectName(QStringLiteral("Cancel"));
+    m_nextButton->setObjectName(QStringLiteral("Next"));
+    m_nextButton->setEnabled(false);
+    setWindowTitle(tr("Registration Step 2 of 3"));
+}
+
+void AddressConfirmationPage::setOriginal(QSharedPointer<AddressRecord> original)
+{
+    takeRegistrationStack();
+    m_statusLabel->clearMessage();
+    m_original = std::move(original);
+    if (m_original)
+        m_originalFields.show(*m_original);
+    updateChoices();
+}
+
+void AddressConfirmationPage::enableNext()
+{
+    m_nextButton->setEnabled(true);
+}
+
+void AddressConfirmationPage::undoChoice(QRadioButton *choice)
+{
+    // A choice of an exclusive group cannot be unchecked by itself.
+    choice->setAutoExclusive(false);
+    choice->setChecked(false);
+    choice->setAutoExclusive(true);
+    m_nextButton->setEnabled(false);
+}
+
+void AddressConfirmationPage::handOver(const QSharedPointer<AddressRecord> &address)
+{
+    auto *secondPage = sibling<SecondRegPage>(ManageWidget::SecondPage);
+    if (!address || !secondPage)
+        return;
+    secondPage->setAddress(address);
+    secondPage->updateSaveButtons();
+    showPage(ManageWidget::SecondPage);
+}
+
+QRadioButton *AddressConfirmationPage::newChoice(Choice choice)
+{
+    const QString texts[] = {tr("Replace my original address with the corrected address."),
+        tr("Keep my original address"), tr("Let me re-enter my address")};
+    const char *names[] = {"Replace", "Keep", "Reenter"};
+    auto *button = new QRadioButton(texts[choice]);
+    button->setObjectName(QLatin1String(names[choice]));
+    // The spare height goes to the choices by their place in the list of
+    // three, 1, 2 and 3, so that on either page they spread down the page
+    // as they always have.
+    m_choices->addWidget(button, choice + 1, Qt::AlignLeft | Qt::AlignVCenter);
+    return button;
+}
+
+void AddressConfirmationPage::layOutPage(QLayout *addresses)
+{
+    auto *introLabel = new WrappedLabel(
+        tr("We were unable to correct and standardize your contact information. In order to "
+           "assist you better, we ask that you make any needed changes to your information "
+           "below."));
+
+    QVBoxLayout *layout = PageLayout::createColumn(this);
+    layout->addWidget(introLabel);
+    layout->addSpacing(40);
+    layout->addLayout(addresses);
+    layout->addLayout(PageLayout::centred(m_choices));
+    layout->addLayout(PageLayout::buttonRow(m_backButton, {m_cancelButton, m_nextButton}));
+    layout->addWidget(m_statusLabel);
+}
