@@ -10,4 +10,8 @@
 // Latin-1 cannot hold becomes one "?", also one that takes two UTF-16 units.
 QByteArray engineText(const QString &text);
 
+// Whether engineText() puts a "?" in place of a character of text: the
+// character cannot reach the maker as it is written.
+bool losesCharacters(const QString &text);
+
 #endif

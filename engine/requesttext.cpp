@@ -1,5 +1,7 @@
 #include "requesttext.h"
 
+#include "enginetext.h"
+
 #include <QStringList>
 
 #include <array>
@@ -13,18 +15,20 @@ struct Item
 {
     QLatin1String key;
     QString AddressRecord::*value;
+    // Whether the user typed the value, rather than chose it from a list.
+    bool typed;
 };
 
 // The items of the address text, in the order in which they are written.
 constexpr std::array<Item, 8> addressItems {{
-    {QLatin1String("ADDRESS1"), &AddressRecord::streetAddress1},
-    {QLatin1String("ADDRESS2"), &AddressRecord::streetAddress2},
-    {QLatin1String("CITY"), &AddressRecord::city},
-    {QLatin1String("STATE"), &AddressRecord::regionCode},
-    {QLatin1String("REGION_NAME"), &AddressRecord::regionName},
-    {QLatin1String("POSTCODE"), &AddressRecord::postcode},
-    {QLatin1String("COUNTRY"), &AddressRecord::countryCode},
-    {QLatin1String("COUNTRY_NAME"), &AddressRecord::countryName},
+    {QLatin1String("ADDRESS1"), &AddressRecord::streetAddress1, true},
+    {QLatin1String("ADDRESS2"), &AddressRecord::streetAddress2, true},
+    {QLatin1String("CITY"), &AddressRecord::city, true},
+    {QLatin1String("STATE"), &AddressRecord::regionCode, false},
+    {QLatin1String("REGION_NAME"), &AddressRecord::regionName, false},
+    {QLatin1String("POSTCODE"), &AddressRecord::postcode, true},
+    {QLatin1String("COUNTRY"), &AddressRecord::countryCode, false},
+    {QLatin1String("COUNTRY_NAME"), &AddressRecord::countryName, false},
 }};
 
 // The parts of a corrected address by position; the third part, which the
@@ -32,7 +36,7 @@ constexpr std::array<Item, 8> addressItems {{
 constexpr std::array<Item, 9> replyParts {{
     addressItems[0],
     addressItems[1],
-    {QLatin1String(), nullptr},
+    {QLatin1String(), nullptr, false},
     addressItems[2],
     addressItems[3],
     addressItems[4],
@@ -40,6 +44,19 @@ constexpr std::array<Item, 9> replyParts {{
     addressItems[6],
     addressItems[7],
 }};
+
+// A value the user typed, with the two characters that would cut it short
+// as blanks.
+QString typed(QString value)
+{
+    return value.replace(QLatin1Char(','), QLatin1Char(' '))
+        .replace(QLatin1Char('='), QLatin1Char(' '));
+}
+
+QString item(QLatin1String key, const QString &value)
+{
+    return key + QLatin1Char('=') + value;
+}
 
 QString joined(const QStringList &items)
 {
@@ -51,24 +68,26 @@ QString joined(const QStringList &items)
 QString address(const AddressRecord &address)
 {
     QStringList items;
-    for (const Item &item : addressItems)
-        items << item.key + QLatin1Char('=') + address.*item.value;
+    for (const Item &each : addressItems) {
+        const QString &value = address.*each.value;
+        items << item(each.key, each.typed ? typed(value) : value);
+    }
     return joined(items);
 }
 
 QString registration(const QString &systemId, const QString &serial, const ContactRecord &contact,
     const PurchaseDetails &purchase, const AddressRecord &address)
 {
-    const std::pair<const char *, const QString &> pairs[] = {
+    const std::pair<const char *, QString> pairs[] = {
         {"SystemID", systemId},
         {"Serial", serial},
-        {"FirstName", contact.firstName},
-        {"LastName", contact.lastName},
-        {"Company", contact.company},
-        {"Department", contact.department},
-        {"Email", contact.emailAddress},
-        {"Phone", contact.phoneNumber},
-        {"Title", contact.title},
+        {"FirstName", typed(contact.firstName)},
+        {"LastName", typed(contact.lastName)},
+        {"Company", typed(contact.company)},
+        {"Department", typed(contact.department)},
+        {"Email", typed(contact.emailAddress)},
+        {"Phone", typed(contact.phoneNumber)},
+        {"Title", typed(contact.title)},
         {"PurchaseDate", purchase.purchaseDate},
         {"BusinessType", purchase.businessType},
         {"PurchaseLocation", purchase.purchaseLocation},
@@ -76,13 +95,13 @@ QString registration(const QString &systemId, const QString &serial, const Conta
         {"WorkType", purchase.workType},
         {"OtherSystems", purchase.otherSystems},
         {"Reseller", purchase.reseller},
-        {"WorkTypeOther", purchase.workTypeOther},
+        {"WorkTypeOther", typed(purchase.workTypeOther)},
         {"ThirdParty", purchase.thirdParty},
         {"ContactMe", purchase.contactMe},
     };
     QStringList items;
     for (const auto &[key, value] : pairs)
-        items << QLatin1String(key) + QLatin1Char('=') + value;
+        items << item(QLatin1String(key), value);
     // The address goes as the address check takes it.
     items << RequestText::address(address);
     return joined(items);
@@ -95,15 +114,31 @@ bool readCorrectedAddress(const QString &reply, AddressRecord &corrected)
         return false;
 
     for (std::size_t position = 0; position < replyParts.size(); ++position) {
-        const Item &item = replyParts[position];
+        const Item &expected = replyParts[position];
         const QString &part = parts[qsizetype(position)];
-        if (!item.value || !part.contains(item.key))
+        if (!expected.value || !part.contains(expected.key))
             continue;
         // A value may hold "=" itself, so only the first one ends the key.
         const qsizetype equals = part.indexOf(QLatin1Char('='));
-        corrected.*item.value = equals < 0 ? part : part.mid(equals + 1);
+        corrected.*expected.value = equals < 0 ? part : part.mid(equals + 1);
     }
     return true;
+}
+
+void keepWhatCouldNotBeSent(const AddressRecord &original, AddressRecord &corrected)
+{
+    for (const Item &each : addressItems) {
+        const QString &entered = original.*each.value;
+        QString &back = corrected.*each.value;
+        // A typed field went with "?" in it; the names of region and country
+        // did not go at all, and come back with the service's own "?" where
+        // the name is the one the user chose.
+        const bool unreceived = each.typed
+            ? losesCharacters(entered)
+            : back == QString::fromLatin1(engineText(entered)) && back != entered;
+        if (unreceived)
+            back = entered;
+    }
 }
 
 } // namespace RequestText

@@ -9,8 +9,12 @@
 
 // The key=value texts that the pages hand to the engine client, and the
 // reading of the one reply they read: key=value items joined by single
-// commas, with the values as they stand. Nothing is escaped, so a comma or
-// "=" in a value reaches the engine as it was typed.
+// commas. The service reads a "," in a value as the end of the item, and an
+// "=" as the end of the value, and there is no escape: so in a value that
+// the user typed each of them goes as a blank, and the service receives the
+// rest of what was typed. Values from the maker's own lists (menu captions,
+// catalogue names and codes) and from the host go as they stand, as the
+// service knows them so.
 namespace RequestText {
 
 // The address as the address check takes it: eight items, the region and
@@ -27,6 +31,12 @@ QString registration(const QString &systemId, const QString &serial, const Conta
 // the third part is never read. A reply of fewer than nine parts cannot be
 // read: the function then returns false and leaves corrected as it was.
 bool readCorrectedAddress(const QString &reply, AddressRecord &corrected);
+
+// Where the address check could not receive a field as the user wrote it,
+// because characters in it went as "?", the corrected address keeps the
+// user's own text for that field: what came back holds the service's "?",
+// not a correction. Fields that the service did correct stay corrected.
+void keepWhatCouldNotBeSent(const AddressRecord &original, AddressRecord &corrected);
 
 } // namespace RequestText
 

@@ -6,6 +6,8 @@
 
 #include <QByteArrayList>
 
+#include <algorithm>
+
 namespace AddressVerifier {
 
 namespace {
@@ -53,6 +55,15 @@ const CountryTable &countryTable()
         loaded = true;
     }
     return table;
+}
+
+// A field that reached the service as "?" alone: the program sends "?" for
+// each character that it cannot send, such as a name in kanji, and nothing
+// of it is left to look up.
+bool onlyUnreceived(const QString &field)
+{
+    return field.contains(QLatin1Char('?'))
+        && std::none_of(field.cbegin(), field.cend(), [](QChar c) { return c.isLetterOrNumber(); });
 }
 
 QuillAnswer unverifiable(const char *reason)
@@ -116,11 +127,13 @@ QuillAnswer verify(const QHash<QByteArray, QByteArray> &parameters)
     standard.postcode = *postcode;
 
     standard.address1 = StandardForm::streetLine(entered.address1);
-    if (standard.address1.isEmpty())
+    if (standard.address1.isEmpty() || onlyUnreceived(standard.address1))
         return unverifiable("ADDRESS1");
     standard.address2 = StandardForm::streetLine(entered.address2);
+    if (onlyUnreceived(standard.address2))
+        return unverifiable("ADDRESS2");
     standard.city = StandardForm::placeName(entered.city);
-    if (standard.city.isEmpty())
+    if (standard.city.isEmpty() || onlyUnreceived(standard.city))
         return unverifiable("CITY");
 
     if (standard == entered)

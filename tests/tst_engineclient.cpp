@@ -52,6 +52,10 @@ private slots:
     void tooShortTextsAreNotSent();
     void resultsAndReplies();
     void pageTextReachesTheEngineAsLatin1();
+    void namesReachTheEngineAsLatin1_data();
+    void namesReachTheEngineAsLatin1();
+    void typedSeparators_data();
+    void typedSeparators();
     void unusableOrFaultyEngine_data();
     void unusableOrFaultyEngine();
     void registrationTextHasItsPairsInOrder();
@@ -132,15 +136,99 @@ void TestEngineClient::resultsAndReplies()
     }
 }
 
-// Composed first, then one "?" for each character beyond Latin-1, also one of two UTF-16
-// units; the page's result is narrowed to 16 bits.
+// The page's form of the address check hands the engine its text as engineText() makes it, and
+// narrows the result to 16 bits.
 void TestEngineClient::pageTextReachesTheEngineAsLatin1()
 {
     results = {0, 40000};
-    const QString city = QStringLiteral("\u0141\u00f3d\u017a Z\u00fcrich Cafe\u0301 \U0001F600");
-    QCOMPARE(m_client->verifyAddress("CITY=" + city + ',' + QString::fromLatin1(address)), -25536);
-    QVERIFY(calls.last().contains(",CITY=?\xf3"
-                                  "d? Z\xfcrich Caf\xe9 ?,"));
+    QCOMPARE(
+        m_client->verifyAddress("CITY=Z\u00fcrich \u5343," + QString::fromLatin1(address)), -25536);
+    QVERIFY(calls.last().contains(",CITY=Z\xfcrich ?,"));
+}
+
+void TestEngineClient::namesReachTheEngineAsLatin1_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<bool>("loses"); // whether the page warns
+
+    QTest::newRow("Latin-1 with accents")
+        << "Zo\u00eb Bront\u00eb" << QByteArray("Zo\xeb Bront\xeb") << false;
+    QTest::newRow("U+00FF, the last of Latin-1") << "\u00ff" << QByteArray("\xff") << false;
+    QTest::newRow("U+0100, the first beyond") << "\u0100" << QByteArray("?") << true;
+    QTest::newRow("Greek") << "\u0391\u03b8\u03ae\u03bd\u03b1" << QByteArray("?????") << true;
+    QTest::newRow("Cyrillic") << "\u041c\u0430\u0440\u0438\u044f" << QByteArray("?????") << true;
+    QTest::newRow("kanji, with digits")
+        << "\u5343\u4ee3\u7530 1-9-1" << QByteArray("??? 1-9-1") << true;
+    QTest::newRow("an emoji, two UTF-16 units")
+        << "Acme \U0001F600" << QByteArray("Acme ?") << true;
+    QTest::newRow("a letter and a combining accent")
+        << "Cafe\u0301" << QByteArray("Caf\xe9") << false;
+}
+
+// Composed first, then one "?" for each character beyond Latin-1; the page warns exactly when a
+// "?" stands for a character.
+void TestEngineClient::namesReachTheEngineAsLatin1()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, sent);
+    QFETCH(bool, loses);
+    QCOMPARE(engineText(name), sent);
+    QCOMPARE(losesCharacters(name), loses);
+}
+
+void TestEngineClient::typedSeparators_data()
+{
+    QTest::addColumn<bool>("registration"); // the registration text, else the address text
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<int>("items");
+
+    QTest::newRow("a street, a comma after the name")
+        << false << "ADDRESS1"
+        << "av. paulista, 1578" << QByteArray("av. paulista  1578") << 8;
+    QTest::newRow("a second street line")
+        << false << "ADDRESS2"
+        << "Hinterhaus, 3. OG" << QByteArray("Hinterhaus  3. OG") << 8;
+    QTest::newRow("a city with =") << false << "CITY"
+                                   << "a=b" << QByteArray("a b") << 8;
+    QTest::newRow("a postcode, both") << true << "POSTCODE"
+                                      << "1,2=3" << QByteArray("1 2 3") << 27;
+    QTest::newRow("a company") << true << "Company"
+                               << "Smith, Jones & Co" << QByteArray("Smith  Jones & Co") << 27;
+    QTest::newRow("an e-mail address") << true << "Email"
+                                       << "a=b@c.d" << QByteArray("a b@c.d") << 27;
+    QTest::newRow("the user's type of work") << true << "WorkTypeOther"
+                                             << "x,y" << QByteArray("x y") << 27;
+    // The maker's own captions go as they are, as the service knows them.
+    QTest::newRow("a menu's caption") << true << "WorkType"
+                                      << "Other, Please Specify" << QByteArray("Other") << 28;
+}
+
+// What the user typed is never cut: in a value typed, "," and "=" go as blanks.
+void TestEngineClient::typedSeparators()
+{
+    QFETCH(bool, registration);
+    QFETCH(QString, key);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, sent);
+    QFETCH(int, items);
+
+    ContactRecord contact;
+    AddressRecord address;
+    PurchaseDetails purchase;
+    const QHash<QString, QString *> fields {{"ADDRESS1", &address.streetAddress1},
+        {"ADDRESS2", &address.streetAddress2}, {"CITY", &address.city},
+        {"POSTCODE", &address.postcode}, {"Company", &contact.company},
+        {"Email", &contact.emailAddress}, {"WorkTypeOther", &purchase.workTypeOther},
+        {"WorkType", &purchase.workType}};
+    *fields.value(key) = typed;
+    const QByteArray text
+        = engineText(registration ? RequestText::registration("S", "N", contact, purchase, address)
+                                  : RequestText::address(address));
+    QCOMPARE(text.count(',') + 1, items);
+    QCOMPARE(EngineClient::lookUpValue(text, key.toLatin1()), sent);
 }
 
 void TestEngineClient::unusableOrFaultyEngine_data()

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResource>
@@ -508,6 +509,67 @@ private slots:
         QVERIFY(!wizard.click("Keep"));
         QVERIFY(wizard.click("Reenter") && wizard.click("Next"));
         QCOMPARE(wizard.page()->objectName(), ManageWidget::FirstPage);
+    }
+
+    void unsendableWarnsOnce_data()
+    {
+        QTest::addColumn<QString>("field"); // the text field given kanji
+        QTest::addColumn<QString>("send"); // the button that sends it
+
+        QTest::newRow("contact page") << "City:"
+                                      << "Next";
+        QTest::newRow("purchase page") << "WorkTypeOther"
+                                       << "Save and Register";
+    }
+
+    // A text that cannot reach the maker as written: the page says so at once and marks the
+    // field; the first send sends nothing and puts the focus on the field, the second, with
+    // nothing changed, sends. Save sends nothing, and never warns.
+    void unsendableWarnsOnce()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, send);
+
+        Wizard wizard(&m_engine);
+        QVERIFY(QTest::qWaitForWindowActive(&wizard.stack));
+        const QByteArrayList &sent = send == "Next" ? m_engine.addresses : m_engine.registrations;
+        if (send != "Next") {
+            QVERIFY(wizard.click("Next"));
+            wizard.find<ChoiceButton>("BuyerWorkType")->menu()->actions().last()->trigger();
+        }
+        auto *edit = wizard.find<QLineEdit>(field);
+        edit->setText("\u5343\u4ee3\u7530");
+        QVERIFY2(wizard.status().startsWith("Some characters in"), qPrintable(wizard.status()));
+        QVERIFY(!edit->accessibleDescription().isEmpty());
+        if (send != "Next") {
+            QVERIFY(wizard.click("Save"));
+            QCOMPARE(wizard.status(), "Registration data saved successfully.");
+        }
+
+        QVERIFY(wizard.click(send));
+        QCOMPARE(sent.size(), 0);
+        QCOMPARE(QApplication::focusWidget(), edit);
+        QVERIFY(wizard.click(send));
+        QCOMPARE(sent.size(), 1);
+    }
+
+    // The city went as "???", and the service echoed that in its correction of the street: the
+    // corrected address keeps the user's kanji, on the page, handed on and saved.
+    void correctionKeepsWhatCouldNotBeSent()
+    {
+        const QString kanji = "\u5343\u4ee3\u7530";
+        m_engine.addressResult = 1;
+        m_engine.reply = QByteArray(correction).replace("CITY=Town", "CITY=???");
+        Wizard wizard(&m_engine);
+        wizard.find<QLineEdit>("City:")->setText(kanji);
+        QVERIFY(wizard.click("Next") && wizard.click("Next"));
+        QCOMPARE(wizard.find<QLineEdit>("Corrected City:")->text(), kanji);
+        QCOMPARE(wizard.find<QLineEdit>("Corrected Street Address 1:")->text(), "2 Corrected Rd");
+        QVERIFY(
+            wizard.click("Replace") && wizard.click("Next") && wizard.click("Save and Register"));
+        ReadRegInfo saved;
+        QCOMPARE(saved.firstPageRecord()->city, kanji);
+        QCOMPARE(saved.firstPageRecord()->streetAddress1, "2 Corrected Rd");
     }
 
     // Each opening reads the catalogue afresh. Select waits for a current item; focus alone makes

@@ -21,12 +21,12 @@ AddressFields::AddressFields(const QString &name)
         auto *field = new QLineEdit;
         field->setFixedWidth(FieldWidth);
         field->setEnabled(false);
-        QString label = labelText(row);
+        const QString label = labelText(row);
         if (name.isEmpty()) {
             field->setObjectName(label);
         } else {
-            label.chop(1);
-            field->setAccessibleName(tr("%1 %2").arg(name, label));
+            field->setObjectName(name + QLatin1Char(' ') + label);
+            field->setAccessibleName(tr("%1 %2").arg(name, label.chopped(1)));
         }
         m_fields[row] = field;
     }

@@ -33,8 +33,9 @@ public:
 
     // Creates the fields. Where one label stands for several addresses, each
     // field is named for screen readers by that label and by name, such as
-    // "Original"; without a name the label alone names it, and the field's
-    // object name is the label's text.
+    // "Original"; without a name the label alone names it. The field's
+    // object name is the name, if any, and the label's text: "City:",
+    // "Original City:".
     explicit AddressFields(const QString &name = QString());
 
     // The label of a row, such as "City:".

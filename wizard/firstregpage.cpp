@@ -8,6 +8,7 @@
 #include "secondregpage.h"
 #include "statuslabel.h"
 #include "unknownregpage.h"
+#include "unsendablefields.h"
 #include "wrappedlabel.h"
 
 #include "dialogs/countrydialog.h"
@@ -48,6 +49,7 @@ QFrame *framedPanel(QLayout *layout)
 FirstRegPage::FirstRegPage(FirstPageRecord *record, EngineClientInterface *engine, QWidget *parent)
     : WizardPage(parent)
     , m_statusLabel(new StatusLabel)
+    , m_unsendable(new UnsendableFields(m_statusLabel, this))
     , m_record(record)
     , m_engine(engine)
 {
@@ -221,6 +223,8 @@ void FirstRegPage::reg1NextSignal()
         m_statusLabel->setMessage(tr("Please enter a valid email address."), StatusLabel::Error);
         return;
     }
+    if (!m_unsendable->confirm())
+        return;
 
     // The check blocks the window, so the message must be on screen first.
     const BusyGuard busy;
@@ -244,6 +248,7 @@ void FirstRegPage::reg1NextSignal()
     const qint16 result = m_engine->verifyAddress(RequestText::address(*m_original));
 
     m_statusLabel->clearMessage();
+    m_unsendable->update();
     m_nextButton->setEnabled(true);
 
     switch (result) {
@@ -298,6 +303,7 @@ void FirstRegPage::onMenuClick()
 QLineEdit *FirstRegPage::addRow(QBoxLayout *panel, const QString &labelText, bool required)
 {
     QLineEdit *field = addFieldRow(panel, labelText, required);
+    m_unsendable->watch(field, QString(labelText).remove(QLatin1Char(':')));
     if (required) {
         m_requiredFields << labelText;
         field->installEventFilter(this);
@@ -377,6 +383,7 @@ void FirstRegPage::readCorrection()
     m_correctPage = sibling<CorrectRegPage>(ManageWidget::CorrectPage);
     if (m_correctPage) {
         if (RequestText::readCorrectedAddress(reply, *m_corrected)) {
+            RequestText::keepWhatCouldNotBeSent(*m_original, *m_corrected);
             m_correctPage->setOriginal(m_original);
             m_correctPage->setCorrected(m_corrected);
         } else {

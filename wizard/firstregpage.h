@@ -26,6 +26,7 @@ class QPushButton;
 class SecondRegPage;
 class StatusLabel;
 class UnknownRegPage;
+class UnsendableFields;
 class XMLRegStruct;
 
 // Step 1 of the wizard: the user's contact details and postal address. Next
@@ -75,6 +76,8 @@ private:
     void readCorrection();
 
     StatusLabel *m_statusLabel;
+    // Every text field goes to the maker's service.
+    UnsendableFields *m_unsendable;
     QLabel *m_introLabel;
     QLineEdit *m_firstNameEdit;
     QLineEdit *m_lastNameEdit;

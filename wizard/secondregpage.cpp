@@ -4,6 +4,7 @@
 #include "choicebutton.h"
 #include "pagelayout.h"
 #include "statuslabel.h"
+#include "unsendablefields.h"
 #include "wrappedlabel.h"
 #include "wrappingcheckbox.h"
 
@@ -174,6 +175,10 @@ SecondRegPage::SecondRegPage(
     connect(saveButton, &QPushButton::clicked, this, &SecondRegPage::regPage2SaveSignal);
 
     m_statusLabel = new StatusLabel;
+    // The user's own type of work is the one text on this page that goes to
+    // the maker's service.
+    m_unsendable = new UnsendableFields(m_statusLabel, this);
+    m_unsendable->watch(m_workOtherField, m_workOtherField->accessibleName());
 
     QVBoxLayout *layout = PageLayout::createColumn(this);
     layout->addWidget(introLabel);
@@ -262,6 +267,8 @@ void SecondRegPage::regPage2NextSignal()
         QCoreApplication::exit(1);
         return;
     }
+    if (!m_unsendable->confirm())
+        return;
 
     const BusyGuard busy;
     collectPurchaseDetails();

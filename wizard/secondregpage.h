@@ -19,6 +19,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class StatusLabel;
+class UnsendableFields;
 
 // Step 3 of the wizard: the purchase details, from where the registration is
 // saved and sent.
@@ -100,6 +101,7 @@ private:
     QCheckBox *m_offersBox;
     QCheckBox *m_partnerOffersBox;
     StatusLabel *m_statusLabel;
+    UnsendableFields *m_unsendable;
 };
 
 #endif

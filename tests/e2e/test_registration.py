@@ -23,6 +23,8 @@ OLDEST_YEAR = str(int(YEAR) - 4)
 # which the program may not have caught up with by the time it comes.
 KEYBOARD_CONTACT = dict(CONTACT, **{"First Name:": "Lucja", "Last Name:": "Bronte"})
 
+UNSENDABLE_CITY = ("Some characters in City cannot be sent: they will reach the maker as \"?\". "
+                   "Latin letters, with or without accents, reach the maker as written.")
 # Typed in the order of the fields on the page, down the left column first.
 ORDER = list(CONTACT) + ["Street Address 1:", "Street Address 2:", "City:"]
 
@@ -169,6 +171,14 @@ class RegistrationTest(KvbTestCase):
         kvb.tab_to("text", "Zip/Postal Code:")
         type_text(typed["Zip/Postal Code:"])
         self.assertEqual({name: kvb.text(name) for name in typed}, typed)
+
+        # A city in kanji cannot reach the maker as written: the status line
+        # says so, and the first Next puts the focus on the field instead.
+        kvb.set_text("City:", "\u5343\u4ee3\u7530")
+        kvb.wait_for_status(UNSENDABLE_CITY)
+        self.tab_and_press(kvb, "push button", "Next")
+        wait_for(lambda: kvb.has_focus("text", "City:"), "the focus on the city")
+        kvb.set_text("City:", typed["City:"])
 
         self.tab_and_press(kvb, "push button", "Next")
         kvb.wait_for_page("corrected")

@@ -1,0 +1,73 @@
+#include "unsendablefields.h"
+
+#include "statuslabel.h"
+
+#include "engine/enginetext.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QLineEdit>
+
+UnsendableFields::UnsendableFields(StatusLabel *statusLine, QObject *parent)
+    : QObject(parent)
+    , m_statusLine(statusLine)
+{ }
+
+void UnsendableFields::watch(QLineEdit *field, const QString &name)
+{
+    auto *mark = new QAction(QIcon(QStringLiteral(":/warning.png")), QString(), field);
+    mark->setToolTip(tr("Some characters here will reach the maker as \"?\"."));
+    mark->setVisible(false);
+    field->addAction(mark, QLineEdit::TrailingPosition);
+    m_fields.append({field, name, mark});
+    connect(field, &QLineEdit::textChanged, this, &UnsendableFields::update);
+}
+
+bool UnsendableFields::confirm()
+{
+    const QList<const Field *> fields = unsendable();
+    if (fields.isEmpty() || texts() == m_confirmed)
+        return true;
+    m_confirmed = texts();
+    update();
+    fields.first()->edit->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+void UnsendableFields::update()
+{
+    QStringList names;
+    for (const Field &field : std::as_const(m_fields)) {
+        const bool loses = losesCharacters(field.edit->text());
+        field.mark->setVisible(loses);
+        field.edit->setAccessibleDescription(loses ? field.mark->toolTip() : QString());
+        if (loses)
+            names << field.name;
+    }
+    if (!names.isEmpty()) {
+        m_message = tr("Some characters in %1 cannot be sent: they will reach the maker as \"?\". "
+                       "Latin letters, with or without accents, reach the maker as written.")
+                        .arg(names.join(tr(", ")));
+        m_statusLine->setMessage(m_message, StatusLabel::Warning);
+    } else if (!m_message.isEmpty() && m_statusLine->text() == m_message) {
+        m_statusLine->clearMessage();
+    }
+}
+
+QList<const UnsendableFields::Field *> UnsendableFields::unsendable() const
+{
+    QList<const Field *> fields;
+    for (const Field &field : m_fields) {
+        if (losesCharacters(field.edit->text()))
+            fields << &field;
+    }
+    return fields;
+}
+
+QStringList UnsendableFields::texts() const
+{
+    QStringList texts;
+    for (const Field &field : m_fields)
+        texts << field.edit->text();
+    return texts;
+}
