@@ -5,7 +5,7 @@ import datetime
 import os
 import unittest
 
-from kvb import DataFolder, Kvb, descendants, extents, has_state, read_record
+from kvb import DataFolder, Kvb, descendants, extents, has_state, read_record, wait_for
 
 SYSTEM_ID = "SYS-0042"
 SERIAL = "SN-1234-5678"
@@ -47,6 +47,13 @@ PURCHASE = [("Purchase month", "March"), ("Purchase day", "5"), ("Purchase year"
 # months counted from 0, at one second past midnight in UTC (the tests run
 # the program in UTC).
 PURCHASE_DATE = "01/04/%s 00:00:01"
+
+
+# What the status line says while fields hold characters that reach the
+# maker as "?".
+def unsendable(fields):
+    return ("Some characters in %s cannot be sent: they will reach the maker as \"?\". Latin "
+            "letters, with or without accents, reach the maker as written." % fields)
 
 
 # The registration text the engine must receive, as the outbox keeps it:
@@ -134,6 +141,14 @@ class KvbTestCase(unittest.TestCase):
     def next_to(self, kvb, page):
         kvb.press("Next")
         kvb.wait_for_page(page)
+
+    # Next from the contact page filled with CONTACT, whose first name
+    # reaches the maker with a "?": the first press warns, the second sends.
+    def send_contact_page(self, kvb, page):
+        kvb.wait_for_status(unsendable("First Name"))
+        kvb.press("Next")
+        wait_for(lambda: kvb.has_focus("text", "First Name:"), "the focus on the first name")
+        self.next_to(kvb, page)
 
     # Registers, and quits with the button that "Save and Register" became.
     def register(self, kvb, message="Registration successful."):

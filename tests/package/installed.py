@@ -35,7 +35,7 @@ class InstalledTest(KvbTestCase):
                           if os.path.exists(folder)], [])
         kvb = self.start()
         self.fill_contact_page(kvb, STANDARD_ADDRESS)
-        self.next_to(kvb, "purchase")
+        self.send_contact_page(kvb, "purchase")
         self.fill_purchase_page(kvb)
         self.register(kvb)
 
@@ -64,7 +64,7 @@ class InstalledTest(KvbTestCase):
                               "RegInfo.xml")
         kvb = self.start(KVB_COMMON_FILES_DIR=os.environ["SHARED_FOLDER"])
         self.fill_contact_page(kvb, STANDARD_ADDRESS)
-        self.next_to(kvb, "purchase")
+        self.send_contact_page(kvb, "purchase")
         self.fill_purchase_page(kvb)
         kvb.press("Save")
         kvb.wait_for_status("Failed to save registration data.")
