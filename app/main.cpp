@@ -27,5 +27,10 @@ int main(int argc, char *argv[])
     MainWindow window(argc > 0 ? argv[0] : "");
     window.setMaximumSize(600, 400);
     window.show();
-    return application.exec();
+    const int status = application.exec();
+    // The window closed while the engine still worked on a request: nothing
+    // can stop it, and nothing waits for its answer.
+    if (window.isEngineBusy())
+        Platform::exitImmediately(status);
+    return status;
 }

@@ -1,12 +1,14 @@
 #include "mainwindow.h"
 
 #include "engine/engineclient.h"
+#include "engine/enginethread.h"
 #include "platform/platform.h"
 #include "regdata/datafolder.h"
 #include "wizard/managewidget.h"
 #include "wizard/registrationtab.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QIcon>
 #include <QResource>
@@ -34,10 +36,11 @@ MainWindow::MainWindow(const char *programArgument)
         engine.loadEngine(m_programArgument);
     engine.setCallerType(CallerType);
     publishDataFolder();
+    m_engineThread = std::make_unique<EngineThread>(&engine);
 
     auto *tabs = new QTabWidget;
     ManageWidget *registry = ManageWidget::instance();
-    m_registrationTab = std::make_unique<RegistrationTab>(&engine);
+    m_registrationTab = std::make_unique<RegistrationTab>(m_engineThread.get());
 
     // The first page added is the current one, so the wizard opens on it.
     auto *registrationStack = new QStackedWidget;
@@ -72,6 +75,19 @@ MainWindow::~MainWindow()
     // unreachable at exit, and the sanitizer builds report it as leaked.
     if (!m_resourceFile.isEmpty())
         QResource::unregisterResource(m_resourceFile);
+}
+
+bool MainWindow::isEngineBusy() const
+{
+    return m_engineThread->isBusy();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_registrationTab->mayClose(this))
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainWindow::registerResources()

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class EngineThread;
 class RegistrationTab;
 
 // The program's one window. Its construction is the program's start-up:
@@ -20,6 +21,13 @@ public:
     explicit MainWindow(const char *programArgument);
     ~MainWindow() override;
 
+    // Whether a request to the engine is still under way, which nothing can
+    // interrupt.
+    bool isEngineBusy() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void registerResources();
     static QIcon applicationIcon();
@@ -27,6 +35,9 @@ private:
 
     const char *m_programArgument;
     QString m_resourceFile;
+    // The pages' way to the engine: a thread of its own, so that the window
+    // stays alive while a slow service works.
+    std::unique_ptr<EngineThread> m_engineThread;
     std::unique_ptr<RegistrationTab> m_registrationTab;
 };
 

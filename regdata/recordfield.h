@@ -12,4 +12,14 @@ template <typename Record> struct RecordField
     QString Record::*value;
 };
 
+// Whether two records hold the same texts in every field.
+template <typename Record> bool sameFields(const Record &one, const Record &other)
+{
+    for (const auto &field : Record::fields) {
+        if (one.*field.value != other.*field.value)
+            return false;
+    }
+    return true;
+}
+
 #endif

@@ -2,8 +2,10 @@
 // what the two save buttons do and say, pre-filling, and the widgets the pages are made of.
 #include "dialogs/countrydialog.h"
 #include "engine/engineclient.h"
+#include "engine/enginethread.h"
 #include "regdata/datafolder.h"
 #include "regdata/readreginfo.h"
+#include "regdata/registrationnote.h"
 #include "regdata/savereginfo.h"
 #include "regdata/xmlregstruct.h"
 #include "support/recordingengine.h"
@@ -17,9 +19,11 @@
 #include "wizard/wrappingcheckbox.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResource>
@@ -54,7 +58,7 @@ const QByteArray correction = "ADDRESS1=2 Corrected Rd,ADDRESS2=,ISO=FD-NO,CITY=
 // find each other through it.
 struct Wizard
 {
-    explicit Wizard(RecordingEngine *engine)
+    explicit Wizard(EngineClientInterface *engine)
         : tab(engine)
     {
         for (QWidget *page :
@@ -84,6 +88,27 @@ struct Wizard
     RegistrationTab tab;
     QStackedWidget stack;
 };
+
+// Counts the paint events of a widget and its children.
+struct PaintCount : QObject
+{
+    explicit PaintCount(QWidget *widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+    int count = 0;
+};
+
+// A click on widget, queued as the window system queues it.
+void postClick(QWidget *widget)
+{
+    const QPointF centre = widget->rect().center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(
+            widget, new QMouseEvent(type, centre, centre, Qt::LeftButton, Qt::LeftButton, {}));
+}
 
 // A wrapped label or check box; a plain label measures afresh each time.
 QWidget *wrapped(bool checkBox, bool cached)
@@ -130,6 +155,7 @@ private slots:
         DataFolder::setFolders(recordFolder(), false, {KVB_TEST_DATA_DIR "/"});
         const RegistrationRecord record = completeRecord();
         QVERIFY(SaveRegInfo(&record.firstPage, &record.secondPage).save());
+        QFile::remove(recordFolder() + "RegData/Registered.txt");
         m_engine = RecordingEngine();
     }
 
@@ -256,7 +282,9 @@ private slots:
                                  << ""
                                  << "Quit";
         QTest::newRow("registered, not saved")
-            << both << false << true << "Registration successful."
+            << both << false << true
+            << "Registration successful. Your details could not be saved on this computer, so KVB "
+               "cannot fill them in next time."
             << ""
             << "Quit";
     }
@@ -290,6 +318,10 @@ private slots:
         QCOMPARE(caption("Save"), save);
         QCOMPARE(caption("Save and Register"), registerCaption);
         QCOMPARE(m_engine.registrations.size(), button == "Save" ? 0 : 1);
+        // A registration that went through is noted, and the next start says so.
+        const bool noted = button == both && accepts && writable;
+        QCOMPARE(RegistrationNote::read().isValid(), noted);
+        QCOMPARE(Wizard(&m_engine).status().startsWith("This copy was registered on "), noted);
         // The record keeps the names of the country and region, and the date's captions.
         ReadRegInfo saved;
         QCOMPARE(saved.recordFound(), writable);
@@ -299,10 +331,15 @@ private slots:
             QCOMPARE(saved.secondPageRecord()->purchaseMonth, "March");
         }
 
+        // A second click of a double click is no wish to quit; a click after it is.
         const QString quit = save == "Quit" ? "Save" : registerCaption == "Quit" ? both : "";
         if (!quit.isEmpty()) {
-            QTimer::singleShot(0, wizard.find(quit), [&] { wizard.click(quit); });
+            QElapsedTimer sinceQuit;
+            sinceQuit.start();
+            for (const int after : {0, QApplication::doubleClickInterval() + 50})
+                QTimer::singleShot(after, wizard.find(quit), [&] { wizard.click(quit); });
             QCOMPARE(QApplication::exec(), 1);
+            QVERIFY(sinceQuit.elapsed() >= QApplication::doubleClickInterval());
         }
     }
 
@@ -450,6 +487,100 @@ private slots:
         QCOMPARE(page.findChild<QPushButton *>("Save")->isEnabled(), complete);
     }
 
+    // A slow service: while it works, the window keeps its events going (a timer fires, the page
+    // repaints) but drops the user's clicks; and every call goes to one engine thread, never the
+    // window's.
+    void slowEngineLeavesTheWindowAlive()
+    {
+        QSet<QThread *> threads;
+        m_engine.whileWorking = [&threads] {
+            threads << QThread::currentThread();
+            QThread::msleep(300);
+        };
+        EngineThread engine(&m_engine);
+        Wizard wizard(&engine);
+        QVERIFY(QTest::qWaitForWindowExposed(&wizard.stack));
+        PaintCount paints(&wizard.stack);
+        int ticks = 0;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, [&] {
+            if (++ticks == 1)
+                postClick(wizard.find("Next"));
+            wizard.stack.update();
+        });
+        timer.start(20);
+
+        QVERIFY(wizard.click("Next"));
+        QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+        QVERIFY(paints.count >= 1);
+        QCOMPARE(m_engine.addresses.size(), 1);
+        QCOMPARE(wizard.page()->objectName(), ManageWidget::SecondPage);
+        QVERIFY(wizard.click("Save and Register"));
+        QCOMPARE(wizard.status(), "Registration successful.");
+        QCOMPARE(threads.size(), 1);
+        QVERIFY(!threads.contains(QThread::currentThread()));
+    }
+
+    void closeQuestion_data()
+    {
+        QTest::addColumn<QString>("city"); // typed into the contact page
+        QTest::addColumn<int>("answer"); // the button pressed; none: no question is asked
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QString>("saved"); // the record's city after
+
+        QTest::newRow("nothing changed") << "Town" << int(QMessageBox::NoButton) << true << "Town";
+        QTest::newRow("changed, kept")
+            << "Elsewhere" << int(QMessageBox::Save) << true << "Elsewhere";
+        QTest::newRow("changed, thrown away")
+            << "Elsewhere" << int(QMessageBox::Discard) << true << "Town";
+        QTest::newRow("changed, back to it")
+            << "Elsewhere" << int(QMessageBox::Cancel) << false << "Town";
+    }
+
+    // Closing asks exactly when the pages hold details the saved record lacks, and each answer
+    // does what it says.
+    void closeQuestion()
+    {
+        QFETCH(QString, city);
+        QFETCH(int, answer);
+        QFETCH(bool, closes);
+        QFETCH(QString, saved);
+
+        Wizard wizard(&m_engine);
+        wizard.find<QLineEdit>("City:")->setText(city);
+        bool asked = false;
+        QTimer answerer;
+        answerer.setSingleShot(true);
+        connect(&answerer, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                asked = true;
+                box->button(QMessageBox::StandardButton(answer))->click();
+            }
+        });
+        answerer.start(0);
+        QCOMPARE(wizard.tab.mayClose(&wizard.stack), closes);
+        QCOMPARE(asked, answer != QMessageBox::NoButton);
+        QCOMPARE(ReadRegInfo().firstPageRecord()->city, saved);
+    }
+
+    // While a registration goes out the window stays; closed while an address is checked, the
+    // check's answer changes nothing.
+    void closingWhileTheEngineWorks()
+    {
+        Wizard wizard(&m_engine);
+        bool mayClose = true;
+        m_engine.whileWorking = [&] { mayClose = wizard.tab.mayClose(&wizard.stack); };
+        QVERIFY(wizard.click("Next") && wizard.click("Save and Register"));
+        QVERIFY(!mayClose);
+
+        Wizard closed(&m_engine);
+        m_engine.addressResult = 3;
+        m_engine.whileWorking = [&] { closed.stack.hide(); };
+        QVERIFY(closed.click("Next"));
+        QCOMPARE(closed.page()->objectName(), ManageWidget::FirstPage);
+        QCOMPARE(closed.status(), "");
+    }
+
     void busyPageShowsWhyAndDropsQueuedClicks()
     {
         Wizard wizard(&m_engine);
@@ -471,11 +602,7 @@ private slots:
             statusRendered = status->grab().toImage().convertToFormat(QImage::Format_RGB32);
             // An impatient user clicks Next again, which the window system queues while the
             // program is busy.
-            QWidget *next = wizard.find("Next");
-            const QPointF centre = next->rect().center();
-            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-                QCoreApplication::postEvent(next,
-                    new QMouseEvent(type, centre, centre, Qt::LeftButton, Qt::LeftButton, {}));
+            postClick(wizard.find("Next"));
         };
         QVERIFY(wizard.click("Next"));
         // The click made while the engine worked must not send the address again once it has

@@ -24,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -227,7 +228,7 @@ void FirstRegPage::reg1NextSignal()
         return;
 
     // The check blocks the window, so the message must be on screen first.
-    const BusyGuard busy;
+    const BusyGuard busy(this);
     m_statusLabel->setMessage(tr("Verifying address...."), StatusLabel::Busy);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
@@ -237,19 +238,22 @@ void FirstRegPage::reg1NextSignal()
     m_nextButton->setEnabled(false);
 
     // New records each time: the pages may still hold the earlier ones.
-    m_original = QSharedPointer<AddressRecord>::create();
+    m_original = QSharedPointer<AddressRecord>::create(address());
     m_corrected = QSharedPointer<AddressRecord>::create();
-    m_contact = QSharedPointer<ContactRecord>::create();
-    fillContact(*m_contact);
+    m_contact = QSharedPointer<ContactRecord>::create(contact());
+    m_sentState = state();
     if (m_secondPage)
         m_secondPage->setContact(m_contact);
 
-    fillAddress(*m_original);
     const qint16 result = m_engine->verifyAddress(RequestText::address(*m_original));
 
     m_statusLabel->clearMessage();
     m_unsendable->update();
     m_nextButton->setEnabled(true);
+    // The window was closed while the service worked: its answer no longer
+    // matters.
+    if (!isVisible())
+        return;
 
     switch (result) {
     case 0:
@@ -350,8 +354,9 @@ void FirstRegPage::clearRegionMenu()
     qDeleteAll(m_regionMenu->actions());
 }
 
-void FirstRegPage::fillContact(ContactRecord &contact) const
+ContactRecord FirstRegPage::contact() const
 {
+    ContactRecord contact;
     contact.firstName = m_firstNameEdit->text();
     contact.lastName = m_lastNameEdit->text();
     contact.company = m_companyEdit->text();
@@ -359,22 +364,46 @@ void FirstRegPage::fillContact(ContactRecord &contact) const
     contact.emailAddress = m_emailEdit->text();
     contact.phoneNumber = m_phoneEdit->text();
     contact.title = m_titleEdit->text();
+    return contact;
 }
 
-void FirstRegPage::fillAddress(AddressRecord &address) const
+AddressRecord FirstRegPage::address() const
 {
     // Without a country chosen since start-up there is no catalogue, and so
     // no codes.
+    AddressRecord address;
     address.streetAddress1 = m_street1Edit->text();
     address.streetAddress2 = m_street2Edit->text();
     address.city = m_cityEdit->text();
-    address.regionName = m_regionButton->caption();
+    address.regionName = m_regionButton->isChosen() ? m_regionButton->caption() : QString();
     address.postcode = m_postcodeEdit->text();
-    address.countryName = m_countryButton->caption();
+    address.countryName = m_countryButton->isChosen() ? m_countryButton->caption() : QString();
     address.regionCode = m_catalogue
         ? m_catalogue->regionCode(address.regionName, address.countryName)
         : QString();
     address.countryCode = m_catalogue ? m_catalogue->countryCode(address.countryName) : QString();
+    return address;
+}
+
+bool FirstRegPage::changedSinceNext() const
+{
+    return state() != m_sentState;
+}
+
+void FirstRegPage::setRegisteredOn(const QDate &date)
+{
+    if (m_statusLabel->text().isEmpty())
+        m_statusLabel->setMessage(tr("This copy was registered on %1.")
+                                      .arg(QLocale().toString(date, QLocale::LongFormat)),
+            StatusLabel::Information);
+}
+
+QStringList FirstRegPage::state() const
+{
+    QStringList texts;
+    for (const QLineEdit *field : findChildren<QLineEdit *>())
+        texts << field->text();
+    return texts << m_countryButton->caption() << m_regionButton->caption();
 }
 
 void FirstRegPage::readCorrection()

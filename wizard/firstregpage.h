@@ -6,6 +6,7 @@
 #include "regdata/addressrecord.h"
 #include "regdata/contactrecord.h"
 
+#include <QDate>
 #include <QList>
 #include <QSharedPointer>
 #include <QStringList>
@@ -45,6 +46,16 @@ public:
     // Fills the page from the saved record.
     void fillFromRecord();
 
+    // The contact details and the address as the page shows them now; a
+    // country or region not chosen is empty.
+    ContactRecord contact() const;
+    AddressRecord address() const;
+    // Whether anything on the page changed since the last Next sent it.
+    bool changedSinceNext() const;
+    // Says in the status line, unless it says something already, that this
+    // copy was registered on date.
+    void setRegisteredOn(const QDate &date);
+
     // Shows country on the country button and offers its regions, read
     // afresh from the catalogue; the region is to be chosen again. An empty
     // name changes nothing.
@@ -71,8 +82,8 @@ private:
     ChoiceButton *addChoiceRow(
         QBoxLayout *panel, QLabel *label, const QString &placeholder, const QString &objectName);
     void clearRegionMenu();
-    void fillContact(ContactRecord &contact) const;
-    void fillAddress(AddressRecord &address) const;
+    // The texts and captions of the page.
+    QStringList state() const;
     void readCorrection();
 
     StatusLabel *m_statusLabel;
@@ -112,6 +123,8 @@ private:
     UnknownRegPage *m_unknownPage = nullptr;
     SecondRegPage *m_secondPage = nullptr;
     QStringList m_requiredFields;
+    // state() when Next last sent the page; empty before.
+    QStringList m_sentState;
 };
 
 #endif

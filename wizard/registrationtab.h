@@ -35,7 +35,19 @@ public:
     QWidget *unknownRegPage() const;
     QWidget *secondRegPage() const;
 
+    // Whether the window that shows the pages may close. While a
+    // registration is being sent it may not. When the pages hold details
+    // that differ from the saved record, the user is asked, in a dialog over
+    // window, whether to keep them for next time, to throw them away or to
+    // go back to them; kept, they are saved as Save does.
+    bool mayClose(QWidget *window);
+
 private:
+    // The record that the pages hold: that of the purchase page, or, while
+    // the contact page holds what it has not sent on, the contact page's
+    // details with the purchase page's choices.
+    RegistrationRecord heldRecord() const;
+    bool detailsChanged() const;
     ReadRegInfo m_savedRecord;
     // Holds the pages until a window takes them, and frees the ones it
     // never took.

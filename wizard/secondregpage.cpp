@@ -14,6 +14,7 @@
 #include "engine/requesttext.h"
 #include "regdata/hostvalues.h"
 #include "regdata/purchasechoices.h"
+#include "regdata/registrationnote.h"
 #include "regdata/savereginfo.h"
 
 #include <QApplication>
@@ -264,17 +265,17 @@ void SecondRegPage::regPage2NextSignal()
 {
     QPushButton *registerButton = actionButton(RegisterName);
     if (registerButton->text() == tr("Quit")) {
-        QCoreApplication::exit(1);
+        quit();
         return;
     }
     if (!m_unsendable->confirm())
         return;
 
-    const BusyGuard busy;
+    const BusyGuard busy(this);
     collectPurchaseDetails();
     // The registration is what the user asked for; a record that could not
-    // be written does not hold it up.
-    saveRecord();
+    // be written does not hold it up, but the user hears of it.
+    const bool saved = saveRecord();
 
     // Disabling the button takes the focus from it; it gets it back below.
     const bool hadFocus = registerButton->hasFocus();
@@ -287,16 +288,25 @@ void SecondRegPage::regPage2NextSignal()
     actionButton(SaveName)->setEnabled(false);
     QApplication::restoreOverrideCursor();
 
-    if (sendRegistration())
-        m_statusLabel->setMessage(tr("Registration successful."), StatusLabel::Success);
-    else
-        // One sentence run into the next, as the maker's support staff know the message.
-        m_statusLabel->setMessage(
-            tr("Registration failed.Please contact Tarn customer support."), StatusLabel::Error);
+    m_registering = true;
+    const bool registered = sendRegistration();
+    m_registering = false;
+    if (registered)
+        RegistrationNote::write(QDate::currentDate());
+    // One sentence run into the next, as the maker's support staff know the
+    // message.
+    QString message = registered ? tr("Registration successful.")
+                                 : tr("Registration failed.Please contact Tarn customer support.");
+    if (!saved)
+        message += QLatin1Char(' ')
+            + tr("Your details could not be saved on this computer, so KVB cannot fill them in "
+                 "next time.");
+    m_statusLabel->setMessage(
+        message, registered && saved ? StatusLabel::Success : StatusLabel::Error);
 
     // There is no second attempt: what is left is to quit.
     registerButton->setEnabled(true);
-    registerButton->setText(tr("Quit"));
+    becomeQuit(registerButton);
     // A user of the keyboard finds the button where it was, now to quit.
     if (hadFocus)
         registerButton->setFocus();
@@ -316,18 +326,18 @@ void SecondRegPage::regPage2SaveSignal()
 {
     QPushButton *saveButton = actionButton(SaveName);
     if (saveButton->text() == tr("Quit")) {
-        QCoreApplication::exit(1);
+        quit();
         return;
     }
 
-    const BusyGuard busy;
+    const BusyGuard busy(this);
     m_statusLabel->setMessage(tr("Saving registration data...."), StatusLabel::Busy);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     collectPurchaseDetails();
     if (saveRecord()) {
         m_statusLabel->setMessage(
             tr("Registration data saved successfully."), StatusLabel::Success);
-        saveButton->setText(tr("Quit"));
+        becomeQuit(saveButton);
     } else {
         // The caption stays, so that the user can try again.
         m_statusLabel->setMessage(tr("Failed to save registration data."), StatusLabel::Error);
@@ -452,9 +462,42 @@ void SecondRegPage::showWorkOther(bool shown)
     m_workOtherField->setVisible(shown);
 }
 
+RegistrationRecord SecondRegPage::record() const
+{
+    return record(*m_contact, m_address ? *m_address : AddressRecord());
+}
+
+RegistrationRecord SecondRegPage::record(
+    const ContactRecord &contact, const AddressRecord &address) const
+{
+    return purchaseDetails().toRecord(contact, address, m_monthButton->caption(),
+        m_dayButton->caption(), m_yearButton->caption());
+}
+
+void SecondRegPage::becomeQuit(QPushButton *button)
+{
+    button->setText(tr("Quit"));
+    m_becameQuit.start();
+}
+
+void SecondRegPage::quit()
+{
+    // The second click of a double click, on a button that the first one
+    // made "Quit", is no wish to quit.
+    if (m_becameQuit.isValid() && m_becameQuit.elapsed() < QApplication::doubleClickInterval())
+        return;
+    QCoreApplication::exit(1);
+}
+
 void SecondRegPage::collectPurchaseDetails()
 {
-    PurchaseDetails &details = m_purchaseDetails;
+    m_purchaseDetails = purchaseDetails();
+}
+
+PurchaseDetails SecondRegPage::purchaseDetails() const
+{
+    // Neither yes nor no checked leaves that answer as it was.
+    PurchaseDetails details = m_purchaseDetails;
     details.purchaseDate
         = PurchaseDetails::dateText(itemIndex(m_monthButton, m_monthButton->caption()),
             m_dayButton->caption().toInt(), m_yearButton->caption().toInt());
@@ -467,19 +510,17 @@ void SecondRegPage::collectPurchaseDetails()
     details.contactMe = m_offersBox->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
     details.thirdParty
         = m_partnerOffersBox->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    // Neither choice checked leaves the answer as it was.
     if (m_yesButton->isChecked())
         details.otherSystems = QStringLiteral("1");
     else if (m_noButton->isChecked())
         details.otherSystems = QStringLiteral("0");
+    return details;
 }
 
 bool SecondRegPage::saveRecord()
 {
-    const AddressRecord address = m_address ? *m_address : AddressRecord();
-    const RegistrationRecord record = m_purchaseDetails.toRecord(*m_contact, address,
-        m_monthButton->caption(), m_dayButton->caption(), m_yearButton->caption());
-    return SaveRegInfo(&record.firstPage, &record.secondPage).save();
+    const RegistrationRecord saved = record();
+    return SaveRegInfo(&saved.firstPage, &saved.secondPage).save();
 }
 
 bool SecondRegPage::sendRegistration()

@@ -7,6 +7,7 @@
 #include "regdata/contactrecord.h"
 #include "regdata/purchasedetails.h"
 
+#include <QElapsedTimer>
 #include <QSharedPointer>
 
 struct SecondPageRecord;
@@ -51,6 +52,15 @@ public:
     // disables both, whatever their captions.
     void updateSaveButtons();
 
+    // The record that Save writes: the contact details and the address last
+    // handed to the page, or the ones given, with the page's choices.
+    RegistrationRecord record() const;
+    RegistrationRecord record(const ContactRecord &contact, const AddressRecord &address) const;
+    // Whether a page before this one handed it an address.
+    bool hasAddress() const { return !m_address.isNull(); }
+    // Whether a registration is being sent.
+    bool isRegistering() const { return m_registering; }
+
 private slots:
     void regPage2NextSignal();
     void regPage2CancelSignal();
@@ -77,14 +87,21 @@ private:
     void showWorkOther(bool shown);
 
     void collectPurchaseDetails();
+    PurchaseDetails purchaseDetails() const;
     bool saveRecord();
     bool sendRegistration();
+    // An action button that has done its work offers to quit.
+    void becomeQuit(QPushButton *button);
+    void quit();
 
     SecondPageRecord *m_record;
     EngineClientInterface *m_engine;
     QSharedPointer<ContactRecord> m_contact;
     QSharedPointer<AddressRecord> m_address;
     PurchaseDetails m_purchaseDetails;
+    bool m_registering = false;
+    // Since a button became "Quit".
+    QElapsedTimer m_becameQuit;
 
     ChoiceButton *m_monthButton;
     ChoiceButton *m_dayButton;
