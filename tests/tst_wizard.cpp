@@ -33,6 +33,7 @@
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolButton>
 
 #include <memory>
 
@@ -665,8 +666,11 @@ private slots:
             wizard.find<ChoiceButton>("BuyerWorkType")->menu()->actions().last()->trigger();
         }
         auto *edit = wizard.find<QLineEdit>(field);
+        const auto *mark = edit->findChild<QToolButton *>();
+        QVERIFY(mark && !mark->isVisibleTo(edit));
         edit->setText("\u5343\u4ee3\u7530");
         QVERIFY2(wizard.status().startsWith("Some characters in"), qPrintable(wizard.status()));
+        QVERIFY(mark->isVisibleTo(edit));
         QVERIFY(!edit->accessibleDescription().isEmpty());
         if (send != "Next") {
             QVERIFY(wizard.click("Save"));

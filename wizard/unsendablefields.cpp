@@ -17,8 +17,9 @@ void UnsendableFields::watch(QLineEdit *field, const QString &name)
 {
     auto *mark = new QAction(QIcon(QStringLiteral(":/warning.png")), QString(), field);
     mark->setToolTip(tr("Some characters here will reach the maker as \"?\"."));
-    mark->setVisible(false);
     field->addAction(mark, QLineEdit::TrailingPosition);
+    // Hidden once it is in the field: the field shows an action added hidden.
+    mark->setVisible(losesCharacters(field->text()));
     m_fields.append({field, name, mark});
     connect(field, &QLineEdit::textChanged, this, &UnsendableFields::update);
 }
