@@ -1,14 +1,40 @@
 #include "listdialog.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+namespace {
+
+// Text as the filter compares it: without accents, whatever its case.
+QString folded(const QString &text)
+{
+    QString letters;
+    const QString decomposed = text.normalized(QString::NormalizationForm_D);
+    for (const QChar c : decomposed) {
+        if (!c.isMark())
+            letters += c;
+    }
+    return letters.toCaseFolded();
+}
+
+} // namespace
+
 ListDialog::ListDialog(QWidget *parent)
     : QDialog(parent)
 {
+    m_filter = new QLineEdit;
+    m_filter->setClearButtonEnabled(true);
+    m_filter->installEventFilter(this);
+    auto *filterLabel = new QLabel(tr("&Filter:"));
+    filterLabel->setBuddy(m_filter);
+    connect(m_filter, &QLineEdit::textChanged, this, &ListDialog::filter);
+
     m_list = new QListWidget;
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSortingEnabled(false);
@@ -17,11 +43,15 @@ ListDialog::ListDialog(QWidget *parent)
     m_list->setUniformItemSizes(true);
 
     // Select takes its name from the current item, so it waits for one; as
-    // the default button it also answers Enter on the list.
-    m_selectButton = new QPushButton(tr("Select"));
+    // the default button it also answers Enter in the filter and the list.
+    m_selectButton = new QPushButton(tr("&Select"));
     m_selectButton->setDefault(true);
     m_selectButton->setEnabled(false);
-    auto *cancelButton = new QPushButton(tr("Cancel"));
+    auto *cancelButton = new QPushButton(tr("&Cancel"));
+
+    auto *filterLayout = new QHBoxLayout;
+    filterLayout->addWidget(filterLabel);
+    filterLayout->addWidget(m_filter, 1);
 
     auto *buttonLayout = new QHBoxLayout;
     buttonLayout->addStretch(1);
@@ -29,6 +59,7 @@ ListDialog::ListDialog(QWidget *parent)
     buttonLayout->addWidget(cancelButton);
 
     auto *mainLayout = new QVBoxLayout(this);
+    mainLayout->addLayout(filterLayout);
     mainLayout->addWidget(m_list);
     mainLayout->addLayout(buttonLayout);
 
@@ -43,19 +74,44 @@ ListDialog::ListDialog(QWidget *parent)
     resize(fontMetrics().averageCharWidth() * 60, minimumHeight());
 }
 
+void ListDialog::setCurrentName(const QString &name)
+{
+    m_currentName = name;
+}
+
 void ListDialog::showEvent(QShowEvent *event)
 {
     // A window restored from being minimised is shown again; its list is
     // already filled.
-    if (!event->spontaneous())
-        m_list->addItems(readNames());
+    if (!event->spontaneous()) {
+        const QStringList names = readNames();
+        m_list->addItems(names);
+        for (const QString &name : names)
+            m_folded << folded(name);
+        const qsizetype current = names.indexOf(m_currentName);
+        m_list->setCurrentRow(current < 0 ? 0 : int(current));
+        m_filter->setFocus(Qt::OtherFocusReason);
+    }
     QDialog::showEvent(event);
+}
+
+bool ListDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    // Down, as in a search field over a list, moves into the list.
+    if (watched == m_filter && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_PageDown) {
+            m_list->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void ListDialog::OnSelectClick()
 {
     const QListWidgetItem *item = m_list->currentItem();
-    if (!item)
+    if (!item || item->isHidden())
         return;
     m_selectedName = item->text();
     accept();
@@ -63,9 +119,27 @@ void ListDialog::OnSelectClick()
 
 void ListDialog::currentItemChanged(QListWidgetItem *current)
 {
-    // Keyboard focus alone makes the first item current without selecting
-    // it; highlight it, so that what Select takes is what the user sees.
-    if (current)
+    // Keyboard focus alone makes an item current without selecting it;
+    // highlight it, so that what Select takes is what the user sees.
+    if (current) {
         current->setSelected(true);
+        m_list->scrollToItem(current);
+    }
     m_selectButton->setEnabled(current != nullptr);
+}
+
+void ListDialog::filter(const QString &text)
+{
+    const QString wanted = folded(text);
+    QListWidgetItem *firstShown = nullptr;
+    for (int row = 0; row < m_list->count(); ++row) {
+        QListWidgetItem *item = m_list->item(row);
+        item->setHidden(!m_folded.at(row).contains(wanted));
+        if (!firstShown && !item->isHidden())
+            firstShown = item;
+    }
+    // What Select would take is always a name in view, or none.
+    QListWidgetItem *current = m_list->currentItem();
+    if (!current || current->isHidden())
+        m_list->setCurrentItem(firstShown);
 }

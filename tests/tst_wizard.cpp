@@ -7,9 +7,13 @@
 #include "regdata/readreginfo.h"
 #include "regdata/registrationnote.h"
 #include "regdata/savereginfo.h"
+#include "regdata/purchasechoices.h"
 #include "regdata/xmlregstruct.h"
 #include "support/recordingengine.h"
+#include "wizard/accesskey.h"
 #include "wizard/choicebutton.h"
+#include "wizard/choicemenu.h"
+#include "wizard/correctregpage.h"
 #include "wizard/firstregpage.h"
 #include "wizard/managewidget.h"
 #include "wizard/registrationtab.h"
@@ -35,6 +39,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -109,6 +114,21 @@ void postClick(QWidget *widget)
     for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
         QCoreApplication::postEvent(
             widget, new QMouseEvent(type, centre, centre, Qt::LeftButton, Qt::LeftButton, {}));
+}
+
+// The contrast of two colours as WCAG 2 reckons it, from 1 to 21.
+double contrast(const QColor &one, const QColor &other)
+{
+    const auto luminance = [](const QColor &colour) {
+        const auto channel = [](double value) {
+            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF())
+            + 0.0722 * channel(colour.blueF());
+    };
+    const double a = luminance(one);
+    const double b = luminance(other);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 // A wrapped label or check box; a plain label measures afresh each time.
@@ -314,7 +334,7 @@ private slots:
         QCOMPARE(wizard.status(), message);
         const auto caption = [&wizard](const char *name) {
             const QAbstractButton *action = wizard.find(name);
-            return action->isEnabled() ? action->text() : QString();
+            return action->isEnabled() ? withoutAccessKey(action->text()) : QString();
         };
         QCOMPARE(caption("Save"), save);
         QCOMPARE(caption("Save and Register"), registerCaption);
@@ -703,35 +723,268 @@ private slots:
         QCOMPARE(saved.firstPageRecord()->streetAddress1, "2 Corrected Rd");
     }
 
-    // Each opening reads the catalogue afresh. Select waits for a current item; focus alone makes
-    // the first item current and highlights what Select takes, and Enter chooses it.
-    void countryDialog_data()
+    void focus_data()
     {
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("test catalogue") << KVB_TEST_DATA_DIR "/";
-        QTest::newRow("sample catalogue") << KVB_BIN_DIR "/../share/Tarn/CustomData/";
+        QTest::addColumn<int>("result"); // the address check's answer
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("focused"); // the object name of the control with the focus
+
+        const QString mail = "ann@example.com";
+        using L = QStringList;
+        QTest::newRow("the contact page") << 0 << mail << L() << "First Name:";
+        QTest::newRow("the corrected page") << 1 << mail << L {"Next"} << "Replace";
+        QTest::newRow("the unverified page") << 2 << mail << L {"Next"} << "Keep";
+        QTest::newRow("the purchase page") << 0 << mail << L {"Next"} << "MonthButton";
+        QTest::newRow("an e-mail address refused") << 0 << "ann@" << L {"Next"}
+                                                  << "Email Address:";
+        QTest::newRow("re-entering the address")
+            << 1 << mail << L {"Next", "Reenter", "Next"} << "Street Address 1:";
+        QTest::newRow("back from the purchase page")
+            << 0 << mail << L {"Next", "Back"} << "First Name:";
     }
 
-    void countryDialog()
+    // Entering a page puts the focus on its first control, an error on what to mend.
+    void focus()
     {
-        QFETCH(QString, folder);
-        DataFolder::setPath(folder);
+        QFETCH(int, result);
+        QFETCH(QString, email);
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, focused);
+
+        m_engine.addressResult = result;
+        m_engine.reply = correction;
+        Wizard wizard(&m_engine);
+        wizard.find<QLineEdit>("Email Address:")->setText(email);
+        for (const QString &name : std::as_const(clicks))
+            QVERIFY2(wizard.click(name), qPrintable(name));
+        QWidget *focus = wizard.stack.focusWidget();
+        QVERIFY(focus);
+        QCOMPARE(focus->objectName(), focused);
+        // A refused text is selected, ready to be typed over.
+        if (auto *field = qobject_cast<QLineEdit *>(focus); field && focused == "Email Address:")
+            QCOMPARE(field->selectedText(), email);
+    }
+
+    void accessKeys_data()
+    {
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<int>("labels"); // of fields, each with its key
+
+        using L = QStringList;
+        QTest::newRow("the contact page") << 0 << L() << 13;
+        QTest::newRow("the corrected page") << 1 << L {"Next"} << 6;
+        QTest::newRow("the unverified page") << 2 << L {"Next"} << 6;
+        QTest::newRow("the purchase page") << 0 << L {"Next"} << 7;
+    }
+
+    // Every label of a field, every button and every choice has an access key, none twice on a
+    // page; a label's key takes the focus to its field (and presses a button).
+    void accessKeys()
+    {
+        QFETCH(int, result);
+        QFETCH(QStringList, clicks);
+        QFETCH(int, labels);
+
+        m_engine.addressResult = result;
+        m_engine.reply = correction;
+        Wizard wizard(&m_engine);
+        QVERIFY(QTest::qWaitForWindowActive(&wizard.stack));
+        for (const QString &name : std::as_const(clicks))
+            QVERIFY(wizard.click(name));
+        // Choice buttons show a choice, not a caption of their own; their labels name them.
+        QList<QPair<QString, QWidget *>> captions;
+        for (QLabel *label : wizard.page()->findChildren<QLabel *>()) {
+            if (label->buddy())
+                captions.append({label->text(), label});
+        }
+        QCOMPARE(captions.size(), labels);
+        for (QAbstractButton *button : wizard.page()->findChildren<QAbstractButton *>()) {
+            if (!qobject_cast<ChoiceButton *>(button) && !qobject_cast<QToolButton *>(button))
+                captions.append({button->text(), button});
+        }
+        QSet<QKeySequence> keys;
+        for (const auto &[caption, control] : std::as_const(captions)) {
+            const QKeySequence key = QKeySequence::mnemonic(caption);
+            QVERIFY2(!key.isEmpty(), qPrintable(caption));
+            QVERIFY2(!keys.contains(key), qPrintable(caption));
+            keys << key;
+            // A label's key on a button presses it, which opens its menu or list.
+            auto *label = qobject_cast<QLabel *>(control);
+            if (label && !qobject_cast<QAbstractButton *>(label->buddy())) {
+                QTest::keySequence(&wizard.stack, key);
+                QCOMPARE(wizard.stack.focusWidget(), label->buddy());
+            }
+        }
+    }
+
+    void enter_data()
+    {
+        QTest::addColumn<QStringList>("clicks"); // to the page
+        QTest::addColumn<QString>("focused"); // where Enter is pressed
+        QTest::addColumn<QString>("page"); // current after
+        QTest::addColumn<QString>("message");
+
+        using L = QStringList;
+        const QString first = ManageWidget::FirstPage;
+        const QString second = ManageWidget::SecondPage;
+        QTest::newRow("in a field of the contact page") << L() << "City:" << second << "";
+        QTest::newRow("on a choice of the corrected page")
+            << L {"Next", "Keep"} << "Keep" << second << "";
+        QTest::newRow("on a focused button") << L {"Next", "Back"} << "Next" << second << "";
+        QTest::newRow("in the purchase page's field")
+            << L {"Next"} << "WorkTypeOther" << second << "";
+        QTest::newRow("on the purchase page's Save")
+            << L {"Next"} << "Save" << second << "Registration data saved successfully.";
+    }
+
+    // Enter presses the focused button, and from a field or a choice the page's Next; never
+    // Save and Register.
+    void enter()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, focused);
+        QFETCH(QString, page);
+        QFETCH(QString, message);
+
+        m_engine.addressResult = clicks.size() > 1 && clicks[1] == "Keep" ? 1 : 0;
+        m_engine.reply = correction;
+        Wizard wizard(&m_engine);
+        for (const QString &name : std::as_const(clicks))
+            QVERIFY2(wizard.click(name), qPrintable(name));
+        QTest::keyClick(wizard.find<QWidget>(focused), Qt::Key_Return);
+        QCOMPARE(wizard.page()->objectName(), page);
+        QCOMPARE(wizard.status(), message);
+        QCOMPARE(m_engine.registrations.size(), 0);
+    }
+
+    void choiceMenus_data()
+    {
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QString>("chosen"); // empty: none yet
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("highlighted");
+
+        const QStringList months = PurchaseChoices::months();
+        QTest::newRow("opens on the current choice") << months << "May" << "" << "May";
+        QTest::newRow("opens on nothing without one") << months << "" << "" << "";
+        QTest::newRow("two letters") << months << "May" << "ma" << "March";
+        QTest::newRow("any case") << months << "" << "SEP" << "September";
+        QTest::newRow("two digits") << PurchaseChoices::days() << "" << "31" << "31";
+        QTest::newRow("a letter that continues nothing starts anew") << months << "" << "mj"
+                                                                     << "January";
+        QTest::newRow("nothing starts so") << months << "June" << "x" << "June";
+    }
+
+    // A menu opens on the current choice, and typing moves to the first item that starts with
+    // what was typed.
+    void choiceMenus()
+    {
+        QFETCH(QStringList, items);
+        QFETCH(QString, chosen);
+        QFETCH(QString, typed);
+        QFETCH(QString, highlighted);
+
+        ChoiceButton button("Month");
+        if (!chosen.isEmpty())
+            button.setCaption(chosen);
+        auto *menu = new ChoiceMenu(&button);
+        for (const QString &item : std::as_const(items))
+            menu->addAction(item);
+        menu->popup(QPoint());
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QTest::keyClicks(menu, typed);
+        QCOMPARE(menu->activeAction() ? menu->activeAction()->text() : QString(), highlighted);
+        menu->close();
+    }
+
+    void listDialogs_data()
+    {
+        QTest::addColumn<QString>("current"); // the choice the dialog opens on
+        QTest::addColumn<QString>("typed"); // into the filter; "Escape" cancels
+        QTest::addColumn<int>("shown"); // names left in view
+        QTest::addColumn<QString>("selected"); // what Enter then picks; null: nothing
+
+        QTest::newRow("opens on the current choice") << "Canada" << "" << 249 << "Canada";
+        QTest::newRow("opens on the first name") << "" << "" << 249 << "Afghanistan";
+        QTest::newRow("accents") << "" << "cote" << 1 << "Côte d'Ivoire";
+        QTest::newRow("letters' case") << "Canada" << "KINGDOM" << 1 << "United Kingdom";
+        QTest::newRow("the current choice among several")
+            << "United States Minor Outlying Islands" << "united states" << 2
+            << "United States Minor Outlying Islands";
+        QTest::newRow("no match") << "Canada" << "xyz" << 0 << QString();
+        QTest::newRow("Escape") << "Canada" << "Escape" << 249 << QString();
+    }
+
+    // The country dialog, as the reseller dialog: it opens on the current choice with the focus
+    // in its filter, which narrows the list whatever the case and accents.
+    void listDialogs()
+    {
+        QFETCH(QString, current);
+        QFETCH(QString, typed);
+        QFETCH(int, shown);
+        QFETCH(QString, selected);
+
+        DataFolder::setPath(KVB_BIN_DIR "/../share/Tarn/CustomData/");
         CountryDialog dialog;
+        dialog.setCurrentName(current);
         dialog.show();
-        auto *list = dialog.findChild<QListWidget *>();
-        QCOMPARE(list->count(), XMLRegStruct().countryNames().size());
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        list->setCurrentRow(1);
-        list->setCurrentItem(nullptr);
-        QVERIFY(!dialog.findChild<QPushButton *>()->isEnabled());
-        QTest::keyClick(list, Qt::Key_Return);
-        QVERIFY(dialog.isVisible());
-        list->clearFocus();
-        list->setFocus(Qt::TabFocusReason);
-        QCOMPARE(list->selectedItems(), QList<QListWidgetItem *> {list->item(0)});
-        QTest::keyClick(list, Qt::Key_Return);
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.selectedCountry(), XMLRegStruct().countryNames().first());
+        auto *list = dialog.findChild<QListWidget *>();
+        auto *filter = dialog.findChild<QLineEdit *>();
+        QCOMPARE(QApplication::focusWidget(), filter);
+        if (typed == "Escape")
+            QTest::keyClick(filter, Qt::Key_Escape);
+        else
+            QTest::keyClicks(filter, typed);
+        int inView = 0;
+        for (int row = 0; row < list->count(); ++row)
+            inView += !list->item(row)->isHidden();
+        QCOMPARE(inView, shown);
+        if (dialog.isVisible())
+            QTest::keyClick(filter, Qt::Key_Return);
+        QCOMPARE(dialog.selectedCountry(), selected);
+        QCOMPARE(dialog.isVisible(), selected.isNull() && typed != "Escape");
+    }
+
+    // The addresses to confirm can be read: in the text's own colours, at least 4.5:1 against
+    // their background in a light and a dark palette, and each line whole; the corrected lines
+    // that differ are marked for eyes and screen readers alike.
+    void readableAddresses()
+    {
+        CorrectRegPage page;
+        const AddressRecord original {"1600 Amphitheatre Parkway Building 40", "", "Berlin",
+            "Berlin", "BE", "10115", "Germany", "DE"};
+        AddressRecord corrected = original;
+        corrected.city = "berlin";
+        page.setOriginal(QSharedPointer<AddressRecord>::create(original));
+        page.setCorrected(QSharedPointer<AddressRecord>::create(corrected));
+        page.resize(600, 400);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+        auto *street = page.findChild<QLineEdit *>("Corrected Street Address 1:");
+        QVERIFY(street->isEnabled() && street->isReadOnly());
+        QVERIFY(street->width() > street->fontMetrics().horizontalAdvance(street->text()));
+        const QPalette light = QApplication::palette();
+        QPalette dark(QColor(0x35, 0x35, 0x35));
+        dark.setColor(QPalette::Base, QColor(0x23, 0x23, 0x23));
+        for (const QPalette &palette : {light, dark}) {
+            street->setPalette(palette);
+            const QPalette::ColorGroup group
+                = street->isEnabled() ? QPalette::Active : QPalette::Disabled;
+            const double ratio = contrast(street->palette().color(group, QPalette::Text),
+                street->palette().color(group, QPalette::Base));
+            QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
+        }
+
+        for (const char *name : {"Corrected City:", "Corrected Street Address 1:"}) {
+            const auto *field = page.findChild<QLineEdit *>(name);
+            const bool changed = QByteArray(name).contains("City");
+            QCOMPARE(field->font().bold(), changed);
+            QCOMPARE(field->accessibleDescription().isEmpty(), !changed);
+        }
     }
 
     void choiceShownAsItsCharacters_data()

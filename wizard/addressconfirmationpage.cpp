@@ -1,5 +1,6 @@
 #include "addressconfirmationpage.h"
 
+#include "firstregpage.h"
 #include "pagelayout.h"
 #include "secondregpage.h"
 #include "statuslabel.h"
@@ -15,9 +16,9 @@ AddressConfirmationPage::AddressConfirmationPage(const QString &originalName, QW
     : WizardPage(parent)
     , m_originalFields(originalName)
     , m_choices(new QVBoxLayout)
-    , m_backButton(new QPushButton(tr("Back")))
-    , m_cancelButton(new QPushButton(tr("Cancel")))
-    , m_nextButton(new QPushButton(tr("Next")))
+    , m_backButton(new QPushButton(tr("&Back")))
+    , m_cancelButton(new QPushButton(tr("&Cancel")))
+    , m_nextButton(new QPushButton(tr("&Next")))
     , m_statusLabel(new StatusLabel)
 {
     m_choices->setSpacing(0);
@@ -62,10 +63,27 @@ void AddressConfirmationPage::handOver(const QSharedPointer<AddressRecord> &addr
     showPage(ManageWidget::SecondPage);
 }
 
+void AddressConfirmationPage::reenterAddress() const
+{
+    returnToContactPage();
+    if (auto *contactPage = sibling<FirstRegPage>(ManageWidget::FirstPage))
+        contactPage->focusAddress();
+}
+
+QWidget *AddressConfirmationPage::firstControl() const
+{
+    for (int index = 0; index < m_choices->count(); ++index) {
+        QWidget *choice = m_choices->itemAt(index)->widget();
+        if (choice && choice->isEnabled())
+            return choice;
+    }
+    return m_nextButton;
+}
+
 QRadioButton *AddressConfirmationPage::newChoice(Choice choice)
 {
-    const QString texts[] = {tr("Replace my original address with the corrected address."),
-        tr("Keep my original address"), tr("Let me re-enter my address")};
+    const QString texts[] = {tr("&Replace my original address with the corrected address."),
+        tr("&Keep my original address"), tr("&Let me re-enter my address")};
     const char *names[] = {"Replace", "Keep", "Reenter"};
     auto *button = new QRadioButton(texts[choice]);
     button->setObjectName(QLatin1String(names[choice]));
@@ -83,11 +101,11 @@ void AddressConfirmationPage::layOutPage(QLayout *addresses)
            "assist you better, we ask that you make any needed changes to your information "
            "below."));
 
-    QVBoxLayout *layout = PageLayout::createColumn(this);
-    layout->addWidget(introLabel);
-    layout->addSpacing(40);
-    layout->addLayout(addresses);
-    layout->addLayout(PageLayout::centred(m_choices));
-    layout->addLayout(PageLayout::buttonRow(m_backButton, {m_cancelButton, m_nextButton}));
-    layout->addWidget(m_statusLabel);
+    QVBoxLayout *body = PageLayout::column();
+    body->addWidget(introLabel);
+    body->addSpacing(40);
+    body->addLayout(addresses);
+    body->addLayout(PageLayout::centred(m_choices));
+    setPageLayout(body, PageLayout::buttonRow(m_backButton, {m_cancelButton, m_nextButton}),
+        m_statusLabel);
 }

@@ -68,6 +68,11 @@ protected:
     // Hands the address to the purchase page and makes it current; a null
     // address leaves the user here.
     void handOver(const QSharedPointer<AddressRecord> &address);
+    // Back to the contact page, with the focus on the address.
+    void reenterAddress() const;
+
+    QWidget *firstControl() const override;
+    QPushButton *forwardButton() const override { return m_nextButton; }
 
     // Offers what can be done with the addresses the page now holds.
     virtual void updateChoices() { }

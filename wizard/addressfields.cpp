@@ -1,27 +1,42 @@
 #include "addressfields.h"
 
-#include "plaintooltip.h"
+#include "accesskey.h"
 
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 namespace {
 
-// The width of an address field, and the gap between two addresses.
+// The narrowest an address field gets, and the gap between two addresses.
 constexpr int FieldWidth = 120;
 constexpr int ColumnGap = 40;
+
+// A field that shows one line of an address to read: as wide as its text,
+// so that the line is whole, in the text colours (not greyed), selectable,
+// and reached by Tab and screen readers like any field.
+class AddressLine : public QLineEdit
+{
+public:
+    AddressLine() { setReadOnly(true); }
+
+    QSize sizeHint() const override
+    {
+        // The plain hint makes room for 17 letters "x"; this one for the text.
+        const QSize hint = QLineEdit::sizeHint();
+        const int chrome = hint.width() - fontMetrics().horizontalAdvance(QLatin1Char('x')) * 17;
+        return {qMax(FieldWidth, chrome + fontMetrics().horizontalAdvance(text())), hint.height()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
 
 } // namespace
 
 AddressFields::AddressFields(const QString &name)
 {
     for (int row = 0; row < RowCount; ++row) {
-        auto *field = new QLineEdit;
-        field->setFixedWidth(FieldWidth);
-        field->setEnabled(false);
-        const QString label = labelText(row);
+        auto *field = new AddressLine;
+        const QString label = withoutAccessKey(labelText(row));
         if (name.isEmpty()) {
             field->setObjectName(label);
         } else {
@@ -36,68 +51,80 @@ QString AddressFields::labelText(int row)
 {
     switch (row) {
     case StreetAddress1:
-        return tr("Street Address 1:");
+        return tr("Street Address &1:");
     case StreetAddress2:
-        return tr("Street Address 2:");
+        return tr("Street Address &2:");
     case City:
-        return tr("City:");
+        return tr("C&ity:");
     case Region:
-        return tr("State/Province/Region:");
+        return tr("&State/Province/Region:");
     case Postcode:
-        return tr("Zip/Postal Code:");
+        return tr("&Zip/Postal Code:");
     case Country:
-        return tr("Country:");
+        return tr("C&ountry:");
     }
     return QString();
 }
 
 void AddressFields::show(const AddressRecord &address)
 {
-    const std::array<QString, RowCount> texts {address.streetAddress1, address.streetAddress2,
-        address.city, address.regionName, address.postcode, address.countryName};
+    const std::array<QString, RowCount> texts = rowTexts(address);
     for (int row = 0; row < RowCount; ++row) {
         QLineEdit *field = m_fields[row];
         field->setText(texts[row]);
-        // The fields are disabled, so the user cannot scroll them: show the
-        // start of a long text, and the whole of it on hover.
         field->setCursorPosition(0);
-        setPlainToolTip(field, texts[row]);
+        field->updateGeometry();
+    }
+    markChanges(address);
+}
+
+void AddressFields::markChanges(const AddressRecord &original)
+{
+    const std::array<QString, RowCount> texts = rowTexts(original);
+    for (int row = 0; row < RowCount; ++row) {
+        QLineEdit *field = m_fields[row];
+        const bool changed = field->text() != texts[row];
+        QFont font = field->font();
+        font.setBold(changed);
+        field->setFont(font);
+        field->setAccessibleDescription(changed ? tr("Changed by the address check") : QString());
     }
 }
 
-QVBoxLayout *AddressFields::rows(const QList<AddressFields *> &columns, const QStringList &headings)
+std::array<QString, AddressFields::RowCount> AddressFields::rowTexts(const AddressRecord &address)
 {
-    auto *frame = new QVBoxLayout;
-    frame->setObjectName(QStringLiteral("RegCorFrame"));
-    frame->setSpacing(2);
+    return {address.streetAddress1, address.streetAddress2, address.city, address.regionName,
+        address.postcode, address.countryName};
+}
+
+QGridLayout *AddressFields::rows(const QList<AddressFields *> &columns, const QStringList &headings)
+{
+    // A column of labels, then one of fields for each address, with a gap
+    // between the addresses, and the headings over their columns.
+    constexpr int Spacing = 6;
+    auto *grid = new QGridLayout;
+    grid->setObjectName(QStringLiteral("RegCorFrame"));
+    grid->setHorizontalSpacing(Spacing);
+    grid->setVerticalSpacing(2);
+    const auto fieldColumn = [](qsizetype index) { return 1 + 2 * int(index); };
+    for (qsizetype index = 1; index < columns.size(); ++index)
+        grid->setColumnMinimumWidth(fieldColumn(index) - 1, ColumnGap - 2 * Spacing);
+    int top = 0;
     if (!headings.isEmpty()) {
-        auto *row = new QHBoxLayout;
-        row->addStretch();
-        for (const QString &text : headings) {
-            if (row->count() > 1)
-                row->addSpacing(ColumnGap);
-            auto *heading = new QLabel(text);
-            heading->setFixedWidth(FieldWidth);
-            heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            row->addWidget(heading);
-        }
-        frame->addLayout(row);
-        frame->addSpacing(10);
+        for (qsizetype index = 0; index < headings.size(); ++index)
+            grid->addWidget(new QLabel(headings[index]), 0, fieldColumn(index));
+        grid->setRowMinimumHeight(1, 10);
+        top = 2;
     }
-    for (int index = 0; index < RowCount; ++index) {
-        auto *label = new QLabel(labelText(index));
+    for (int row = 0; row < RowCount; ++row) {
+        auto *label = new QLabel(labelText(row));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        // A label names the first address's field; the others carry their
-        // own names.
-        label->setBuddy(columns.first()->m_fields[index]);
-        auto *row = new QHBoxLayout;
-        row->addWidget(label, 1);
-        for (const AddressFields *column : columns) {
-            if (column != columns.first())
-                row->addSpacing(ColumnGap);
-            row->addWidget(column->m_fields[index]);
-        }
-        frame->addLayout(row);
+        // A label's access key takes the user to the first address's field;
+        // the others carry their own names.
+        label->setBuddy(columns.first()->m_fields[row]);
+        grid->addWidget(label, top + row, 0);
+        for (qsizetype index = 0; index < columns.size(); ++index)
+            grid->addWidget(columns[index]->m_fields[row], top + row, fieldColumn(index));
     }
-    return frame;
+    return grid;
 }

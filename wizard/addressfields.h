@@ -9,12 +9,14 @@
 
 #include <array>
 
+class QGridLayout;
 class QLineEdit;
-class QVBoxLayout;
 
 // The six fields in which the address confirmation pages show a postal
-// address, one row each, which the user reads but does not edit. The region
-// and country codes have no field: users know places by their names.
+// address, one row each, which the user reads but does not edit: each as
+// wide as its line, in the text's own colours, selectable and reached by Tab
+// and screen readers. The region and country codes have no field: users
+// know places by their names.
 class AddressFields
 {
     Q_DECLARE_TR_FUNCTIONS(AddressFields)
@@ -43,12 +45,17 @@ public:
 
     // Writes the address into the fields.
     void show(const AddressRecord &address);
+    // Marks the fields whose text differs from original's, in bold, and so
+    // for screen readers in their descriptions.
+    void markChanges(const AddressRecord &original);
 
     // The rows of one or more addresses side by side, each row under its
     // label, the columns under their headings when there are any.
-    static QVBoxLayout *rows(const QList<AddressFields *> &columns, const QStringList &headings);
+    static QGridLayout *rows(const QList<AddressFields *> &columns, const QStringList &headings);
 
 private:
+    static std::array<QString, RowCount> rowTexts(const AddressRecord &address);
+
     std::array<QLineEdit *, RowCount> m_fields {};
 };
 

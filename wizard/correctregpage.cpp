@@ -24,8 +24,10 @@ CorrectRegPage::CorrectRegPage(QWidget *parent)
 void CorrectRegPage::setCorrected(QSharedPointer<AddressRecord> corrected)
 {
     m_corrected = std::move(corrected);
-    if (m_corrected)
+    if (m_corrected) {
         m_correctedFields.show(*m_corrected);
+        m_correctedFields.markChanges(m_original ? *m_original : AddressRecord());
+    }
     updateChoices();
 }
 
@@ -52,7 +54,7 @@ void CorrectRegPage::regCorNextSignal()
     else if (m_keepButton->isChecked())
         handOver(m_original);
     else
-        returnToContactPage();
+        reenterAddress();
 }
 
 void CorrectRegPage::regCorCancelSignal()

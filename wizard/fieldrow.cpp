@@ -1,5 +1,7 @@
 #include "fieldrow.h"
 
+#include "accesskey.h"
+
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +13,7 @@ QLineEdit *addFieldRow(QBoxLayout *layout, const QString &labelText, bool requir
 
     auto *field = new QLineEdit;
     field->setFixedWidth(120);
-    field->setObjectName(labelText);
+    field->setObjectName(withoutAccessKey(labelText));
     label->setBuddy(field);
 
     auto *mark = new QLabel(required ? QStringLiteral("*") : QStringLiteral(" "));

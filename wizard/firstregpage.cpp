@@ -1,7 +1,9 @@
 #include "firstregpage.h"
 
+#include "accesskey.h"
 #include "busyguard.h"
 #include "choicebutton.h"
+#include "choicemenu.h"
 #include "correctregpage.h"
 #include "fieldrow.h"
 #include "managewidget.h"
@@ -59,38 +61,38 @@ FirstRegPage::FirstRegPage(FirstPageRecord *record, EngineClientInterface *engin
 
     auto *contactPanel = new QVBoxLayout;
     contactPanel->addStretch(1);
-    m_firstNameEdit = addRow(contactPanel, tr("First Name:"), true);
-    m_lastNameEdit = addRow(contactPanel, tr("Last Name:"), true);
-    m_titleEdit = addRow(contactPanel, tr("Title:"), false);
-    m_companyEdit = addRow(contactPanel, tr("Company:"), false);
-    m_departmentEdit = addRow(contactPanel, tr("Department:"), false);
-    m_emailEdit = addRow(contactPanel, tr("Email Address:"), true);
-    m_phoneEdit = addRow(contactPanel, tr("Phone Number:"), true);
+    m_firstNameEdit = addRow(contactPanel, tr("&First Name:"), true);
+    m_lastNameEdit = addRow(contactPanel, tr("&Last Name:"), true);
+    m_titleEdit = addRow(contactPanel, tr("&Title:"), false);
+    m_companyEdit = addRow(contactPanel, tr("Compan&y:"), false);
+    m_departmentEdit = addRow(contactPanel, tr("&Department:"), false);
+    m_emailEdit = addRow(contactPanel, tr("&Email Address:"), true);
+    m_phoneEdit = addRow(contactPanel, tr("&Phone Number:"), true);
     contactPanel->addStretch(1);
 
     auto *addressPanel = new QVBoxLayout;
     addressPanel->addStretch(1);
     addressPanel->addSpacing(25);
-    m_street1Edit = addRow(addressPanel, tr("Street Address 1:"), true);
-    m_street2Edit = addRow(addressPanel, tr("Street Address 2:"), false);
-    m_cityEdit = addRow(addressPanel, tr("City:"), true);
-    m_countryLabel = new QLabel(tr("Country:"));
+    m_street1Edit = addRow(addressPanel, tr("Street Address &1:"), true);
+    m_street2Edit = addRow(addressPanel, tr("Street Address &2:"), false);
+    m_cityEdit = addRow(addressPanel, tr("C&ity:"), true);
+    m_countryLabel = new QLabel(tr("C&ountry:"));
     m_countryLabel->setFixedWidth(100);
     m_countryButton = addChoiceRow(
         addressPanel, m_countryLabel, tr("Select a Country"), QStringLiteral("CountryButton"));
-    m_regionLabel = new QLabel(tr("State/Province/Region:"));
+    m_regionLabel = new QLabel(tr("&State/Province/Region:"));
     m_regionButton = addChoiceRow(
         addressPanel, m_regionLabel, tr("Select a Region"), QStringLiteral("RegionButton"));
-    m_postcodeEdit = addRow(addressPanel, tr("Zip/Postal Code:"), true);
+    m_postcodeEdit = addRow(addressPanel, tr("&Zip/Postal Code:"), true);
     addressPanel->addStretch(1);
 
     // Until a country is chosen the menu only repeats the button's caption.
-    m_regionMenu = new QMenu(this);
+    m_regionMenu = new ChoiceMenu(m_regionButton);
     m_regionMenu->addAction(tr("Select a Region"));
     m_regionButton->setMenu(m_regionMenu);
     connect(m_countryButton, &QPushButton::clicked, this, &FirstRegPage::showCountryPopup);
 
-    m_nextButton = new QPushButton(tr("Next"));
+    m_nextButton = new QPushButton(tr("&Next"));
     m_nextButton->setObjectName(QStringLiteral("Next"));
     m_nextButton->setEnabled(false);
     connect(m_nextButton, &QPushButton::clicked, this, &FirstRegPage::reg1NextSignal);
@@ -105,13 +107,12 @@ FirstRegPage::FirstRegPage(FirstPageRecord *record, EngineClientInterface *engin
     buttons->addWidget(m_nextButton);
 
     // The page's own margins are tight as well, for the same width.
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(4);
-    layout->addWidget(m_introLabel);
-    layout->addLayout(panels);
-    layout->addLayout(buttons);
-    layout->addWidget(m_statusLabel);
+    auto *body = new QVBoxLayout;
+    body->setContentsMargins(4, 4, 4, 4);
+    body->setSpacing(4);
+    body->addWidget(m_introLabel);
+    body->addLayout(panels);
+    setPageLayout(body, buttons, m_statusLabel);
 
     // Down the left panel, then down the right one.
     const QList<QWidget *> tabOrder {m_firstNameEdit, m_lastNameEdit, m_titleEdit, m_companyEdit,
@@ -222,6 +223,8 @@ void FirstRegPage::reg1NextSignal()
 
     if (!isValidEmail(m_emailEdit->text())) {
         m_statusLabel->setMessage(tr("Please enter a valid email address."), StatusLabel::Error);
+        m_emailEdit->setFocus(Qt::OtherFocusReason);
+        m_emailEdit->selectAll();
         return;
     }
     if (!m_unsendable->confirm())
@@ -286,9 +289,12 @@ void FirstRegPage::showCountryPopup()
     // Each dialog reads the catalogue when it is shown; it is freed as soon
     // as its answer is read.
     m_countryDialog = std::make_unique<CountryDialog>(this);
+    if (m_countryButton->isChosen())
+        m_countryDialog->setCurrentName(m_countryButton->caption());
     m_countryDialog->exec();
     const QString country = m_countryDialog->selectedCountry();
     m_countryDialog.reset();
+    m_countryButton->setFocus(Qt::OtherFocusReason);
 
     setCountry(country);
     updateNextButton();
@@ -307,9 +313,10 @@ void FirstRegPage::onMenuClick()
 QLineEdit *FirstRegPage::addRow(QBoxLayout *panel, const QString &labelText, bool required)
 {
     QLineEdit *field = addFieldRow(panel, labelText, required);
-    m_unsendable->watch(field, QString(labelText).remove(QLatin1Char(':')));
+    const QString name = withoutAccessKey(labelText);
+    m_unsendable->watch(field, QString(name).remove(QLatin1Char(':')));
     if (required) {
-        m_requiredFields << labelText;
+        m_requiredFields << name;
         field->installEventFilter(this);
         // Typing counts at once, so that a user of the keyboard alone is
         // never left with a disabled Next.
@@ -330,7 +337,7 @@ ChoiceButton *FirstRegPage::addChoiceRow(
     font.setPointSize(10);
     button->setFont(font);
     // The button's own text is the choice, so the label names it.
-    button->setAccessibleName(label->text());
+    button->setAccessibleName(withoutAccessKey(label->text()));
     label->setBuddy(button);
     button->clearChoice();
     button->installEventFilter(this);
@@ -383,6 +390,21 @@ AddressRecord FirstRegPage::address() const
         : QString();
     address.countryCode = m_catalogue ? m_catalogue->countryCode(address.countryName) : QString();
     return address;
+}
+
+void FirstRegPage::focusAddress()
+{
+    m_street1Edit->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget *FirstRegPage::firstControl() const
+{
+    return m_firstNameEdit;
+}
+
+QPushButton *FirstRegPage::forwardButton() const
+{
+    return m_nextButton;
 }
 
 bool FirstRegPage::changedSinceNext() const

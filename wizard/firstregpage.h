@@ -69,8 +69,14 @@ public:
     // in at least five characters.
     static bool isValidEmail(const QString &text);
 
+    // Puts the focus on the first line of the street address, for the user
+    // who chose to re-enter the address.
+    void focusAddress();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    QWidget *firstControl() const override;
+    QPushButton *forwardButton() const override;
 
 private slots:
     void reg1NextSignal();

@@ -6,9 +6,9 @@
 
 namespace PageLayout {
 
-QVBoxLayout *createColumn(QWidget *page)
+QVBoxLayout *column()
 {
-    auto *column = new QVBoxLayout(page);
+    auto *column = new QVBoxLayout;
     column->setContentsMargins(9, 6, 9, 6);
     column->setSpacing(4);
     return column;

@@ -12,9 +12,9 @@ class QWidget;
 // Layout pieces that the wizard's later pages share.
 namespace PageLayout {
 
-// The page's top-to-bottom column, tighter than the style's defaults so that
+// A page's top-to-bottom column, tighter than the style's defaults so that
 // a page fits the window's 400 pixels of height below the tab bar.
-QVBoxLayout *createColumn(QWidget *page);
+QVBoxLayout *column();
 
 // inner, centred between two equal stretches.
 QHBoxLayout *centred(QLayout *inner);

@@ -2,6 +2,7 @@
 
 #include "busyguard.h"
 #include "choicebutton.h"
+#include "choicemenu.h"
 #include "pagelayout.h"
 #include "statuslabel.h"
 #include "unsendablefields.h"
@@ -93,7 +94,7 @@ SecondRegPage::SecondRegPage(
     m_locationButton = createMenuButton(tr("Purchase Location"), QStringLiteral("PurchaseLocation"),
         165, locations(), &SecondRegPage::onLocationMenuClick);
 
-    m_resellerLabel = rowLabel(tr("Reseller:"));
+    m_resellerLabel = rowLabel(tr("&Reseller:"));
     // Clear of the location row's "*", which it follows directly.
     m_resellerLabel->setContentsMargins(8, 0, 0, 0);
     m_resellerButton = new ChoiceButton(tr("Reseller"));
@@ -118,28 +119,28 @@ SecondRegPage::SecondRegPage(
 
     auto *grid = new QGridLayout;
     grid->setVerticalSpacing(2);
-    addRequiredRow(grid, 0, tr("Purchase Date:"), {m_monthButton, m_dayButton, m_yearButton})
+    addRequiredRow(grid, 0, tr("Purchase &Date:"), {m_monthButton, m_dayButton, m_yearButton})
         ->addStretch(0);
     QHBoxLayout *locationRow
-        = addRequiredRow(grid, 1, tr("Purchase Location:"), {m_locationButton});
+        = addRequiredRow(grid, 1, tr("Purchase &Location:"), {m_locationButton});
     locationRow->addWidget(m_resellerLabel);
     locationRow->addWidget(m_resellerButton);
     locationRow->addStretch(0);
     QHBoxLayout *userTypeRow
-        = addRequiredRow(grid, 2, tr("What best describes you?"), {m_userTypeButton});
+        = addRequiredRow(grid, 2, tr("What best describes yo&u?"), {m_userTypeButton});
     userTypeRow->addStretch(1);
     userTypeRow->addSpacing(12);
-    addRequiredRow(grid, 3, tr("What business are you in?"), {m_businessButton})->addStretch(0);
+    addRequiredRow(grid, 3, tr("What business are you &in?"), {m_businessButton})->addStretch(0);
     QHBoxLayout *workRow
-        = addRequiredRow(grid, 4, tr("What type of work do you do?"), {m_workButton});
+        = addRequiredRow(grid, 4, tr("What type of &work do you do?"), {m_workButton});
     workRow->addWidget(m_workOtherField);
     workRow->addStretch(0);
 
-    auto *systemsLabel = new QLabel(tr("Do you own any other Tarn systems?"));
-    m_yesButton = new QRadioButton(tr("Yes"));
+    auto *systemsLabel = new QLabel(tr("Do you own any other &Tarn systems?"));
+    m_yesButton = new QRadioButton(tr("&Yes"));
     m_yesButton->setObjectName(QStringLiteral("Yes"));
     m_yesButton->setFixedWidth(60);
-    m_noButton = new QRadioButton(tr("No"));
+    m_noButton = new QRadioButton(tr("&No"));
     m_noButton->setObjectName(QStringLiteral("No"));
     systemsLabel->setBuddy(m_yesButton);
     auto *systemsRow = new QHBoxLayout;
@@ -148,26 +149,26 @@ SecondRegPage::SecondRegPage(
     systemsRow->addWidget(m_noButton);
 
     m_offersBox = new WrappingCheckBox(tr("Yes, I would like to receive periodic information about "
-                                          "Tarn's special offers and new products."));
+                                          "Tarn's special &offers and new products."));
     m_offersBox->setObjectName(QStringLiteral("Offers"));
     m_partnerOffersBox
         = new WrappingCheckBox(tr("Yes, I would like to receive periodic information "
                                   "about special offers and new products from Tarn "
-                                  "Partners."));
+                                  "&Partners."));
     m_partnerOffersBox->setObjectName(QStringLiteral("PartnerOffers"));
     // "abot" is the maker's own wording of its list terms, kept letter for letter.
     auto *unsubscribeLabel = new WrappedLabel(
         tr("You may unsubscribe from these lists at any time. Information abot how to "
            "unsubscribe is available in each email Tarn sends to you."));
 
-    auto *backButton = new QPushButton(tr("Back"));
+    auto *backButton = new QPushButton(tr("&Back"));
     backButton->setObjectName(QStringLiteral("Back"));
-    auto *cancelButton = new QPushButton(tr("Cancel"));
+    auto *cancelButton = new QPushButton(tr("&Cancel"));
     cancelButton->setObjectName(QStringLiteral("Cancel"));
-    auto *saveButton = new QPushButton(tr("Save"));
+    auto *saveButton = new QPushButton(tr("&Save"));
     saveButton->setObjectName(QLatin1String(SaveName));
     saveButton->setEnabled(false);
-    auto *registerButton = new QPushButton(tr("Save and Register"));
+    auto *registerButton = new QPushButton(tr("Save &and Register"));
     registerButton->setObjectName(QLatin1String(RegisterName));
     registerButton->setEnabled(false);
     connect(registerButton, &QPushButton::clicked, this, &SecondRegPage::regPage2NextSignal);
@@ -181,16 +182,16 @@ SecondRegPage::SecondRegPage(
     m_unsendable = new UnsendableFields(m_statusLabel, this);
     m_unsendable->watch(m_workOtherField, m_workOtherField->accessibleName());
 
-    QVBoxLayout *layout = PageLayout::createColumn(this);
-    layout->addWidget(introLabel);
-    layout->addLayout(grid);
-    layout->addLayout(systemsRow);
-    layout->addWidget(m_offersBox);
-    layout->addWidget(m_partnerOffersBox);
-    layout->addWidget(unsubscribeLabel);
-    layout->addLayout(
-        PageLayout::buttonRow(backButton, {cancelButton, saveButton, registerButton}));
-    layout->addWidget(m_statusLabel);
+    QVBoxLayout *body = PageLayout::column();
+    body->addWidget(introLabel);
+    body->addLayout(grid);
+    body->addLayout(systemsRow);
+    body->addWidget(m_offersBox);
+    body->addWidget(m_partnerOffersBox);
+    body->addWidget(unsubscribeLabel);
+    setPageLayout(body,
+        PageLayout::buttonRow(backButton, {cancelButton, saveButton, registerButton}),
+        m_statusLabel);
 
     showReseller(false);
     showWorkOther(false);
@@ -264,7 +265,7 @@ void SecondRegPage::updateSaveButtons()
 void SecondRegPage::regPage2NextSignal()
 {
     QPushButton *registerButton = actionButton(RegisterName);
-    if (registerButton->text() == tr("Quit")) {
+    if (registerButton->text() == quitCaption()) {
         quit();
         return;
     }
@@ -325,7 +326,7 @@ void SecondRegPage::regPage2BackSignal()
 void SecondRegPage::regPage2SaveSignal()
 {
     QPushButton *saveButton = actionButton(SaveName);
-    if (saveButton->text() == tr("Quit")) {
+    if (saveButton->text() == quitCaption()) {
         quit();
         return;
     }
@@ -397,10 +398,13 @@ void SecondRegPage::onWorkMenuClick(QAction *action)
 void SecondRegPage::showResellerPopup()
 {
     ResellerDialog dialog(this);
+    if (m_resellerButton->isChosen())
+        dialog.setCurrentName(m_resellerButton->caption());
     dialog.exec();
     const QString name = dialog.selectedReseller();
     if (!name.isNull())
         m_resellerButton->setCaption(name);
+    m_resellerButton->setFocus(Qt::OtherFocusReason);
     updateSaveButtons();
 }
 
@@ -411,7 +415,7 @@ ChoiceButton *SecondRegPage::createMenuButton(const QString &placeholder, const 
     button->setObjectName(objectName);
     button->setFixedWidth(width);
 
-    auto *menu = new QMenu(button);
+    auto *menu = new ChoiceMenu(button);
     for (const QString &item : items)
         menu->addAction(item);
     connect(menu, &QMenu::triggered, this, handler);
@@ -474,9 +478,19 @@ RegistrationRecord SecondRegPage::record(
         m_dayButton->caption(), m_yearButton->caption());
 }
 
+QWidget *SecondRegPage::firstControl() const
+{
+    return m_monthButton;
+}
+
+QString SecondRegPage::quitCaption()
+{
+    return tr("&Quit");
+}
+
 void SecondRegPage::becomeQuit(QPushButton *button)
 {
-    button->setText(tr("Quit"));
+    button->setText(quitCaption());
     m_becameQuit.start();
 }
 

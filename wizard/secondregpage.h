@@ -61,6 +61,9 @@ public:
     // Whether a registration is being sent.
     bool isRegistering() const { return m_registering; }
 
+protected:
+    QWidget *firstControl() const override;
+
 private slots:
     void regPage2NextSignal();
     void regPage2CancelSignal();
@@ -91,6 +94,7 @@ private:
     bool saveRecord();
     bool sendRegistration();
     // An action button that has done its work offers to quit.
+    static QString quitCaption();
     void becomeQuit(QPushButton *button);
     void quit();
 

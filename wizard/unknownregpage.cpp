@@ -26,7 +26,7 @@ void UnknownRegPage::regUnknownNextSignal()
     if (m_keepButton->isChecked())
         handOver(m_original);
     else
-        returnToContactPage();
+        reenterAddress();
 }
 
 void UnknownRegPage::regUnknownCancelSignal()

@@ -1,8 +1,94 @@
 #include "wizardpage.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+
+// A scroll area that asks for room for all of its page, where a plain one
+// asks for no more than a few dozen lines: the window gives it what it can,
+// and only what is left over scrolls.
+class PageScrollArea : public QScrollArea
+{
+public:
+    explicit PageScrollArea(QWidget *page)
+    {
+        setWidget(page);
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+        // The page's own background shows through.
+        viewport()->setAutoFillBackground(false);
+        page->setAutoFillBackground(false);
+    }
+
+    QSize sizeHint() const override { return widget()->sizeHint(); }
+};
+
+} // namespace
+
 WizardPage::WizardPage(QWidget *parent)
     : QWidget(parent)
-{ }
+{
+    connect(qApp, &QApplication::focusChanged, this,
+        [this](QWidget *, QWidget *focused) { showFocus(focused); });
+}
+
+void WizardPage::setPageLayout(QLayout *body, QLayout *buttons, QWidget *statusLine)
+{
+    const QMargins margins = body->contentsMargins();
+    body->setContentsMargins(margins.left(), margins.top(), margins.right(), 0);
+    auto *content = new QWidget;
+    content->setLayout(body);
+    m_body = new PageScrollArea(content);
+
+    auto *footer = new QVBoxLayout;
+    footer->setContentsMargins(margins.left(), 0, margins.right(), margins.bottom());
+    footer->setSpacing(body->spacing());
+    footer->addLayout(buttons);
+    footer->addWidget(statusLine);
+
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->setSpacing(body->spacing());
+    page->addWidget(m_body, 1);
+    page->addLayout(footer);
+
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(true);
+    if (QPushButton *forward = forwardButton())
+        forward->setDefault(true);
+}
+
+void WizardPage::showEvent(QShowEvent *event)
+{
+    // Shown again after being minimised, the page keeps the user's place.
+    if (!event->spontaneous())
+        firstControl()->setFocus(Qt::OtherFocusReason);
+    QWidget::showEvent(event);
+}
+
+void WizardPage::keyPressEvent(QKeyEvent *event)
+{
+    // Fields and choices leave Enter to their page; a focused button takes
+    // it itself.
+    QPushButton *forward = forwardButton();
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && forward && forward->isEnabled())
+        forward->click();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void WizardPage::showFocus(QWidget *focused)
+{
+    // A label's access key or a page's first control may lie where the
+    // page is scrolled away.
+    if (m_body && focused && m_body->widget()->isAncestorOf(focused))
+        m_body->ensureWidgetVisible(focused);
+}
 
 void WizardPage::takeRegistrationStack()
 {

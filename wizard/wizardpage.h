@@ -7,6 +7,10 @@
 #include <QStackedWidget>
 #include <QWidget>
 
+class QLayout;
+class QPushButton;
+class QScrollArea;
+
 // A page of the registration wizard. Pages never hold each other: a page
 // finds a sibling by its object name in the registration stack, which it
 // takes from the page registry when it is handed the data it shows, and
@@ -19,6 +23,22 @@ public:
     explicit WizardPage(QWidget *parent = nullptr);
 
 protected:
+    // Lays the page out: body, whose margins are the page's, scrolls when the
+    // window is smaller than it (large text on a small screen); below it the
+    // row of buttons and the status line stay in view. Enter presses the
+    // button that has the focus.
+    void setPageLayout(QLayout *body, QLayout *buttons, QWidget *statusLine);
+
+    // The control that has the focus when the page is entered.
+    virtual QWidget *firstControl() const = 0;
+    // The button that Enter in a field or on a choice presses, shown as the
+    // page's default; none on a page where it would send something by
+    // accident.
+    virtual QPushButton *forwardButton() const { return nullptr; }
+
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
     // Takes the registration stack from the page registry, for the moves
     // that follow.
     void takeRegistrationStack();
@@ -37,7 +57,11 @@ protected:
     void returnToContactPage() const;
 
 private:
+    // Keeps the widget that takes the focus in the body in view.
+    void showFocus(QWidget *focused);
+
     QPointer<QStackedWidget> m_registrationStack;
+    QScrollArea *m_body = nullptr;
 };
 
 #endif

@@ -1,12 +1,16 @@
 #include "wrappingcheckbox.h"
 
+#include "accesskey.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextLayout>
 
 namespace {
 
-constexpr int TextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+// The "&" of the access key takes no room, whether the style underlines its
+// letter or not.
+constexpr int TextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
 
 } // namespace
 
@@ -31,11 +35,11 @@ QSize WrappingCheckBox::minimumSizeHint() const
 {
     // Wide enough for the text in two lines: half of it and the longest
     // word, which may not fit into the first line.
+    const QString shown = withoutAccessKey(text());
     int longestWord = 0;
-    for (const QString &word : text().split(QLatin1Char(' ')))
+    for (const QString &word : shown.split(QLatin1Char(' ')))
         longestWord = qMax(longestWord, fontMetrics().horizontalAdvance(word));
-    const int width
-        = textIndent() + (fontMetrics().horizontalAdvance(text()) + 1) / 2 + longestWord;
+    const int width = textIndent() + (fontMetrics().horizontalAdvance(shown) + 1) / 2 + longestWord;
     return QSize(width, heightForWidth(width));
 }
 
@@ -63,8 +67,11 @@ void WrappingCheckBox::paintEvent(QPaintEvent *)
     option.text.clear();
     option.rect.setHeight(firstLineHeight());
     painter.drawControl(QStyle::CE_CheckBox, option);
-    painter.drawItemText(
-        textRect(width()), TextFlags, palette(), isEnabled(), text(), QPalette::WindowText);
+    const int mnemonic = style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)
+        ? Qt::TextShowMnemonic
+        : Qt::TextHideMnemonic;
+    painter.drawItemText(textRect(width()), (TextFlags & ~Qt::TextShowMnemonic) | mnemonic,
+        palette(), isEnabled(), text(), QPalette::WindowText);
 }
 
 bool WrappingCheckBox::hitButton(const QPoint &pos) const
@@ -75,7 +82,7 @@ bool WrappingCheckBox::hitButton(const QPoint &pos) const
         return true;
     const QRect area = textRect(width());
     const qreal lineWidth = qMax(1, width() - textIndent());
-    QTextLayout layout(text(), font());
+    QTextLayout layout(withoutAccessKey(text()), font());
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(option);

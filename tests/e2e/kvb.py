@@ -236,16 +236,25 @@ class Kvb:
     # Opens the button's pop-up menu with a click, and picks the item with the
     # keyboard, reading each item's name as it gets the focus.
     def choose_from_menu(self, button_name, item):
+        self._in_menu(lambda: click_at(extents(self.get("push button", button_name))),
+                      lambda: self.move_in_menu(item), button_name)
+
+    # Opens a menu with the keys given (one after the other, separated by
+    # blanks), and picks the item by typing it.
+    def type_into_menu(self, keys, item):
+        self._in_menu(lambda: key(*keys.split()), lambda: type_text(item), keys)
+
+    def _in_menu(self, open_menu, reach_item, what):
         mark = len(_events)
-        click_at(extents(self.get("push button", button_name)))
+        open_menu()
 
         def menu(shown):
             return ("object:state-changed:showing", "popup menu", "", shown) in _events[mark:]
 
-        wait_for(lambda: menu(1), "the menu of %r" % button_name)
-        self.move_in_menu(item)
+        wait_for(lambda: menu(1), "the menu of %r" % what)
+        reach_item()
         key("Return")
-        wait_for(lambda: menu(0), "the menu of %r to close" % button_name)
+        wait_for(lambda: menu(0), "the menu of %r to close" % what)
 
     # Presses Down in an open menu until the item has the focus.
     def move_in_menu(self, item):

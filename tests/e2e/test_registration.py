@@ -24,8 +24,11 @@ OLDEST_YEAR = str(int(YEAR) - 4)
 # which the program may not have caught up with by the time it comes.
 KEYBOARD_CONTACT = dict(CONTACT, **{"First Name:": "Lucja", "Last Name:": "Bronte"})
 
-# Typed in the order of the fields on the page, down the left column first.
-ORDER = list(CONTACT) + ["Street Address 1:", "Street Address 2:", "City:"]
+# The access keys of the contact page's labels.
+ACCESS_KEYS = {"Last Name:": "alt+l", "Title:": "alt+t", "Company:": "alt+y",
+               "Department:": "alt+d", "Email Address:": "alt+e", "Phone Number:": "alt+p",
+               "Street Address 1:": "alt+1", "Street Address 2:": "alt+2", "City:": "alt+i"}
+REPLACE = "Replace my original address with the corrected address."
 
 
 class RegistrationTest(KvbTestCase):
@@ -152,48 +155,65 @@ class RegistrationTest(KvbTestCase):
         kvb = self.start(**MOVED)
         kvb.give_window_the_keyboard()
 
+        # The window opens with the first field ready for typing; each
+        # label's access key moves to its field.
         typed = dict(KEYBOARD_CONTACT, **STANDARD_ADDRESS)
-        # The window opens with the first field ready for typing.
-        wait_for(lambda: kvb.has_focus("text", ORDER[0]), "the first field to have the focus")
-        type_text(typed[ORDER[0]])
-        for field in ORDER[1:]:
-            kvb.tab_to("text", field)
+        wait_for(lambda: kvb.has_focus("text", "First Name:"), "the first field to have the focus")
+        type_text(typed["First Name:"])
+        for field, keys in ACCESS_KEYS.items():
+            key(keys)
+            wait_for(lambda: kvb.has_focus("text", field), "the focus on %r" % field)
             type_text(typed[field])
 
-        self.tab_and_press(kvb, "push button", "Country:")
+        # The country's key opens the country list, Escape closes it; opened
+        # again, typing narrows it and Enter picks the country.
+        key("alt+o")
+        kvb.dialog("Select a country")
+        key("Escape")
+        wait_for(lambda: kvb.find("dialog", "Select a country") is None, "the dialog to close")
+        kvb.give_window_the_keyboard()
+        key("alt+o")
         kvb.dialog("Select a country")
         type_text(COUNTRY[0])
         key("Return")
         wait_for(lambda: kvb.find("dialog", "Select a country") is None, "the dialog to close")
         kvb.give_window_the_keyboard()
-        self.tab_and_press(kvb, "push button", "State/Province/Region:", REGION[0])
-        kvb.tab_to("text", "Zip/Postal Code:")
+        kvb.type_into_menu("alt+s", REGION[0])
+        self.assertEqual(kvb.choice("State/Province/Region:"), REGION[0])
+        key("alt+z")
         type_text(typed["Zip/Postal Code:"])
         self.assertEqual({name: kvb.text(name) for name in typed}, typed)
 
         # A city in kanji cannot reach the maker as written: the status line
-        # says so, and the first Next puts the focus on the field instead.
+        # says so, and the first Enter puts the focus on the field instead.
         kvb.set_text("City:", "\u5343\u4ee3\u7530")
         kvb.wait_for_status(unsendable("City"))
-        self.tab_and_press(kvb, "push button", "Next")
+        key("Return")
         wait_for(lambda: kvb.has_focus("text", "City:"), "the focus on the city")
         kvb.set_text("City:", typed["City:"])
 
-        self.tab_and_press(kvb, "push button", "Next")
+        # Enter in a field goes on; on the next page, to the first choice.
+        key("Return")
         kvb.wait_for_page("corrected")
+        wait_for(lambda: kvb.has_focus("radio button", REPLACE), "the focus on the first choice")
         self.assert_fits(kvb)
         shown = [(kvb.text("Original " + name), kvb.text("Corrected " + name)) for name in
                  ("Street Address 1", "City", "State/Province/Region", "Zip/Postal Code")]
         self.assertEqual(shown, [("600 W 5th Ave", "350 5th Ave"), ("Anchorage", "New York"),
                                  ("Alaska", "New York"), ("99501", "10118")])
-        self.tab_and_press(kvb, "radio button",
-                           "Replace my original address with the corrected address.")
-        self.tab_and_press(kvb, "push button", "Next")
+        key("alt+r")
+        wait_for(lambda: has_state(kvb.get("radio button", REPLACE), "checked"), "the choice")
+        key("Return")
         kvb.wait_for_page("purchase")
-        for button, item in PURCHASE + [("Purchase Location", "Tarn Web Store"),
-                                        ("Type of Work", "Film")]:
-            self.tab_and_press(kvb, "push button", button, item)
-        self.tab_and_press(kvb, "push button", "Save and Register")
+
+        # Each menu opens from its button or its label's key, and takes the
+        # item typed.
+        wait_for(lambda: kvb.has_focus("push button", "Purchase month"), "the focus on the month")
+        for keys, item in [("Return", "March"), ("Tab Return", "5"), ("Tab Return", YEAR),
+                           ("alt+l", "Tarn Web Store"), ("alt+u", "Student"),
+                           ("alt+i", "Studio"), ("alt+w", "Film")]:
+            kvb.type_into_menu(keys, item)
+        key("alt+a")
         kvb.wait_for_status("Registration successful.")
 
         # The corrected address is handed on with its own codes.
@@ -201,12 +221,29 @@ class RegistrationTest(KvbTestCase):
             [sent_registration(MOVED_ADDRESS, ("NY", "US"), KEYBOARD_CONTACT)],
             saved_record(MOVED_ADDRESS, "New York", KEYBOARD_CONTACT))
 
-        # The button keeps the focus and now quits, once a double click's
-        # second press would be over.
-        wait_for(lambda: kvb.has_focus("push button", "Quit"), "Quit to have the focus")
+        # The button is now "Quit", with an access key of its own, which
+        # quits once a double click's second press would be over.
         time.sleep(0.5)
-        key("space")
+        key("alt+q")
         self.assertEqual(kvb.exit_status(), 1)
+
+    # With large text, and scaled twice, the window fits a laptop's screen,
+    # and Next and the status line are in view below the page.
+    def test_large_text_and_scale_keep_next_and_the_status_line_in_view(self):
+        for environment, screen in [({"QT_FONT_DPI": "144"}, (1366, 768)),
+                                    ({"QT_SCALE_FACTOR": "2"}, (1920, 1080))]:
+            kvb = self.start(**environment)
+            kvb.set_text("First Name:", "\u5343")
+            shown = [kvb.frame, kvb.get("push button", "Next"),
+                     kvb.get("label", unsendable("First Name"))]
+            window = extents(kvb.frame)
+            for control in shown:
+                x, y, width, height = extents(control)
+                self.assertTrue(window[0] <= x and x + width <= window[0] + window[2]
+                                and window[1] <= y and y + height <= window[1] + window[3]
+                                and x + width <= screen[0] and y + height <= screen[1],
+                                "%r is out of view with %r" % (control.name, environment))
+            kvb.close()
 
     def assert_contact_page(self, kvb):
         typed = dict(CONTACT, **UNVERIFIABLE_ADDRESS)
