@@ -152,18 +152,17 @@ void TestEngineClient::namesReachTheEngineAsLatin1_data()
     QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<bool>("loses"); // whether the page warns
 
-    QTest::newRow("Latin-1 with accents")
-        << "Zo\u00eb Bront\u00eb" << QByteArray("Zo\xeb Bront\xeb") << false;
-    QTest::newRow("U+00FF, the last of Latin-1") << "\u00ff" << QByteArray("\xff") << false;
-    QTest::newRow("U+0100, the first beyond") << "\u0100" << QByteArray("?") << true;
-    QTest::newRow("Greek") << "\u0391\u03b8\u03ae\u03bd\u03b1" << QByteArray("?????") << true;
-    QTest::newRow("Cyrillic") << "\u041c\u0430\u0440\u0438\u044f" << QByteArray("?????") << true;
-    QTest::newRow("kanji, with digits")
-        << "\u5343\u4ee3\u7530 1-9-1" << QByteArray("??? 1-9-1") << true;
-    QTest::newRow("an emoji, two UTF-16 units")
-        << "Acme \U0001F600" << QByteArray("Acme ?") << true;
-    QTest::newRow("a letter and a combining accent")
-        << "Cafe\u0301" << QByteArray("Caf\xe9") << false;
+    const auto row = [](const char *name, const char *text, const char *sent, bool loses) {
+        QTest::newRow(name) << QString::fromUtf8(text) << QByteArray(sent) << loses;
+    };
+    row("Latin-1 with accents", "Zo\u00eb Bront\u00eb", "Zo\xeb Bront\xeb", false);
+    row("U+00FF, the last of Latin-1", "\u00ff", "\xff", false);
+    row("U+0100, the first beyond", "\u0100", "?", true);
+    row("Greek", "\u0391\u03b8\u03ae\u03bd\u03b1", "?????", true);
+    row("Cyrillic", "\u041c\u0430\u0440\u0438\u044f", "?????", true);
+    row("kanji, with digits", "\u5343\u4ee3\u7530 1-9-1", "??? 1-9-1", true);
+    row("an emoji, two UTF-16 units", "Acme \U0001F600", "Acme ?", true);
+    row("a letter and a combining accent", "Cafe\u0301", "Caf\xe9", false);
 }
 
 // Composed first, then one "?" for each character beyond Latin-1; the page warns exactly when a
@@ -185,25 +184,20 @@ void TestEngineClient::typedSeparators_data()
     QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<int>("items");
 
-    QTest::newRow("a street, a comma after the name")
-        << false << "ADDRESS1"
-        << "av. paulista, 1578" << QByteArray("av. paulista  1578") << 8;
-    QTest::newRow("a second street line")
-        << false << "ADDRESS2"
-        << "Hinterhaus, 3. OG" << QByteArray("Hinterhaus  3. OG") << 8;
-    QTest::newRow("a city with =") << false << "CITY"
-                                   << "a=b" << QByteArray("a b") << 8;
-    QTest::newRow("a postcode, both") << true << "POSTCODE"
-                                      << "1,2=3" << QByteArray("1 2 3") << 27;
-    QTest::newRow("a company") << true << "Company"
-                               << "Smith, Jones & Co" << QByteArray("Smith  Jones & Co") << 27;
-    QTest::newRow("an e-mail address") << true << "Email"
-                                       << "a=b@c.d" << QByteArray("a b@c.d") << 27;
-    QTest::newRow("the user's type of work") << true << "WorkTypeOther"
-                                             << "x,y" << QByteArray("x y") << 27;
+    const auto row = [](const char *name, bool registration, const char *key, const char *typed,
+                         const char *sent, int items) {
+        QTest::newRow(name) << registration << key << typed << QByteArray(sent) << items;
+    };
+    row("a street, a comma after the name", false, "ADDRESS1", "av. paulista, 1578",
+        "av. paulista  1578", 8);
+    row("a second street line", false, "ADDRESS2", "Hinterhaus, 3. OG", "Hinterhaus  3. OG", 8);
+    row("a city with =", false, "CITY", "a=b", "a b", 8);
+    row("a postcode, both", true, "POSTCODE", "1,2=3", "1 2 3", 27);
+    row("a company", true, "Company", "Smith, Jones & Co", "Smith  Jones & Co", 27);
+    row("an e-mail address", true, "Email", "a=b@c.d", "a b@c.d", 27);
+    row("the user's type of work", true, "WorkTypeOther", "x,y", "x y", 27);
     // The maker's own captions go as they are, as the service knows them.
-    QTest::newRow("a menu's caption") << true << "WorkType"
-                                      << "Other, Please Specify" << QByteArray("Other") << 28;
+    row("a menu's caption", true, "WorkType", "Other, Please Specify", "Other", 28);
 }
 
 // What the user typed is never cut: in a value typed, "," and "=" go as blanks.
@@ -293,25 +287,18 @@ void TestEngineClient::correctedReply_data()
     // The third part is the service's own, and is skipped.
     const QByteArray full = "ADDRESS1=1 Main St,ADDRESS2=,ISO=TL-N,CITY=Town,STATE=N1,"
                             "REGION_NAME=North,POSTCODE=1,COUNTRY=TL,COUNTRY_NAME=Land";
-    QTest::newRow("nine parts") << full << true << "Town"
-                                << "1"
-                                << "Land";
-    QTest::newRow("position 4 lacks CITY")
-        << QByteArray(full).replace("CITY", "city") << true << "before"
-        << "1"
-        << "Land";
-    QTest::newRow("a value with a second =")
-        << QByteArray(full).replace("=Land", "=La=nd") << true << "Town"
-        << "1"
-        << "La=nd";
-    QTest::newRow("the key anywhere, no =")
-        << QByteArray(full).replace("POSTCODE=1", "xPOSTCODE") << true << "Town"
-        << "xPOSTCODE"
-        << "Land";
-    QTest::newRow("eight parts") << QByteArray("ADDRESS1=a,,,,,,,COUNTRY_NAME=b") << false
-                                 << "before"
-                                 << "before"
-                                 << "before";
+    const auto row = [](const char *name, const QByteArray &reply, bool read, const char *city,
+                         const char *postcode, const char *country) {
+        QTest::newRow(name) << reply << read << city << postcode << country;
+    };
+    row("nine parts", full, true, "Town", "1", "Land");
+    row("position 4 lacks CITY", QByteArray(full).replace("CITY", "city"), true, "before", "1",
+        "Land");
+    row("a value with a second =", QByteArray(full).replace("=Land", "=La=nd"), true, "Town", "1",
+        "La=nd");
+    row("the key anywhere, no =", QByteArray(full).replace("POSTCODE=1", "xPOSTCODE"), true, "Town",
+        "xPOSTCODE", "Land");
+    row("eight parts", "ADDRESS1=a,,,,,,,COUNTRY_NAME=b", false, "before", "before", "before");
 }
 
 // Each part at its own position, taken only when it holds its key; a reply too short to read
@@ -347,20 +334,19 @@ void TestEngineClient::purchaseDate_data()
     QTest::addColumn<int>("year");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("an hour west of UTC")
-        << QByteArray("UTC-1") << 2 << 15 << 2010 << "01/13/2010 23:00:01";
-    QTest::newRow("the 31st") << QByteArray("UTC-1") << 2 << 31 << 2024 << "01/29/2024 23:00:01";
-    QTest::newRow("January 1st") << QByteArray("UTC-1") << 0 << 1 << 2010 << "10/29/2009 23:00:01";
-    QTest::newRow("no month") << QByteArray("UTC-1") << -1 << 15 << 2010 << "";
-    QTest::newRow("London in summer")
-        << QByteArray("Europe/London") << 7 << 15 << 2026 << "06/14/2026 00:00:01";
+    const auto row
+        = [](const char *name, const char *zone, int month, int day, int year, const char *text) {
+              QTest::newRow(name) << QByteArray(zone) << month << day << year << text;
+          };
+    row("an hour west of UTC", "UTC-1", 2, 15, 2010, "01/13/2010 23:00:01");
+    row("the 31st", "UTC-1", 2, 31, 2024, "01/29/2024 23:00:01");
+    row("January 1st", "UTC-1", 0, 1, 2010, "10/29/2009 23:00:01");
+    row("no month", "UTC-1", -1, 15, 2010, "");
+    row("London in summer", "Europe/London", 7, 15, 2026, "06/14/2026 00:00:01");
     // Dublin flags its winter as daylight saving time and keeps London's clock all year.
-    QTest::newRow("Dublin in winter")
-        << QByteArray("Europe/Dublin") << 2 << 15 << 2026 << "01/14/2026 00:00:01";
-    QTest::newRow("Dublin in summer")
-        << QByteArray("Europe/Dublin") << 7 << 15 << 2026 << "06/14/2026 00:00:01";
-    QTest::newRow("Sydney") << QByteArray("Australia/Sydney") << 7 << 15 << 2026
-                            << "06/13/2026 14:00:01";
+    row("Dublin in winter", "Europe/Dublin", 2, 15, 2026, "01/14/2026 00:00:01");
+    row("Dublin in summer", "Europe/Dublin", 7, 15, 2026, "06/14/2026 00:00:01");
+    row("Sydney", "Australia/Sydney", 7, 15, 2026, "06/13/2026 14:00:01");
 }
 
 // Month and day go one too low, the month counted from 0, at one second past midnight in the

@@ -4,10 +4,10 @@
 #include "engine/engineclient.h"
 #include "engine/enginethread.h"
 #include "regdata/datafolder.h"
+#include "regdata/purchasechoices.h"
 #include "regdata/readreginfo.h"
 #include "regdata/registrationnote.h"
 #include "regdata/savereginfo.h"
-#include "regdata/purchasechoices.h"
 #include "regdata/xmlregstruct.h"
 #include "support/recordingengine.h"
 #include "wizard/accesskey.h"
@@ -88,6 +88,25 @@ struct Wizard
             return false;
         button->click();
         return true;
+    }
+    // One step of the user's: "name" clicks the button of that object name, "name=text" types
+    // the text into that field, "Enter@name" presses Enter on that control. False when the
+    // control is not there, or the button not enabled.
+    bool act(const QString &step) const
+    {
+        if (step.startsWith("Enter@")) {
+            QWidget *control = find<QWidget>(step.mid(6));
+            if (control)
+                QTest::keyClick(control, Qt::Key_Return);
+            return control;
+        }
+        if (step.contains('=')) {
+            auto *field = find<QLineEdit>(step.section('=', 0, 0));
+            if (field)
+                field->setText(step.section('=', 1));
+            return field;
+        }
+        return click(step);
     }
     QString status() const { return page()->findChild<StatusLabel *>()->text(); }
 
@@ -210,69 +229,77 @@ private slots:
     void routes_data()
     {
         QTest::addColumn<int>("result"); // the address check's answer
-        QTest::addColumn<QString>("email");
-        QTest::addColumn<QStringList>("clicks"); // buttons by object name, each on its page
+        QTest::addColumn<QStringList>("steps"); // see Wizard::act()
         QTest::addColumn<QString>("page"); // the page current at the end
-        QTest::addColumn<QString>("message"); // its status line
+        QTest::addColumn<QString>("focused"); // the control with the focus then
+        QTest::addColumn<QString>("message"); // the page's status line
         QTest::addColumn<QByteArray>("registered"); // the street then registered; null: none
 
-        const QString mail = "ann@example.com";
+        const auto row
+            = [](const char *name, int result, const QStringList &steps, const QString &page,
+                  const char *focused, const char *message = "", const char *registered = nullptr) {
+                  QTest::newRow(name)
+                      << result << steps << page << focused << message << QByteArray(registered);
+              };
         const QString first = ManageWidget::FirstPage;
         const QString second = ManageWidget::SecondPage;
-        using L = QStringList;
-        QTest::newRow("accepted") << 0 << mail << L {"Next"} << second << ""
-                                  << QByteArray("1 Main St");
-        QTest::newRow("accepted, back")
-            << 0 << mail << L {"Next", "Back"} << first << "" << QByteArray();
-        QTest::newRow("accepted, cancelled")
-            << 0 << mail << L {"Next", "Cancel"} << first << "" << QByteArray();
-        QTest::newRow("corrected, replaced") << 1 << mail << L {"Next", "Replace", "Next"} << second
-                                             << "" << QByteArray("2 Corrected Rd");
-        QTest::newRow("corrected, kept")
-            << 1 << mail << L {"Next", "Keep", "Next"} << second << "" << QByteArray("1 Main St");
-        QTest::newRow("corrected, re-entered")
-            << 1 << mail << L {"Next", "Reenter", "Next"} << first << "" << QByteArray();
-        QTest::newRow("corrected, back")
-            << 1 << mail << L {"Next", "Back"} << first << "" << QByteArray();
-        QTest::newRow("corrected, cancelled")
-            << 1 << mail << L {"Next", "Cancel"} << first << "" << QByteArray();
-        QTest::newRow("unverified, kept")
-            << 2 << mail << L {"Next", "Keep", "Next"} << second << "" << QByteArray("1 Main St");
-        QTest::newRow("unverified, re-entered")
-            << 2 << mail << L {"Next", "Reenter", "Next"} << first << "" << QByteArray();
-        QTest::newRow("unverified, back")
-            << 2 << mail << L {"Next", "Back"} << first << "" << QByteArray();
-        QTest::newRow("unverified, cancelled")
-            << 2 << mail << L {"Next", "Cancel"} << first << "" << QByteArray();
-        QTest::newRow("check failed")
-            << 3 << mail << L {"Next"} << first
-            << "The address could not be verified just now. Please try again." << QByteArray();
-        QTest::newRow("e-mail address invalid")
-            << 0 << "ann@example" << L {"Next"} << first << "Please enter a valid email address."
-            << QByteArray();
+        const char *month = "MonthButton";
+        const char *street = "Street Address 1:";
+        row("accepted", 0, {"Next"}, second, month, "", "1 Main St");
+        row("accepted, back", 0, {"Next", "Back"}, first, "First Name:");
+        row("accepted, cancelled", 0, {"Next", "Cancel"}, first, "First Name:");
+        row("corrected", 1, {"Next"}, ManageWidget::CorrectPage, "Replace");
+        row("corrected, replaced", 1, {"Next", "Replace", "Next"}, second, month, "",
+            "2 Corrected Rd");
+        row("corrected, kept", 1, {"Next", "Keep", "Next"}, second, month, "", "1 Main St");
+        row("corrected, re-entered", 1, {"Next", "Reenter", "Next"}, first, street);
+        row("corrected, back", 1, {"Next", "Back"}, first, "First Name:");
+        row("corrected, cancelled", 1, {"Next", "Cancel"}, first, "First Name:");
+        row("unverified", 2, {"Next"}, ManageWidget::UnknownPage, "Keep");
+        row("unverified, kept", 2, {"Next", "Keep", "Next"}, second, month, "", "1 Main St");
+        row("unverified, re-entered", 2, {"Next", "Reenter", "Next"}, first, street);
+        row("unverified, back", 2, {"Next", "Back"}, first, "First Name:");
+        row("unverified, cancelled", 2, {"Next", "Cancel"}, first, "First Name:");
+        row("check failed", 3, {"Next"}, first,
+            "First Name:", "The address could not be verified just now. Please try again.");
+        row("e-mail address refused", 0, {"Email Address:=ann@", "Next"}, first,
+            "Email Address:", "Please enter a valid email address.");
+        // Enter presses the focused button, and from a field or a choice the page's Next, but
+        // never Save and Register.
+        row("Enter in a field", 0, {"Enter@City:"}, second, month);
+        row("Enter on a choice", 1, {"Next", "Keep", "Enter@Keep"}, second, month);
+        row("Enter on a button", 0, {"Enter@Next"}, second, month);
+        row("Enter in the purchase page's field", 0, {"Next", "Enter@WorkTypeOther"}, second,
+            month);
+        row("Enter on Save", 0, {"Next", "Enter@Save"}, second, month,
+            "Registration data saved successfully.");
     }
 
-    // Where each answer of the address check leads, and which address the purchase page then
-    // registers.
+    // Where each answer of the address check leads, where the focus then is, and which address
+    // the purchase page registers.
     void routes()
     {
         QFETCH(int, result);
-        QFETCH(QString, email);
-        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, steps);
         QFETCH(QString, page);
+        QFETCH(QString, focused);
         QFETCH(QString, message);
         QFETCH(QByteArray, registered);
 
         m_engine.addressResult = result;
         m_engine.reply = correction;
         Wizard wizard(&m_engine);
-        wizard.find<QLineEdit>("Email Address:")->setText(email);
-        for (const QString &name : std::as_const(clicks))
-            QVERIFY2(wizard.click(name), qPrintable(name));
+        for (const QString &step : std::as_const(steps))
+            QVERIFY2(wizard.act(step), qPrintable(step));
         QCOMPARE(wizard.page()->objectName(), page);
+        QCOMPARE(wizard.stack.focusWidget()->objectName(), focused);
         QCOMPARE(wizard.status(), message);
         // Nothing is sent for an address that the page refuses.
         QCOMPARE(m_engine.addresses.size(), message.startsWith("Please") ? 0 : 1);
+        QCOMPARE(m_engine.registrations.size(), 0);
+        // A refused text is selected, ready to be typed over.
+        if (message.startsWith("Please"))
+            QCOMPARE(wizard.find<QLineEdit>(focused)->selectedText(), "ann@");
         if (!registered.isNull()) {
             QVERIFY(wizard.click("Save and Register"));
             QCOMPARE(
@@ -289,25 +316,20 @@ private slots:
         QTest::addColumn<QString>("save"); // Save's caption after, empty when disabled
         QTest::addColumn<QString>("registerCaption"); // likewise Save and Register's
 
-        const QString save = "Save";
-        const QString both = "Save and Register";
-        QTest::newRow("saved") << save << true << true << "Registration data saved successfully."
-                               << "Quit" << both;
-        QTest::newRow("not saved")
-            << save << false << true << "Failed to save registration data." << save << both;
-        QTest::newRow("registered") << both << true << true << "Registration successful."
-                                    << ""
-                                    << "Quit";
-        QTest::newRow("refused") << both << true << false
-                                 << "Registration failed.Please contact Tarn customer support."
-                                 << ""
-                                 << "Quit";
-        QTest::newRow("registered, not saved")
-            << both << false << true
-            << "Registration successful. Your details could not be saved on this computer, so KVB "
-               "cannot fill them in next time."
-            << ""
-            << "Quit";
+        const auto row = [](const char *name, const char *button, bool writable, bool accepts,
+                             const char *message, const char *save, const char *registration) {
+            QTest::newRow(name) << button << writable << accepts << message << save << registration;
+        };
+        const char *both = "Save and Register";
+        row("saved", "Save", true, true, "Registration data saved successfully.", "Quit", both);
+        row("not saved", "Save", false, true, "Failed to save registration data.", "Save", both);
+        row("registered", both, true, true, "Registration successful.", "", "Quit");
+        row("refused", both, true, false,
+            "Registration failed.Please contact Tarn customer support.", "", "Quit");
+        row("registered, not saved", both, false, true,
+            "Registration successful. Your details could not be saved on this computer, so KVB "
+            "cannot fill them in next time.",
+            "", "Quit");
     }
 
     // What each save button does and says, and that the caption it takes, "Quit", then ends the
@@ -369,68 +391,45 @@ private slots:
         QTest::addColumn<QString>("field"); // the element of the record changed
         QTest::addColumn<QString>("saved"); // its value
         QTest::addColumn<QString>("widget"); // the object name of the widget that shows it
-        QTest::addColumn<QString>("shown"); // the caption shown, or whether it is checked
+        QTest::addColumn<QString>("shown"); // its caption or text, whether it is checked, or hidden
         QTest::addColumn<bool>("complete"); // whether the save buttons are enabled
 
-        QTest::newRow("a month") << "PurchaseMonth"
-                                 << "May"
-                                 << "MonthButton"
-                                 << "May" << true;
-        QTest::newRow("a month not offered") << "PurchaseMonth"
-                                             << "Sept"
-                                             << "MonthButton"
-                                             << "Month" << false;
-        QTest::newRow("day 0") << "PurchaseDay"
-                               << "0"
-                               << "DayButton"
-                               << "Day" << false;
+        const auto row = [](const char *name, const char *field, const char *saved,
+                             const char *widget, const char *shown, bool complete) {
+            QTest::newRow(name) << field << saved << widget << shown << complete;
+        };
+        row("a month", "PurchaseMonth", "May", "MonthButton", "May", true);
+        row("a month not offered", "PurchaseMonth", "Sept", "MonthButton", "Month", false);
+        row("day 0", "PurchaseDay", "0", "DayButton", "Day", false);
         // A purchase may be older than the year menu reaches.
-        QTest::newRow("a four-digit year") << "PurchaseYear"
-                                           << "1999"
-                                           << "YearButton"
-                                           << "1999" << true;
-        QTest::newRow("a two-digit year") << "PurchaseYear"
-                                          << "23"
-                                          << "YearButton"
-                                          << "Year" << false;
-        QTest::newRow("a location not offered") << "PurchaseLocation"
-                                                << "Online"
-                                                << "PurchaseLocation"
-                                                << "Purchase Location" << false;
-        QTest::newRow("a user type in other letters") << "BuyerDescription"
-                                                      << "student"
-                                                      << "BuyerDescription"
-                                                      << "Type of User" << false;
-        QTest::newRow("a business with a blank after") << "BuyerBusiness"
-                                                       << "Studio "
-                                                       << "BuyerBusiness"
-                                                       << "Type of Business" << false;
-        QTest::newRow("a work type not offered") << "BuyerWorkType"
-                                                 << "Other"
-                                                 << "BuyerWorkType"
-                                                 << "Type of Work" << false;
-        QTest::newRow("other systems: 1") << "OwnTarnSystems"
-                                          << "1"
-                                          << "Yes"
-                                          << "checked" << true;
-        QTest::newRow("other systems: empty") << "OwnTarnSystems"
-                                              << ""
-                                              << "No"
-                                              << "checked" << true;
-        QTest::newRow("other systems: true") << "OwnTarnSystems"
-                                             << "true"
-                                             << "No"
-                                             << "checked" << true;
-        QTest::newRow("offers: 1") << "TarnSpecial"
-                                   << "1"
-                                   << "Offers"
-                                   << "checked" << true;
-        QTest::newRow("partner offers: true") << "TarnPartnerSpecial"
-                                              << "true"
-                                              << "PartnerOffers"
-                                              << "unchecked" << true;
+        row("a four-digit year", "PurchaseYear", "1999", "YearButton", "1999", true);
+        row("a two-digit year", "PurchaseYear", "23", "YearButton", "Year", false);
+        row("a location not offered", "PurchaseLocation", "Online", "PurchaseLocation",
+            "Purchase Location", false);
+        row("a user type in other letters", "BuyerDescription", "student", "BuyerDescription",
+            "Type of User", false);
+        row("a business with a blank after", "BuyerBusiness", "Studio ", "BuyerBusiness",
+            "Type of Business", false);
+        row("a work type not offered", "BuyerWorkType", "Other", "BuyerWorkType", "Type of Work",
+            false);
+        row("a reseller", "ResellerInfo", "Best Video", "Reseller", "Best Video", true);
+        row("a reseller without a name", "ResellerInfo", "", "Reseller", "Reseller", false);
+        row("a location without a reseller", "PurchaseLocation", "Bundle", "Reseller", "hidden",
+            true);
+        row("the user's own type of work", "WorkTypeOther", "Games", "WorkTypeOther", "Games",
+            true);
+        row("a type of work of the list", "BuyerWorkType", "Film", "WorkTypeOther", "hidden", true);
+        row("other systems: 1", "OwnTarnSystems", "1", "Yes", "checked", true);
+        row("other systems: empty", "OwnTarnSystems", "", "No", "checked", true);
+        row("other systems: true", "OwnTarnSystems", "true", "No", "checked", true);
+        row("offers: 1", "TarnSpecial", "1", "Offers", "checked", true);
+        row("partner offers: true", "TarnPartnerSpecial", "true", "PartnerOffers", "unchecked",
+            true);
     }
 
+    // Each field of a saved record on the purchase page, the others complete: a caption that
+    // its menu does not offer leaves the placeholder, and the reseller and the user's own type
+    // of work show while their choices ask for them.
     void purchasePrefill()
     {
         QFETCH(QString, field);
@@ -440,6 +439,9 @@ private slots:
         QFETCH(bool, complete);
 
         SecondPageRecord record = completeRecord().secondPage;
+        record.purchaseLocation = "Tarn Reseller";
+        record.resellerInfo = "Best Video";
+        record.buyerWorkType = "Other, Please Specify";
         for (const auto &each : SecondPageRecord::fields) {
             if (field == QLatin1String(each.element))
                 record.*each.value = saved;
@@ -447,70 +449,22 @@ private slots:
         SecondRegPage page(&record, &m_engine);
         page.fillFromRecord();
 
-        const auto *shownBy = page.findChild<QAbstractButton *>(widget);
+        const QWidget *shownBy = page.findChild<QWidget *>(widget);
         QVERIFY(shownBy);
-        QCOMPARE(shownBy->isCheckable() ? shownBy->isChecked() ? "checked" : "unchecked"
-                                        : shownBy->text(),
+        const auto *button = qobject_cast<const QAbstractButton *>(shownBy);
+        const auto *text = qobject_cast<const QLineEdit *>(shownBy);
+        QCOMPARE(shownBy->isHidden()    ? "hidden"
+                : text                  ? text->text()
+                : button->isCheckable() ? button->isChecked() ? "checked" : "unchecked"
+                                        : withoutAccessKey(button->text()),
             shown);
         for (const char *name : {"Save", "Save and Register"})
             QCOMPARE(page.findChild<QPushButton *>(name)->isEnabled(), complete);
     }
 
-    // A reseller and the user's own type of work show while their choice asks for them, and
-    // keep what they hold while hidden.
-    void purchasePrefillOfTheAskedFor_data()
-    {
-        QTest::addColumn<QString>("location");
-        QTest::addColumn<QString>("resellerInfo");
-        QTest::addColumn<QString>("work");
-        QTest::addColumn<QString>("reseller"); // the button's caption, empty while hidden
-        QTest::addColumn<QString>("workOther"); // the field's text, empty while hidden
-        QTest::addColumn<bool>("complete");
-
-        QTest::newRow("a reseller, other work") << "Tarn Reseller"
-                                                << "Best Video"
-                                                << "Other, Please Specify"
-                                                << "Best Video"
-                                                << "Games" << true;
-        QTest::newRow("a reseller without a name") << "Tarn Reseller"
-                                                   << ""
-                                                   << "Film"
-                                                   << "Reseller"
-                                                   << "" << false;
-        QTest::newRow("neither") << "Bundle"
-                                 << "Best Video"
-                                 << "Film"
-                                 << ""
-                                 << "" << true;
-    }
-
-    void purchasePrefillOfTheAskedFor()
-    {
-        QFETCH(QString, location);
-        QFETCH(QString, resellerInfo);
-        QFETCH(QString, work);
-        QFETCH(QString, reseller);
-        QFETCH(QString, workOther);
-        QFETCH(bool, complete);
-
-        SecondPageRecord record = completeRecord().secondPage;
-        record.purchaseLocation = location;
-        record.resellerInfo = resellerInfo;
-        record.buyerWorkType = work;
-        record.workTypeOther = "Games";
-        SecondRegPage page(&record, &m_engine);
-        page.fillFromRecord();
-
-        const auto *resellerButton = page.findChild<ChoiceButton *>("Reseller");
-        QCOMPARE(resellerButton->isHidden() ? QString() : resellerButton->caption(), reseller);
-        const auto *field = page.findChild<QLineEdit *>("WorkTypeOther");
-        QCOMPARE(field->isHidden() ? QString() : field->text(), workOther);
-        QCOMPARE(page.findChild<QPushButton *>("Save")->isEnabled(), complete);
-    }
-
     // A slow service: while it works, the window keeps its events going (a timer fires, the page
-    // repaints) but drops the user's clicks; and every call goes to one engine thread, never the
-    // window's.
+    // repaints, the busy message shows) but drops the user's clicks; and every call goes to one
+    // engine thread, never the window's.
     void slowEngineLeavesTheWindowAlive()
     {
         QSet<QThread *> threads;
@@ -524,9 +478,12 @@ private slots:
         PaintCount paints(&wizard.stack);
         int ticks = 0;
         QTimer timer;
+        QString shown;
         connect(&timer, &QTimer::timeout, [&] {
+            // An impatient user clicks Next again.
             if (++ticks == 1)
                 postClick(wizard.find("Next"));
+            shown = wizard.status();
             wizard.stack.update();
         });
         timer.start(20);
@@ -534,7 +491,10 @@ private slots:
         QVERIFY(wizard.click("Next"));
         QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
         QVERIFY(paints.count >= 1);
-        QCOMPARE(m_engine.addresses.size(), 1);
+        QCOMPARE(shown, "Verifying address....");
+        QCOMPARE(m_engine.addresses,
+            QByteArrayList({"ADDRESS1=1 Main St,ADDRESS2=,CITY=Town,STATE=NO,REGION_NAME=North,"
+                            "POSTCODE=12345,COUNTRY=FD,COUNTRY_NAME=Freedonia"}));
         QCOMPARE(wizard.page()->objectName(), ManageWidget::SecondPage);
         QVERIFY(wizard.click("Save and Register"));
         QCOMPARE(wizard.status(), "Registration successful.");
@@ -602,40 +562,6 @@ private slots:
         QCOMPARE(closed.status(), "");
     }
 
-    void busyPageShowsWhyAndDropsQueuedClicks()
-    {
-        Wizard wizard(&m_engine);
-        QVERIFY(QTest::qWaitForWindowExposed(&wizard.stack));
-        auto *status = wizard.page()->findChild<StatusLabel *>();
-        QString statusText;
-        QImage statusShown;
-        QImage statusRendered;
-        m_engine.whileWorking = [&] {
-            // The check blocks the window, so that nothing is painted while a slow engine
-            // works: the busy message must be on screen before.
-            statusText = status->text();
-            QWidget *window = status->window();
-            statusShown = window->screen()
-                              ->grabWindow(window->winId())
-                              .toImage()
-                              .copy(QRect(status->mapTo(window, QPoint(0, 0)), status->size()))
-                              .convertToFormat(QImage::Format_RGB32);
-            statusRendered = status->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            // An impatient user clicks Next again, which the window system queues while the
-            // program is busy.
-            postClick(wizard.find("Next"));
-        };
-        QVERIFY(wizard.click("Next"));
-        // The click made while the engine worked must not send the address again once it has
-        // answered.
-        QCoreApplication::processEvents();
-        QCOMPARE(m_engine.addresses,
-            QByteArrayList({"ADDRESS1=1 Main St,ADDRESS2=,CITY=Town,STATE=NO,REGION_NAME=North,"
-                            "POSTCODE=12345,COUNTRY=FD,COUNTRY_NAME=Freedonia"}));
-        QCOMPARE(statusText, "Verifying address....");
-        QCOMPARE(statusShown, statusRendered);
-    }
-
     void unreadableCorrectionOffersOnlyToReenter()
     {
         // A correction taken in a first round, then one too short to read: the earlier round's
@@ -664,10 +590,8 @@ private slots:
         QTest::addColumn<QString>("field"); // the text field given kanji
         QTest::addColumn<QString>("send"); // the button that sends it
 
-        QTest::newRow("contact page") << "City:"
-                                      << "Next";
-        QTest::newRow("purchase page") << "WorkTypeOther"
-                                       << "Save and Register";
+        QTest::newRow("contact page") << QString("City:") << QString("Next");
+        QTest::newRow("purchase page") << QString("WorkTypeOther") << QString("Save and Register");
     }
 
     // A text that cannot reach the maker as written: the page says so at once and marks the
@@ -723,49 +647,6 @@ private slots:
         QCOMPARE(saved.firstPageRecord()->streetAddress1, "2 Corrected Rd");
     }
 
-    void focus_data()
-    {
-        QTest::addColumn<int>("result"); // the address check's answer
-        QTest::addColumn<QString>("email");
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QString>("focused"); // the object name of the control with the focus
-
-        const QString mail = "ann@example.com";
-        using L = QStringList;
-        QTest::newRow("the contact page") << 0 << mail << L() << "First Name:";
-        QTest::newRow("the corrected page") << 1 << mail << L {"Next"} << "Replace";
-        QTest::newRow("the unverified page") << 2 << mail << L {"Next"} << "Keep";
-        QTest::newRow("the purchase page") << 0 << mail << L {"Next"} << "MonthButton";
-        QTest::newRow("an e-mail address refused") << 0 << "ann@" << L {"Next"}
-                                                  << "Email Address:";
-        QTest::newRow("re-entering the address")
-            << 1 << mail << L {"Next", "Reenter", "Next"} << "Street Address 1:";
-        QTest::newRow("back from the purchase page")
-            << 0 << mail << L {"Next", "Back"} << "First Name:";
-    }
-
-    // Entering a page puts the focus on its first control, an error on what to mend.
-    void focus()
-    {
-        QFETCH(int, result);
-        QFETCH(QString, email);
-        QFETCH(QStringList, clicks);
-        QFETCH(QString, focused);
-
-        m_engine.addressResult = result;
-        m_engine.reply = correction;
-        Wizard wizard(&m_engine);
-        wizard.find<QLineEdit>("Email Address:")->setText(email);
-        for (const QString &name : std::as_const(clicks))
-            QVERIFY2(wizard.click(name), qPrintable(name));
-        QWidget *focus = wizard.stack.focusWidget();
-        QVERIFY(focus);
-        QCOMPARE(focus->objectName(), focused);
-        // A refused text is selected, ready to be typed over.
-        if (auto *field = qobject_cast<QLineEdit *>(focus); field && focused == "Email Address:")
-            QCOMPARE(field->selectedText(), email);
-    }
-
     void accessKeys_data()
     {
         QTest::addColumn<int>("result");
@@ -819,46 +700,6 @@ private slots:
         }
     }
 
-    void enter_data()
-    {
-        QTest::addColumn<QStringList>("clicks"); // to the page
-        QTest::addColumn<QString>("focused"); // where Enter is pressed
-        QTest::addColumn<QString>("page"); // current after
-        QTest::addColumn<QString>("message");
-
-        using L = QStringList;
-        const QString first = ManageWidget::FirstPage;
-        const QString second = ManageWidget::SecondPage;
-        QTest::newRow("in a field of the contact page") << L() << "City:" << second << "";
-        QTest::newRow("on a choice of the corrected page")
-            << L {"Next", "Keep"} << "Keep" << second << "";
-        QTest::newRow("on a focused button") << L {"Next", "Back"} << "Next" << second << "";
-        QTest::newRow("in the purchase page's field")
-            << L {"Next"} << "WorkTypeOther" << second << "";
-        QTest::newRow("on the purchase page's Save")
-            << L {"Next"} << "Save" << second << "Registration data saved successfully.";
-    }
-
-    // Enter presses the focused button, and from a field or a choice the page's Next; never
-    // Save and Register.
-    void enter()
-    {
-        QFETCH(QStringList, clicks);
-        QFETCH(QString, focused);
-        QFETCH(QString, page);
-        QFETCH(QString, message);
-
-        m_engine.addressResult = clicks.size() > 1 && clicks[1] == "Keep" ? 1 : 0;
-        m_engine.reply = correction;
-        Wizard wizard(&m_engine);
-        for (const QString &name : std::as_const(clicks))
-            QVERIFY2(wizard.click(name), qPrintable(name));
-        QTest::keyClick(wizard.find<QWidget>(focused), Qt::Key_Return);
-        QCOMPARE(wizard.page()->objectName(), page);
-        QCOMPARE(wizard.status(), message);
-        QCOMPARE(m_engine.registrations.size(), 0);
-    }
-
     void choiceMenus_data()
     {
         QTest::addColumn<QStringList>("items");
@@ -866,15 +707,18 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("highlighted");
 
+        const auto row = [](const char *name, const QStringList &items, const char *chosen,
+                             const char *typed, const char *highlighted) {
+            QTest::newRow(name) << items << chosen << typed << highlighted;
+        };
         const QStringList months = PurchaseChoices::months();
-        QTest::newRow("opens on the current choice") << months << "May" << "" << "May";
-        QTest::newRow("opens on nothing without one") << months << "" << "" << "";
-        QTest::newRow("two letters") << months << "May" << "ma" << "March";
-        QTest::newRow("any case") << months << "" << "SEP" << "September";
-        QTest::newRow("two digits") << PurchaseChoices::days() << "" << "31" << "31";
-        QTest::newRow("a letter that continues nothing starts anew") << months << "" << "mj"
-                                                                     << "January";
-        QTest::newRow("nothing starts so") << months << "June" << "x" << "June";
+        row("opens on the current choice", months, "May", "", "May");
+        row("opens on nothing without one", months, "", "", "");
+        row("two letters", months, "May", "ma", "March");
+        row("any case", months, "", "SEP", "September");
+        row("two digits", PurchaseChoices::days(), "", "31", "31");
+        row("a letter that continues nothing starts anew", months, "", "mj", "January");
+        row("nothing starts so", months, "June", "x", "June");
     }
 
     // A menu opens on the current choice, and typing moves to the first item that starts with
@@ -906,15 +750,18 @@ private slots:
         QTest::addColumn<int>("shown"); // names left in view
         QTest::addColumn<QString>("selected"); // what Enter then picks; null: nothing
 
-        QTest::newRow("opens on the current choice") << "Canada" << "" << 249 << "Canada";
-        QTest::newRow("opens on the first name") << "" << "" << 249 << "Afghanistan";
-        QTest::newRow("accents") << "" << "cote" << 1 << "Côte d'Ivoire";
-        QTest::newRow("letters' case") << "Canada" << "KINGDOM" << 1 << "United Kingdom";
-        QTest::newRow("the current choice among several")
-            << "United States Minor Outlying Islands" << "united states" << 2
-            << "United States Minor Outlying Islands";
-        QTest::newRow("no match") << "Canada" << "xyz" << 0 << QString();
-        QTest::newRow("Escape") << "Canada" << "Escape" << 249 << QString();
+        const auto row = [](const char *name, const char *current, const char *typed, int shown,
+                             const char *selected) {
+            QTest::newRow(name) << current << typed << shown << QString(selected);
+        };
+        row("opens on the current choice", "Canada", "", 249, "Canada");
+        row("opens on the first name", "", "", 249, "Afghanistan");
+        row("accents", "", "cote", 1, "C\u00f4te d'Ivoire");
+        row("letters' case", "Canada", "KINGDOM", 1, "United Kingdom");
+        row("the current choice among several", "United States Minor Outlying Islands",
+            "united states", 2, "United States Minor Outlying Islands");
+        row("no match", "Canada", "xyz", 0, nullptr);
+        row("Escape", "Canada", "Escape", 249, nullptr);
     }
 
     // The country dialog, as the reseller dialog: it opens on the current choice with the focus
