@@ -53,11 +53,36 @@ void *resolveFunction(void *module, const char *name);
 // working folder may belong to anyone.
 std::vector<std::string> resourceFilePaths(const char *fileName);
 
+// What the file system says of a file: which file it is, how large, and when
+// it last changed. Two equal stamps of one path mean the same content, as
+// far as the file system can tell; an absent file has the empty stamp.
+struct FileStamp
+{
+    std::uint64_t device = 0;
+    std::uint64_t file = 0;
+    std::uint64_t size = 0;
+    // Nanoseconds since 1970 (UTC), to the file system's own precision.
+    std::int64_t modified = 0;
+    // The last change of the file's status, where the system keeps one.
+    std::int64_t changed = 0;
+
+    bool operator==(const FileStamp &other) const
+    {
+        return device == other.device && file == other.file && size == other.size
+            && modified == other.modified && changed == other.changed;
+    }
+    bool operator!=(const FileStamp &other) const { return !(*this == other); }
+};
+
+// The stamp of the file at path, links followed; empty when there is none.
+FileStamp fileStamp(const std::string &path);
+
 // Opens a regular file for reading and returns its C library descriptor, or
 // -1 when the file is missing, unreadable or not a regular file. The file is
 // opened before its type is checked, and without waiting, so that a named
-// pipe put in its place, even in between, never blocks the program.
-int openRegularFile(const std::string &path);
+// pipe put in its place, even in between, never blocks the program. With
+// stamp, the stamp of the file opened.
+int openRegularFile(const std::string &path, FileStamp *stamp = nullptr);
 
 // How the system's own text files end their lines: "\r\n" on Windows, "\n"
 // elsewhere.

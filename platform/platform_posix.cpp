@@ -196,6 +196,15 @@ std::string writeNewVersion(int folder, const std::string &name, const std::stri
     return temporary;
 }
 
+FileStamp stampOf(const struct stat &status)
+{
+    const auto nanoseconds = [](const timespec &time) {
+        return std::int64_t(time.tv_sec) * 1000000000 + time.tv_nsec;
+    };
+    return {std::uint64_t(status.st_dev), std::uint64_t(status.st_ino),
+        std::uint64_t(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
+}
+
 // Taken before main runs: once the program opens files, a descriptor that
 // was closed at start-up may have been reused for one of them.
 const Handle startupInput = descriptorHandle(STDIN_FILENO);
@@ -257,12 +266,20 @@ std::vector<std::string> resourceFilePaths(const char *fileName)
                           : std::vector<std::string> {folder + fileName};
 }
 
-int openRegularFile(const std::string &path)
+FileStamp fileStamp(const std::string &path)
+{
+    struct stat status;
+    return stat(path.c_str(), &status) == 0 ? stampOf(status) : FileStamp();
+}
+
+int openRegularFile(const std::string &path, FileStamp *stamp)
 {
     Descriptor fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     struct stat status;
     if (fd.get() < 0 || fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode))
         return -1;
+    if (stamp)
+        *stamp = stampOf(status);
     // Regular files never block; the flag goes, so that reads behave as usual.
     fcntl(fd.get(), F_SETFL, fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
     return fd.release();

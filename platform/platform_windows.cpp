@@ -72,6 +72,22 @@ bool writeAll(HANDLE file, const std::string &data)
     return true;
 }
 
+FileStamp stampOf(HANDLE file)
+{
+    BY_HANDLE_FILE_INFORMATION information;
+    if (!GetFileInformationByHandle(file, &information))
+        return FileStamp();
+    const auto join = [](DWORD high, DWORD low) { return (std::uint64_t(high) << 32) | low; };
+    // Windows counts file times in units of 100 nanoseconds since 1601.
+    constexpr std::int64_t From1601To1970 = 116444736000000000;
+    const std::int64_t written = std::int64_t(join(
+        information.ftLastWriteTime.dwHighDateTime, information.ftLastWriteTime.dwLowDateTime));
+    return {information.dwVolumeSerialNumber,
+        join(information.nFileIndexHigh, information.nFileIndexLow),
+        join(information.nFileSizeHigh, information.nFileSizeLow), (written - From1601To1970) * 100,
+        0};
+}
+
 Handle toHandle(HANDLE handle)
 {
     // Handles are 32-bit values even on 64-bit Windows, so truncating keeps
@@ -138,7 +154,19 @@ std::vector<std::string> resourceFilePaths(const char *fileName)
     return {std::string("..\\..\\") + fileName, programFolder() + fileName};
 }
 
-int openRegularFile(const std::string &path)
+FileStamp fileStamp(const std::string &path)
+{
+    const HANDLE file = CreateFileW(toWide(path).c_str(), FILE_READ_ATTRIBUTES,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+        FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return FileStamp();
+    const FileStamp stamp = stampOf(file);
+    CloseHandle(file);
+    return stamp;
+}
+
+int openRegularFile(const std::string &path, FileStamp *stamp)
 {
     const int fd = _wopen(toWide(path).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
     struct _stat64 status;
@@ -146,6 +174,8 @@ int openRegularFile(const std::string &path)
         _close(fd);
         return -1;
     }
+    if (fd >= 0 && stamp)
+        *stamp = stampOf(reinterpret_cast<HANDLE>(_get_osfhandle(fd)));
     return fd;
 }
 

@@ -252,14 +252,14 @@ bool isWithinLimits(const QByteArray &data)
     return scanned ? *scanned : parserWithinLimits(data);
 }
 
-QDomDocument read(const QString &fileName, bool *opened)
+QDomDocument read(const QString &fileName, bool *opened, Platform::FileStamp *stamp)
 {
     // Only a regular file is read: a named pipe would wait for a writer, and
     // a device may never end. The bytes go to the parser as they are, which
     // decodes them by the XML rules (a byte order mark, a declared encoding);
     // text mode would drop bytes of a UTF-16 file's line ends.
     QFile file;
-    const int fd = Platform::openRegularFile(fileName.toStdString());
+    const int fd = Platform::openRegularFile(fileName.toStdString(), stamp);
     const bool isOpen = fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     if (opened)
         *opened = isOpen;

@@ -1,6 +1,8 @@
 #ifndef KVB_XMLFILE_H
 #define KVB_XMLFILE_H
 
+#include "platform/platform.h"
+
 #include <QDomDocument>
 #include <QString>
 
@@ -27,8 +29,10 @@ constexpr int MaxNodes = 300000;
 
 // Reads fileName as an XML document, without namespace processing and
 // without text that is only white space. *opened tells whether the file is
-// a regular file that could be opened for reading at all.
-QDomDocument read(const QString &fileName, bool *opened = nullptr);
+// a regular file that could be opened for reading at all, *stamp what the
+// file system said of the file read (empty when none could be).
+QDomDocument read(
+    const QString &fileName, bool *opened = nullptr, Platform::FileStamp *stamp = nullptr);
 
 // Whether data stays within the limits above and declares no entity. A
 // syntax error ends the check without rejecting: the parser stops there too.

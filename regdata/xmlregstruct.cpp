@@ -1,7 +1,7 @@
 #include "xmlregstruct.h"
 
+#include "cataloguefile.h"
 #include "datafolder.h"
-#include "xmlfile.h"
 
 #include <QSet>
 
@@ -17,19 +17,8 @@ QString textOf(const QDomElement &element)
     return element.text();
 }
 
-} // namespace
-
-XMLRegStruct::XMLRegStruct()
+void parse(const QDomDocument &document, XMLRegStruct::Entries &entries)
 {
-    read();
-}
-
-XMLRegStruct::~XMLRegStruct() = default;
-
-void XMLRegStruct::read()
-{
-    const QDomDocument document
-        = XmlFile::read(DataFolder::catalogueFilePath(QStringLiteral("RegData/RegMaster.xml")));
     const QString countryTag = QStringLiteral("Country");
     const QString stateTag = QStringLiteral("State");
     const QString longNameTag = QStringLiteral("LongName");
@@ -38,37 +27,56 @@ void XMLRegStruct::read()
     const QDomElement root = document.documentElement();
     for (QDomElement country = root.firstChildElement(countryTag); !country.isNull();
          country = country.nextSiblingElement(countryTag)) {
-        const CountryEntry *countryEntry = &m_countries.emplace_back(CountryEntry {
+        const CountryEntry *countryEntry = &entries.countries.emplace_back(CountryEntry {
             country.attribute(longNameTag), country.attribute(QStringLiteral("ShortName"))});
         for (QDomElement state = country.firstChildElement(stateTag); !state.isNull();
              state = state.nextSiblingElement(stateTag)) {
             const QDomElement name = state.firstChildElement(longNameTag);
-            m_regions.append(&m_regionStore.emplace_back(
+            entries.regions.append(&entries.regionStore.emplace_back(
                 RegionEntry {countryEntry, textOf(name), name.attribute(shortTag)}));
         }
     }
-}
 
-QStringList XMLRegStruct::countryNames()
-{
-    QSet<QString> listed(m_countryNames.cbegin(), m_countryNames.cend());
+    // A country is listed once, at its first region, even when two country
+    // elements share its name.
+    QSet<QString> listed;
     const CountryEntry *previous = nullptr;
-    for (const RegionEntry *region : std::as_const(m_regions)) {
+    for (const RegionEntry *region : std::as_const(entries.regions)) {
         // The regions of one country element come one after the other.
         if (region->country == previous)
             continue;
         previous = region->country;
         if (!listed.contains(previous->longName)) {
             listed.insert(previous->longName);
-            m_countryNames.append(previous->longName);
+            entries.countryNames.append(previous->longName);
         }
     }
-    return m_countryNames;
+}
+
+} // namespace
+
+XMLRegStruct::XMLRegStruct()
+{
+    static CatalogueFile<Entries> file(parse);
+    m_entries
+        = file.content(DataFolder::catalogueFilePath(QStringLiteral("RegData/RegMaster.xml")));
+}
+
+XMLRegStruct::~XMLRegStruct() = default;
+
+QStringList XMLRegStruct::countryNames() const
+{
+    return m_entries->countryNames;
+}
+
+QList<const RegionEntry *> XMLRegStruct::regions() const
+{
+    return m_entries->regions;
 }
 
 QString XMLRegStruct::countryCode(const QString &longName) const
 {
-    for (const RegionEntry *region : m_regions) {
+    for (const RegionEntry *region : m_entries->regions) {
         if (region->country->longName == longName)
             return region->country->shortName;
     }
@@ -80,7 +88,7 @@ QString XMLRegStruct::regionCode(const QString &longName, const QString &country
     // Region names repeat across countries ("Amazonas" in Brazil and in
     // Colombia), and the address check needs the chosen country's own.
     const RegionEntry *firstOfName = nullptr;
-    for (const RegionEntry *region : m_regions) {
+    for (const RegionEntry *region : m_entries->regions) {
         if (region->longName != longName)
             continue;
         if (region->country->longName == countryName)

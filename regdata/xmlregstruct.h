@@ -9,10 +9,12 @@
 #include <QStringList>
 
 #include <deque>
+#include <memory>
 
-// The country and region catalogue, RegMaster.xml in the data folder, read
-// once at construction. A country is known only through its regions: one
-// without any region is never offered or looked up.
+// The country and region catalogue, RegMaster.xml in the data folder, as it
+// is when the object is made: read then, unless the file is unchanged since
+// the last read, whose entries are shared. A country is known only through
+// its regions: one without any region is never offered or looked up.
 class XMLRegStruct : public QObject
 {
     Q_OBJECT
@@ -22,9 +24,9 @@ public:
     ~XMLRegStruct() override;
 
     // The distinct country names, each at the place of its first region.
-    QStringList countryNames();
+    QStringList countryNames() const;
     // Every region, in file order.
-    QList<RegionEntry *> regions() const { return m_regions; }
+    QList<const RegionEntry *> regions() const;
 
     // The short name of the first country called longName, or an empty text.
     QString countryCode(const QString &longName) const;
@@ -33,15 +35,18 @@ public:
     // first region of that name in any country; else an empty text.
     QString regionCode(const QString &longName, const QString &countryName = QString()) const;
 
-private:
-    void read();
+    // What a read of the file yields. The entries live in blocks of their
+    // own, which keep their addresses as they grow.
+    struct Entries
+    {
+        std::deque<CountryEntry> countries;
+        std::deque<RegionEntry> regionStore;
+        QList<const RegionEntry *> regions;
+        QStringList countryNames;
+    };
 
-    // The entries live in blocks of their own, which keep their addresses
-    // as they grow.
-    std::deque<CountryEntry> m_countries;
-    std::deque<RegionEntry> m_regionStore;
-    QList<RegionEntry *> m_regions;
-    QStringList m_countryNames;
+private:
+    std::shared_ptr<const Entries> m_entries;
 };
 
 #endif

@@ -1,37 +1,41 @@
 #include "xmlresellerstruct.h"
 
+#include "cataloguefile.h"
 #include "datafolder.h"
-#include "xmlfile.h"
 
-XMLResellerStruct::XMLResellerStruct()
-{
-    read();
-}
+namespace {
 
-XMLResellerStruct::~XMLResellerStruct()
+void parse(const QDomDocument &document, XMLResellerStruct::Entries &entries)
 {
-    qDeleteAll(m_entries);
-}
-
-void XMLResellerStruct::read()
-{
-    const QDomDocument document
-        = XmlFile::read(DataFolder::catalogueFilePath(QStringLiteral("RegData/RegReseller.xml")));
     const QString resellerTag = QStringLiteral("Reseller");
-
     const QDomElement root = document.documentElement();
     for (QDomElement reseller = root.firstChildElement(resellerTag); !reseller.isNull();
          reseller = reseller.nextSiblingElement(resellerTag)) {
-        m_entries.append(
-            new ResellerEntry {reseller.attribute(QStringLiteral("ID")), reseller.text()});
+        const ResellerEntry entry {reseller.attribute(QStringLiteral("ID")), reseller.text()};
+        entries.entries.append(entry);
+        // A name is listed once, at its first entry.
+        if (!entries.names.contains(entry.name))
+            entries.names.append(entry.name);
     }
 }
 
-QStringList XMLResellerStruct::resellerNames()
+} // namespace
+
+XMLResellerStruct::XMLResellerStruct()
 {
-    for (const ResellerEntry *entry : std::as_const(m_entries)) {
-        if (!m_names.contains(entry->name))
-            m_names.append(entry->name);
-    }
-    return m_names;
+    static CatalogueFile<Entries> file(parse);
+    m_entries
+        = file.content(DataFolder::catalogueFilePath(QStringLiteral("RegData/RegReseller.xml")));
+}
+
+XMLResellerStruct::~XMLResellerStruct() = default;
+
+QStringList XMLResellerStruct::resellerNames() const
+{
+    return m_entries->names;
+}
+
+QList<ResellerEntry> XMLResellerStruct::entries() const
+{
+    return m_entries->entries;
 }

@@ -7,8 +7,11 @@
 #include <QObject>
 #include <QStringList>
 
-// The reseller catalogue, RegReseller.xml in the data folder, read once at
-// construction.
+#include <memory>
+
+// The reseller catalogue, RegReseller.xml in the data folder, as it is when
+// the object is made: read then, unless the file is unchanged since the last
+// read, whose entries are shared.
 class XMLResellerStruct : public QObject
 {
     Q_OBJECT
@@ -18,15 +21,19 @@ public:
     ~XMLResellerStruct() override;
 
     // The distinct reseller names, each at the place of its first entry.
-    QStringList resellerNames();
+    QStringList resellerNames() const;
     // Every entry, in file order.
-    QList<ResellerEntry *> entries() const { return m_entries; }
+    QList<ResellerEntry> entries() const;
+
+    // What a read of the file yields.
+    struct Entries
+    {
+        QList<ResellerEntry> entries;
+        QStringList names;
+    };
 
 private:
-    void read();
-
-    QList<ResellerEntry *> m_entries;
-    QStringList m_names;
+    std::shared_ptr<const Entries> m_entries;
 };
 
 #endif

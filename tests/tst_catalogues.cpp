@@ -5,15 +5,25 @@
 #include "regdata/xmlresellerstruct.h"
 
 #include <QCollator>
+#include <QDateTime>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
 // The entries of one of iso-codes' files, read without the program's help.
+// A country catalogue of one country with one region.
+QByteArray catalogue(const QByteArray &country)
+{
+    return "<Countries><Country LongName='" + country + "' ShortName='XX'><State>"
+        + "<LongName Short='01'>Capital</LongName></State></Country></Countries>";
+}
+
 QJsonArray isoEntries(const QString &standard)
 {
     QFile file("/usr/share/iso-codes/json/iso_" + standard + ".json");
@@ -31,6 +41,8 @@ private slots:
     void catalogues();
     void lookups_data();
     void lookups();
+    void changedCatalogues_data();
+    void changedCatalogues();
     void sampleCatalogues();
 };
 
@@ -113,6 +125,54 @@ void TestCatalogues::lookups()
                                   : catalogue.regionCode(region, country),
             code);
     }
+}
+
+void TestCatalogues::changedCatalogues_data()
+{
+    QTest::addColumn<QByteArray>("after"); // the file at the second use; empty: removed
+    QTest::addColumn<QStringList>("countries");
+
+    const auto row = [](const char *name, const QByteArray &after, const QStringList &countries) {
+        QTest::newRow(name) << after << countries;
+    };
+    row("unchanged", catalogue("Norway"), {"Norway"});
+    row("the same size, another content", catalogue("Sweden"), {"Sweden"});
+    row("another size", catalogue("Denmark"), {"Denmark"});
+    row("removed", "", {});
+    row("replaced by a hostile file", "<!DOCTYPE a [<!ENTITY e 'x'>]>" + catalogue("Finland"), {});
+}
+
+// What a read yields is kept while the file is unchanged, and read again when it changed.
+void TestCatalogues::changedCatalogues()
+{
+    QFETCH(QByteArray, after);
+    QFETCH(QStringList, countries);
+
+    QTemporaryDir folder;
+    DataFolder::setPath(folder.path() + '/');
+    const QString file = folder.filePath("RegData/RegMaster.xml");
+    QVERIFY(QDir().mkpath(folder.filePath("RegData")));
+    const auto write = [&file](const QByteArray &content) {
+        QFile written(file);
+        return written.open(QIODevice::WriteOnly) && written.write(content) == content.size();
+    };
+    // A file changed moments before it is read is read again at its next use, whatever the file
+    // system says; this one was written an hour ago.
+    QVERIFY(write(catalogue("Norway")));
+    QFile aged(file);
+    QVERIFY(aged.open(QIODevice::ReadOnly)
+        && aged.setFileTime(
+            QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    const XMLRegStruct first;
+    QCOMPARE(first.countryNames(), QStringList {"Norway"});
+
+    if (after.isEmpty())
+        QVERIFY(QFile::remove(file));
+    else if (after != catalogue("Norway"))
+        QVERIFY(write(after));
+    const XMLRegStruct second;
+    QCOMPARE(second.countryNames(), countries);
+    QCOMPARE(second.regions().value(0) == first.regions().value(0), after == catalogue("Norway"));
 }
 
 // Every ISO 3166 country once, alphabetical as a reader sees it ("Åland Islands" among the

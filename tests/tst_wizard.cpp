@@ -562,6 +562,20 @@ private slots:
         QCOMPARE(closed.status(), "");
     }
 
+    // The region menu is filled when it opens, also right after the start, with the saved
+    // country's regions.
+    void regionMenuOfTheSavedCountry()
+    {
+        Wizard wizard(&m_engine);
+        QMenu *menu = wizard.find<ChoiceButton>("RegionButton")->menu();
+        menu->popup(QPoint());
+        QStringList regions;
+        for (const QAction *item : menu->actions())
+            regions << item->data().toString();
+        menu->close();
+        QCOMPARE(regions, QStringList({"North", "Central", "South"}));
+    }
+
     void unreadableCorrectionOffersOnlyToReenter()
     {
         // A correction taken in a first round, then one too short to read: the earlier round's

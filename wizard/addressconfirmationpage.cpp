@@ -106,6 +106,6 @@ void AddressConfirmationPage::layOutPage(QLayout *addresses)
     body->addSpacing(40);
     body->addLayout(addresses);
     body->addLayout(PageLayout::centred(m_choices));
-    setPageLayout(body, PageLayout::buttonRow(m_backButton, {m_cancelButton, m_nextButton}),
-        m_statusLabel);
+    setPageLayout(
+        body, PageLayout::buttonRow(m_backButton, {m_cancelButton, m_nextButton}), m_statusLabel);
 }

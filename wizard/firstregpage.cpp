@@ -90,6 +90,7 @@ FirstRegPage::FirstRegPage(FirstPageRecord *record, EngineClientInterface *engin
     m_regionMenu = new ChoiceMenu(m_regionButton);
     m_regionMenu->addAction(tr("Select a Region"));
     m_regionButton->setMenu(m_regionMenu);
+    connect(m_regionMenu, &QMenu::aboutToShow, this, &FirstRegPage::fillRegionMenu);
     connect(m_countryButton, &QPushButton::clicked, this, &FirstRegPage::showCountryPopup);
 
     m_nextButton = new QPushButton(tr("&Next"));
@@ -158,14 +159,22 @@ void FirstRegPage::setCountry(const QString &country)
 {
     if (country.isEmpty())
         return;
-    clearRegionMenu();
     m_countryButton->setCaption(country);
+    m_countrySet = true;
+    // The regions are read from the catalogue when the menu opens, so that a
+    // saved country costs no reading before the window shows.
+    m_regionsOf = country;
+    m_regionButton->clearChoice();
+}
 
-    // The catalogue is read afresh, so an edited file takes effect at once.
-    m_catalogue = std::make_unique<XMLRegStruct>();
-    m_regions = m_catalogue->regions();
-    for (const RegionEntry *region : std::as_const(m_regions)) {
-        if (region->country->longName != country)
+void FirstRegPage::fillRegionMenu()
+{
+    if (m_regionsOf.isNull())
+        return;
+    clearRegionMenu();
+    const XMLRegStruct catalogue;
+    for (const RegionEntry *region : catalogue.regions()) {
+        if (region->country->longName != m_regionsOf)
             continue;
         // "&" marks a shortcut in a menu item's text.
         auto *item = new QAction(
@@ -174,7 +183,7 @@ void FirstRegPage::setCountry(const QString &country)
         connect(item, &QAction::triggered, this, &FirstRegPage::onMenuClick);
         m_regionMenu->addAction(item);
     }
-    m_regionButton->clearChoice();
+    m_regionsOf = QString();
 }
 
 void FirstRegPage::updateNextButton()
@@ -376,8 +385,7 @@ ContactRecord FirstRegPage::contact() const
 
 AddressRecord FirstRegPage::address() const
 {
-    // Without a country chosen since start-up there is no catalogue, and so
-    // no codes.
+    // Without a country set since start-up there are no codes.
     AddressRecord address;
     address.streetAddress1 = m_street1Edit->text();
     address.streetAddress2 = m_street2Edit->text();
@@ -385,10 +393,11 @@ AddressRecord FirstRegPage::address() const
     address.regionName = m_regionButton->isChosen() ? m_regionButton->caption() : QString();
     address.postcode = m_postcodeEdit->text();
     address.countryName = m_countryButton->isChosen() ? m_countryButton->caption() : QString();
-    address.regionCode = m_catalogue
-        ? m_catalogue->regionCode(address.regionName, address.countryName)
-        : QString();
-    address.countryCode = m_catalogue ? m_catalogue->countryCode(address.countryName) : QString();
+    if (m_countrySet) {
+        const XMLRegStruct catalogue;
+        address.regionCode = catalogue.regionCode(address.regionName, address.countryName);
+        address.countryCode = catalogue.countryCode(address.countryName);
+    }
     return address;
 }
 

@@ -87,6 +87,7 @@ private:
     QLineEdit *addRow(QBoxLayout *panel, const QString &labelText, bool required);
     ChoiceButton *addChoiceRow(
         QBoxLayout *panel, QLabel *label, const QString &placeholder, const QString &objectName);
+    void fillRegionMenu();
     void clearRegionMenu();
     // The texts and captions of the page.
     QStringList state() const;
@@ -113,9 +114,11 @@ private:
     QLineEdit *m_postcodeEdit;
     QPushButton *m_nextButton;
     QMenu *m_regionMenu;
-    // The catalogue of the last country choice, whose codes Next sends.
-    std::unique_ptr<XMLRegStruct> m_catalogue;
-    QList<RegionEntry *> m_regions;
+    // The country whose regions the menu is still to offer, or null when it
+    // offers them.
+    QString m_regionsOf;
+    // Whether a country was set since start-up, whose codes Next sends.
+    bool m_countrySet = false;
     // Only set while the dialog is open.
     std::unique_ptr<CountryDialog> m_countryDialog;
     FirstPageRecord *m_record;
