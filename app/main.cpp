@@ -7,11 +7,6 @@
 
 int main(int argc, char *argv[])
 {
-    // The country catalogue is read afresh at every use, and its document
-    // takes some forty times the file's size while it is read. Keeping that
-    // memory spares taking it back from the system page by page each time.
-    Platform::keepFreedMemory();
-
     // The application comes first, so that the toolkit's own options are
     // gone before the arguments are counted.
     QApplication application(argc, argv);

@@ -13,8 +13,6 @@
 #include "savebenchmark.h"
 #include "startupbenchmark.h"
 
-#include "platform/platform.h"
-
 #include <QApplication>
 #include <QTextStream>
 
@@ -50,9 +48,6 @@ int main(int argc, char *argv[])
     // The display is for the programs that the start-up benchmark starts.
     const QByteArray display = qgetenv("KVB_BENCH_DISPLAY");
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Reading in this process, the benchmarks keep memory as the program
-    // does.
-    Platform::keepFreedMemory();
     QApplication app(argc, argv);
     defaultHandler = qInstallMessageHandler(dropSizeHintWarnings);
     const int repetitions = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 101;

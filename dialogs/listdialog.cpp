@@ -86,8 +86,6 @@ void ListDialog::showEvent(QShowEvent *event)
     if (!event->spontaneous()) {
         const QStringList names = readNames();
         m_list->addItems(names);
-        for (const QString &name : names)
-            m_folded << folded(name);
         const qsizetype current = names.indexOf(m_currentName);
         m_list->setCurrentRow(current < 0 ? 0 : int(current));
         m_filter->setFocus(Qt::OtherFocusReason);
@@ -130,6 +128,12 @@ void ListDialog::currentItemChanged(QListWidgetItem *current)
 
 void ListDialog::filter(const QString &text)
 {
+    // The names are folded when the user first filters them, not in front
+    // of every opening.
+    if (m_folded.isEmpty()) {
+        for (int row = 0; row < m_list->count(); ++row)
+            m_folded << folded(m_list->item(row)->text());
+    }
     const QString wanted = folded(text);
     QListWidgetItem *firstShown = nullptr;
     for (int row = 0; row < m_list->count(); ++row) {

@@ -11,8 +11,8 @@
 #include <cstdint>
 
 // Puts a fuzzing input where the readers look for the data file called name, in a data folder
-// that the process makes for itself.
-inline void writeDataFile(const char *name, const std::uint8_t *data, std::size_t size)
+// that the process makes for itself; returns the file's path.
+inline QString writeDataFile(const char *name, const std::uint8_t *data, std::size_t size)
 {
     static QTemporaryDir folder;
     DataFolder::setPath(folder.path() + QLatin1Char('/'));
@@ -21,6 +21,7 @@ inline void writeDataFile(const char *name, const std::uint8_t *data, std::size_
     if (!file.open(QIODevice::WriteOnly)
         || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
         qFatal("Cannot write the data file %s", name);
+    return file.fileName();
 }
 
 #endif

@@ -129,11 +129,6 @@ struct FallbackDataFolders
 };
 FallbackDataFolders fallbackDataFolders();
 
-// Keeps up to 128 MiB of the memory that the program frees for its later
-// allocations instead of handing it back to the system, where the C library
-// lets a program choose.
-void keepFreedMemory();
-
 } // namespace Platform
 
 #endif

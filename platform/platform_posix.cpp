@@ -9,10 +9,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 namespace Platform {
 
 namespace {
@@ -340,16 +336,6 @@ FallbackDataFolders fallbackDataFolders()
     if (!binFolder.empty())
         folders.catalogues.push_back(binFolder + "../share" + dataFolderSuffix());
     return folders;
-}
-
-void keepFreedMemory()
-{
-#if defined(__GLIBC__)
-    // The C library otherwise returns the free top of its heap to the system
-    // as soon as it passes a small threshold, and the next allocations take
-    // it back page by page.
-    mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
-#endif
 }
 
 } // namespace Platform

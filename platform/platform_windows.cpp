@@ -243,9 +243,4 @@ FallbackDataFolders fallbackDataFolders()
     return {folder, false, {folder}};
 }
 
-void keepFreedMemory()
-{
-    // The Windows heap decides by itself what it keeps.
-}
-
 } // namespace Platform

@@ -135,13 +135,13 @@ bool declaresEntities(const QByteArray &data)
     return false;
 }
 
-// Reads in chunks, so that a small file costs a small buffer, while a file
-// that does not tell its size (a pipe, a device) still cannot grow it past
-// the limit.
+// Reads in chunks into room for the size the file tells, so that a file that
+// grows meanwhile still cannot grow the buffer past the limit.
 QByteArray readAtMost(QIODevice &device, qint64 limit)
 {
     constexpr qint64 ChunkSize = qint64(64) * 1024;
     QByteArray data;
+    data.reserve(qBound(qint64(0), device.size(), limit));
     while (data.size() < limit) {
         const QByteArray chunk = device.read(qMin(ChunkSize, limit - data.size()));
         if (chunk.isEmpty())
@@ -252,7 +252,7 @@ bool isWithinLimits(const QByteArray &data)
     return scanned ? *scanned : parserWithinLimits(data);
 }
 
-QDomDocument read(const QString &fileName, bool *opened, Platform::FileStamp *stamp)
+QByteArray readWithinLimits(const QString &fileName, bool *opened, Platform::FileStamp *stamp)
 {
     // Only a regular file is read: a named pipe would wait for a writer, and
     // a device may never end. The bytes go to the parser as they are, which
@@ -263,13 +263,107 @@ QDomDocument read(const QString &fileName, bool *opened, Platform::FileStamp *st
     const bool isOpen = fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     if (opened)
         *opened = isOpen;
-    QDomDocument document;
     if (!isOpen || file.size() > MaxFileSize)
-        return document;
+        return QByteArray();
     const QByteArray data = readAtMost(file, MaxFileSize + 1);
-    if (isWithinLimits(data))
-        document.setContent(data, false);
+    return isWithinLimits(data) ? data : QByteArray();
+}
+
+QDomDocument read(const QString &fileName, bool *opened, Platform::FileStamp *stamp)
+{
+    QDomDocument document;
+    document.setContent(readWithinLimits(fileName, opened, stamp), false);
     return document;
+}
+
+ElementReader::ElementReader(const QByteArray &data)
+    : m_reader(data)
+{
+    m_reader.setNamespaceProcessing(false);
+}
+
+QXmlStreamReader::TokenType ElementReader::readNext()
+{
+    if (m_stopped)
+        return QXmlStreamReader::Invalid;
+    const QXmlStreamReader::TokenType token = m_reader.readNext();
+    switch (token) {
+    case QXmlStreamReader::StartDocument:
+    case QXmlStreamReader::Comment:
+    case QXmlStreamReader::ProcessingInstruction:
+        break;
+    case QXmlStreamReader::DTD:
+        // The stream reader takes a document type declaration anywhere; the
+        // DOM parser takes one, before the document element.
+        m_stopped = m_inBody || m_hasDocumentType;
+        m_hasDocumentType = true;
+        break;
+    case QXmlStreamReader::Invalid:
+        m_stopped = true;
+        break;
+    default:
+        m_inBody = true;
+        break;
+    }
+    return m_stopped ? QXmlStreamReader::Invalid : token;
+}
+
+bool ElementReader::readNextElement()
+{
+    for (;;) {
+        switch (readNext()) {
+        case QXmlStreamReader::StartElement:
+            m_depth = m_open++;
+            return true;
+        case QXmlStreamReader::EndElement:
+            --m_open;
+            break;
+        case QXmlStreamReader::EndDocument:
+        case QXmlStreamReader::Invalid:
+            return false;
+        default:
+            break;
+        }
+    }
+}
+
+bool ElementReader::isNamed(QLatin1StringView name) const
+{
+    return m_reader.qualifiedName() == name;
+}
+
+QString ElementReader::attribute(QLatin1StringView name) const
+{
+    return m_reader.attributes().value(name).toString();
+}
+
+QString ElementReader::readText()
+{
+    QString text;
+    for (int open = 1; open > 0;) {
+        switch (readNext()) {
+        case QXmlStreamReader::StartElement:
+            ++open;
+            break;
+        case QXmlStreamReader::EndElement:
+            --open;
+            break;
+        case QXmlStreamReader::Characters:
+            // The DOM parser keeps no text made only of white space, unless
+            // it is a CDATA section.
+            if (!m_reader.isWhitespace()
+                && (m_reader.isCDATA() || !m_reader.text().trimmed().isEmpty()))
+                text += m_reader.text();
+            break;
+        case QXmlStreamReader::EndDocument:
+        case QXmlStreamReader::Invalid:
+            return text;
+        default:
+            break;
+        }
+    }
+    --m_open;
+    return text;
 }
 
 } // namespace XmlFile

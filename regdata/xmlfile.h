@@ -5,6 +5,7 @@
 
 #include <QDomDocument>
 #include <QString>
+#include <QXmlStreamReader>
 
 #include <optional>
 
@@ -27,12 +28,51 @@ constexpr int MaxAttributes = 32;
 // the limit leaves room for catalogues many times its size.
 constexpr int MaxNodes = 300000;
 
+// The bytes of fileName when they are within the limits below, else none.
+// *opened tells whether the file is a regular file that could be opened for
+// reading at all, *stamp what the file system said of the file read (empty
+// when none could be).
+QByteArray readWithinLimits(
+    const QString &fileName, bool *opened = nullptr, Platform::FileStamp *stamp = nullptr);
+
 // Reads fileName as an XML document, without namespace processing and
-// without text that is only white space. *opened tells whether the file is
-// a regular file that could be opened for reading at all, *stamp what the
-// file system said of the file read (empty when none could be).
+// without text that is only white space; opened and stamp as above.
 QDomDocument read(
     const QString &fileName, bool *opened = nullptr, Platform::FileStamp *stamp = nullptr);
+
+// The elements of a document in order, with what the DOM parser would build
+// of them from the same bytes, without building it: the same names (as
+// written, prefix and all), attributes and text, and, where the parser meets
+// an error, what came before it. For a file read once from start to end it
+// takes a fraction of the time and memory of a document.
+class ElementReader
+{
+public:
+    explicit ElementReader(const QByteArray &data);
+
+    // Moves to the start of the next element; false at the end of the
+    // document or at an error.
+    bool readNextElement();
+    // How many elements enclose the current one: 0 for the document element.
+    int depth() const { return m_depth; }
+    bool isNamed(QLatin1StringView name) const;
+    // The attribute's value, or an empty text.
+    QString attribute(QLatin1StringView name) const;
+    // The current element's whole text, that of the elements within it
+    // included; moves to the element's end.
+    QString readText();
+
+private:
+    // The next token, or Invalid from where the DOM parser would stop.
+    QXmlStreamReader::TokenType readNext();
+
+    QXmlStreamReader m_reader;
+    int m_depth = -1;
+    int m_open = 0;
+    bool m_inBody = false;
+    bool m_hasDocumentType = false;
+    bool m_stopped = false;
+};
 
 // Whether data stays within the limits above and declares no entity. A
 // syntax error ends the check without rejecting: the parser stops there too.

@@ -7,33 +7,41 @@
 
 namespace {
 
-// The element's whole text. A name is nearly always one text node, whose
-// string is then shared instead of copied.
-QString textOf(const QDomElement &element)
+// Only the direct children of the document element named "Country" are
+// countries, only their direct children named "State" regions, and only the
+// first "LongName" within a region names it; other elements are skipped.
+// A region without a name has an empty one.
+void parse(XmlFile::ElementReader &file, XMLRegStruct::Entries &entries)
 {
-    const QDomNode child = element.firstChild();
-    if (child.isText() && child.nextSibling().isNull())
-        return child.nodeValue();
-    return element.text();
-}
-
-void parse(const QDomDocument &document, XMLRegStruct::Entries &entries)
-{
-    const QString countryTag = QStringLiteral("Country");
-    const QString stateTag = QStringLiteral("State");
-    const QString longNameTag = QStringLiteral("LongName");
-    const QString shortTag = QStringLiteral("Short");
-
-    const QDomElement root = document.documentElement();
-    for (QDomElement country = root.firstChildElement(countryTag); !country.isNull();
-         country = country.nextSiblingElement(countryTag)) {
-        const CountryEntry *countryEntry = &entries.countries.emplace_back(CountryEntry {
-            country.attribute(longNameTag), country.attribute(QStringLiteral("ShortName"))});
-        for (QDomElement state = country.firstChildElement(stateTag); !state.isNull();
-             state = state.nextSiblingElement(stateTag)) {
-            const QDomElement name = state.firstChildElement(longNameTag);
-            entries.regions.append(&entries.regionStore.emplace_back(
-                RegionEntry {countryEntry, textOf(name), name.attribute(shortTag)}));
+    const CountryEntry *country = nullptr;
+    RegionEntry *region = nullptr;
+    bool named = false;
+    while (file.readNextElement()) {
+        switch (file.depth()) {
+        case 1:
+            country = file.isNamed(QLatin1String("Country")) ? &entries.countries.emplace_back(
+                          CountryEntry {file.attribute(QLatin1String("LongName")),
+                              file.attribute(QLatin1String("ShortName"))})
+                                                             : nullptr;
+            region = nullptr;
+            break;
+        case 2:
+            region = country && file.isNamed(QLatin1String("State"))
+                ? &entries.regionStore.emplace_back(RegionEntry {country, {}, {}})
+                : nullptr;
+            if (region)
+                entries.regions.append(region);
+            named = false;
+            break;
+        case 3:
+            if (region && !named && file.isNamed(QLatin1String("LongName"))) {
+                named = true;
+                region->shortCode = file.attribute(QLatin1String("Short"));
+                region->longName = file.readText();
+            }
+            break;
+        default:
+            break;
         }
     }
 
@@ -41,11 +49,11 @@ void parse(const QDomDocument &document, XMLRegStruct::Entries &entries)
     // elements share its name.
     QSet<QString> listed;
     const CountryEntry *previous = nullptr;
-    for (const RegionEntry *region : std::as_const(entries.regions)) {
+    for (const RegionEntry *entry : std::as_const(entries.regions)) {
         // The regions of one country element come one after the other.
-        if (region->country == previous)
+        if (entry->country == previous)
             continue;
-        previous = region->country;
+        previous = entry->country;
         if (!listed.contains(previous->longName)) {
             listed.insert(previous->longName);
             entries.countryNames.append(previous->longName);

@@ -5,13 +5,15 @@
 
 namespace {
 
-void parse(const QDomDocument &document, XMLResellerStruct::Entries &entries)
+// Only the direct children of the document element named "Reseller" are
+// resellers, named by their whole text.
+void parse(XmlFile::ElementReader &file, XMLResellerStruct::Entries &entries)
 {
-    const QString resellerTag = QStringLiteral("Reseller");
-    const QDomElement root = document.documentElement();
-    for (QDomElement reseller = root.firstChildElement(resellerTag); !reseller.isNull();
-         reseller = reseller.nextSiblingElement(resellerTag)) {
-        const ResellerEntry entry {reseller.attribute(QStringLiteral("ID")), reseller.text()};
+    while (file.readNextElement()) {
+        if (file.depth() != 1 || !file.isNamed(QLatin1String("Reseller")))
+            continue;
+        const QString id = file.attribute(QLatin1String("ID"));
+        const ResellerEntry entry {id, file.readText()};
         entries.entries.append(entry);
         // A name is listed once, at its first entry.
         if (!entries.names.contains(entry.name))

@@ -196,6 +196,9 @@ void TestDataFiles::readsSafely_data()
     QTest::newRow("usable") << usable + "</Data>" << all;
     QTest::newRow("truncated: the part before the break is kept")
         << QByteArray("truncated.xml") << QStringList {"Oslo"};
+    QTest::newRow("a document type declaration within: the part before it is kept")
+        << QByteArray(usable).replace("<Reseller", "<!DOCTYPE Data><Reseller") + "</Data>"
+        << QStringList {"Oslo", "Norway|Oslo|03"};
     // No entity is declared, however it is written, so none is expanded or fetched.
     QTest::newRow("entity-expansion bomb") << QByteArray("entity-bomb.xml") << none;
     QTest::newRow("external entities") << QByteArray("external-entity.xml") << none;
@@ -217,7 +220,8 @@ void TestDataFiles::readsSafely_data()
     QTest::newRow("a million elements") << usable + QByteArray("<e/>").repeated(1000000) << none;
     QTest::newRow("100,000 attributes on one element")
         << usable + "<e" + QByteArray(" a='v'").repeated(100000) + "/>" << none;
-    QTest::newRow("50 MB") << usable + "<!--" + QByteArray(qsizetype(50) * 1000 * 1000, '-') + " -->" << none;
+    QTest::newRow("50 MB") << usable + "<!--" + QByteArray(qsizetype(50) * 1000 * 1000, '-')
+            + " -->" << none;
     QTest::newRow("a named pipe that nobody writes") << QByteArray("(pipe)") << none;
     QTest::newRow("an endless device") << QByteArray("(device)") << none;
 }
