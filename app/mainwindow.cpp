@@ -40,15 +40,11 @@ MainWindow::MainWindow(const char *programArgument)
 
     auto *tabs = new QTabWidget;
     ManageWidget *registry = ManageWidget::instance();
-    m_registrationTab = std::make_unique<RegistrationTab>(m_engineThread.get());
-
-    // The first page added is the current one, so the wizard opens on it.
+    // The tab first, so that the pages are made in the font they are shown
+    // in. The first page added is the current one: the wizard opens on it.
     auto *registrationStack = new QStackedWidget;
-    registrationStack->addWidget(m_registrationTab->firstRegPage());
-    registrationStack->addWidget(m_registrationTab->correctRegPage());
-    registrationStack->addWidget(m_registrationTab->unknownRegPage());
-    registrationStack->addWidget(m_registrationTab->secondRegPage());
     tabs->addTab(registrationStack, tr("Registration"));
+    m_registrationTab = std::make_unique<RegistrationTab>(m_engineThread.get(), registrationStack);
     registry->setRegistrationStack(registrationStack);
 
     // A narrow margin leaves the pages as much of the window's fixed

@@ -13,7 +13,6 @@ EngineThread::EngineThread(EngineClientInterface *engine, QObject *parent)
 {
     m_thread.setObjectName(QStringLiteral("engine"));
     m_worker->moveToThread(&m_thread);
-    m_thread.start();
 }
 
 EngineThread::~EngineThread()
@@ -56,6 +55,9 @@ template <typename Result, typename Call> Result EngineThread::run(Call call, Re
     if (m_busy)
         return failure;
     m_busy = true;
+    // Started at the first call, so that a start-up spends nothing on it.
+    if (!m_thread.isRunning())
+        m_thread.start();
 
     // Shared with the engine thread, which may outlive this call when the
     // application quits first.

@@ -44,7 +44,6 @@ public:
     static constexpr int NoAnswer = -1;
 
 private:
-    struct Pending;
     // Runs call on the engine thread and waits for its result, or returns
     // failure when the application quits first.
     template <typename Result, typename Call> Result run(Call call, Result failure);

@@ -65,13 +65,16 @@ const QByteArray correction = "ADDRESS1=2 Corrected Rd,ADDRESS2=,ISO=FD-NO,CITY=
 struct Wizard
 {
     explicit Wizard(EngineClientInterface *engine)
-        : tab(engine)
+        : tab(engine, &stack)
     {
-        for (QWidget *page :
-            {tab.firstRegPage(), tab.correctRegPage(), tab.unknownRegPage(), tab.secondRegPage()})
-            stack.addWidget(page);
         ManageWidget::instance()->setRegistrationStack(&stack);
         stack.show();
+    }
+    // The pages point into the controller's saved record, so they go first.
+    ~Wizard()
+    {
+        while (QWidget *page = stack.widget(0))
+            delete page;
     }
 
     QWidget *page() const { return stack.currentWidget(); }
@@ -110,8 +113,8 @@ struct Wizard
     }
     QString status() const { return page()->findChild<StatusLabel *>()->text(); }
 
-    RegistrationTab tab;
     QStackedWidget stack;
+    RegistrationTab tab;
 };
 
 // Counts the paint events of a widget and its children.

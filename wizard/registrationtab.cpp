@@ -12,31 +12,32 @@
 
 #include <QMessageBox>
 
-RegistrationTab::RegistrationTab(EngineClientInterface *engine)
+RegistrationTab::RegistrationTab(EngineClientInterface *engine, QStackedWidget *pages)
     : QStackedWidget(nullptr)
-    , m_creationStack(std::make_unique<QStackedWidget>())
 {
     const bool recordFound = m_savedRecord.recordFound();
 
-    m_firstPage = new FirstRegPage(m_savedRecord.firstPageRecord(), engine);
+    // Each page is made on the stack that shows it: moved there later, it
+    // would lay out its text a second time in the stack's font.
+    m_firstPage = new FirstRegPage(m_savedRecord.firstPageRecord(), engine, pages);
     m_firstPage->setObjectName(ManageWidget::FirstPage);
-    m_creationStack->addWidget(m_firstPage);
+    pages->addWidget(m_firstPage);
     if (recordFound)
         m_firstPage->fillFromRecord();
 
-    m_correctPage = new CorrectRegPage;
+    m_correctPage = new CorrectRegPage(pages);
     m_correctPage->setObjectName(ManageWidget::CorrectPage);
-    m_creationStack->addWidget(m_correctPage);
+    pages->addWidget(m_correctPage);
 
-    m_unknownPage = new UnknownRegPage;
+    m_unknownPage = new UnknownRegPage(pages);
     m_unknownPage->setObjectName(ManageWidget::UnknownPage);
-    m_creationStack->addWidget(m_unknownPage);
+    pages->addWidget(m_unknownPage);
 
-    m_secondPage = new SecondRegPage(m_savedRecord.secondPageRecord(), engine);
+    m_secondPage = new SecondRegPage(m_savedRecord.secondPageRecord(), engine, pages);
     m_secondPage->setObjectName(ManageWidget::SecondPage);
     if (recordFound)
         m_secondPage->fillFromRecord();
-    m_creationStack->addWidget(m_secondPage);
+    pages->addWidget(m_secondPage);
 
     const QDate registered = RegistrationNote::read();
     if (registered.isValid())

@@ -5,8 +5,6 @@
 
 #include <QStackedWidget>
 
-#include <memory>
-
 class CorrectRegPage;
 class EngineClientInterface;
 class FirstRegPage;
@@ -14,20 +12,21 @@ class SecondRegPage;
 class UnknownRegPage;
 
 // Builds the wizard: reads the saved registration once, creates the four
-// pages with the object names by which they find each other, and fills the
-// two form pages when a registration was saved. The window that shows the
-// pages takes them through the accessors; the controller itself is never
-// shown.
+// pages on the stack that shows them, with the object names by which they
+// find each other, and fills the two form pages when a registration was
+// saved. The controller itself is never shown.
 //
 // The controller keeps the saved record that the two form pages point into,
-// so it must outlive them. The pages reach the engine through engine, which
-// must outlive them too.
+// so the pages must go before it. The pages reach the engine through engine,
+// which must outlive them too.
 class RegistrationTab : public QStackedWidget
 {
     Q_OBJECT
 
 public:
-    explicit RegistrationTab(EngineClientInterface *engine);
+    // Adds the pages to pages, the first of them current; pages must be
+    // empty.
+    RegistrationTab(EngineClientInterface *engine, QStackedWidget *pages);
     ~RegistrationTab() override;
 
     QWidget *firstRegPage() const;
@@ -49,9 +48,6 @@ private:
     RegistrationRecord heldRecord() const;
     bool detailsChanged() const;
     ReadRegInfo m_savedRecord;
-    // Holds the pages until a window takes them, and frees the ones it
-    // never took.
-    std::unique_ptr<QStackedWidget> m_creationStack;
     FirstRegPage *m_firstPage;
     CorrectRegPage *m_correctPage;
     UnknownRegPage *m_unknownPage;

@@ -11,11 +11,12 @@
 UnsendableFields::UnsendableFields(StatusLabel *statusLine, QObject *parent)
     : QObject(parent)
     , m_statusLine(statusLine)
+    , m_markIcon(QStringLiteral(":/warning.png"))
 { }
 
 void UnsendableFields::watch(QLineEdit *field, const QString &name)
 {
-    auto *mark = new QAction(QIcon(QStringLiteral(":/warning.png")), QString(), field);
+    auto *mark = new QAction(m_markIcon, QString(), field);
     mark->setToolTip(tr("Some characters here will reach the maker as \"?\"."));
     field->addAction(mark, QLineEdit::TrailingPosition);
     // Hidden once it is in the field: the field shows an action added hidden.

@@ -1,6 +1,7 @@
 #ifndef KVB_UNSENDABLEFIELDS_H
 #define KVB_UNSENDABLEFIELDS_H
 
+#include <QIcon>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -47,6 +48,8 @@ private:
     QStringList texts() const;
 
     StatusLabel *m_statusLine;
+    // One picture, read once, for every field's mark.
+    QIcon m_markIcon;
     QList<Field> m_fields;
     QString m_message;
     // The texts the user was warned about and may send all the same.

@@ -40,9 +40,11 @@ void WizardPage::setPageLayout(QLayout *body, QLayout *buttons, QWidget *statusL
 {
     const QMargins margins = body->contentsMargins();
     body->setContentsMargins(margins.left(), margins.top(), margins.right(), 0);
+    // Laid out only once it is in its scroll area, the page is laid out
+    // once, when it is first shown, rather than also on entering the area.
     auto *content = new QWidget;
-    content->setLayout(body);
     m_body = new PageScrollArea(content);
+    content->setLayout(body);
 
     auto *footer = new QVBoxLayout;
     footer->setContentsMargins(margins.left(), 0, margins.right(), margins.bottom());
