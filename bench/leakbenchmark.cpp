@@ -99,8 +99,11 @@ bool LeakBenchmark::playRound(QStackedWidget *stack, QWidget *firstPage)
         return false;
     }
 
+    // The menu takes its regions when it opens.
+    QMenu *regions = regionButton->menu();
+    emit regions->aboutToShow();
     QAction *regionItem = nullptr;
-    for (QAction *item : regionButton->menu()->actions()) {
+    for (QAction *item : regions->actions()) {
         if (item->data().toString() == Region)
             regionItem = item;
     }

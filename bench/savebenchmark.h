@@ -4,9 +4,11 @@
 class BenchmarkData;
 class BenchmarkTable;
 
-// Saving the registration beside writing the same bytes with QSaveFile
-// into the same folder: the document, the checks of every step of the
-// write and the owner-only permissions should cost little beside the write.
+// Saving the registration beside the least a save that survives a crash
+// does with the same bytes: write them to a new file in the same folder,
+// sync it, rename it onto the name and sync the folder. The document, the
+// checks of every step and the owner-only permissions should cost little
+// beside that.
 class SaveBenchmark
 {
 public:

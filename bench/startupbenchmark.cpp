@@ -95,7 +95,7 @@ bool StartupBenchmark::run(BenchmarkTable &table, int repetitions)
         memoryMedians.append(BenchmarkTable::median(measured));
 
     table.addTimeRatio(
-        QStringLiteral("start-up, to the window shown"), {times.at(0), times.at(1)}, 1.5);
+        QStringLiteral("start-up, to the window shown"), {times.at(0), times.at(1)}, 1.25);
     table.addNote(QStringLiteral("start-up of the bare window after a bare parse"),
         {times.at(2), times.at(1)}, BenchmarkTable::Unit::Milliseconds,
         QStringLiteral("the least with a saved record"));
