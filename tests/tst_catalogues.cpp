@@ -16,7 +16,6 @@
 
 namespace {
 
-// The entries of one of iso-codes' files, read without the program's help.
 // A country catalogue of one country with one region.
 QByteArray catalogue(const QByteArray &country)
 {
@@ -24,6 +23,7 @@ QByteArray catalogue(const QByteArray &country)
         + "<LongName Short='01'>Capital</LongName></State></Country></Countries>";
 }
 
+// The entries of one of iso-codes' files, read without the program's help.
 QJsonArray isoEntries(const QString &standard)
 {
     QFile file("/usr/share/iso-codes/json/iso_" + standard + ".json");
@@ -76,39 +76,19 @@ void TestCatalogues::lookups_data()
     QTest::addColumn<QString>("country");
     QTest::addColumn<QString>("code");
 
-    QTest::newRow("a country") << ""
-                               << "Freedonia"
-                               << "FD";
-    QTest::newRow("a country, other letters") << ""
-                                              << "freedonia"
-                                              << "";
-    QTest::newRow("a country not listed") << ""
-                                          << "Atlantis"
-                                          << "";
-    QTest::newRow("a country without regions") << ""
-                                               << "Deep"
-                                               << "";
-    QTest::newRow("a country beyond Latin-1") << ""
-                                              << "Česko"
-                                              << "CZ";
-    QTest::newRow("a region, no country") << "South"
-                                          << ""
-                                          << "SO";
-    QTest::newRow("a region without a name") << "Grouped"
-                                             << ""
-                                             << "";
-    QTest::newRow("a region of the chosen country") << "Central"
-                                                    << "Česko"
-                                                    << "CC";
-    QTest::newRow("the same name in another") << "Central"
-                                              << "Freedonia"
-                                              << "CE";
-    QTest::newRow("a country that lacks it: the first anywhere") << "Central"
-                                                                 << "Atlantis"
-                                                                 << "CE";
-    QTest::newRow("a region, other letters") << "central"
-                                             << "Freedonia"
-                                             << "";
+    const auto row = [](const char *name, const char *region, const char *country,
+                         const char *code) { QTest::newRow(name) << region << country << code; };
+    row("a country", "", "Freedonia", "FD");
+    row("a country, other letters", "", "freedonia", "");
+    row("a country not listed", "", "Atlantis", "");
+    row("a country without regions", "", "Deep", "");
+    row("a country beyond Latin-1", "", "Česko", "CZ");
+    row("a region, no country", "South", "", "SO");
+    row("a region without a name", "Grouped", "", "");
+    row("a region of the chosen country", "Central", "Česko", "CC");
+    row("the same name in another", "Central", "Freedonia", "CE");
+    row("a country that lacks it: the first anywhere", "Central", "Atlantis", "CE");
+    row("a region, other letters", "central", "Freedonia", "");
 }
 
 // Asked of the catalogue in UTF-8 and in UTF-16: a region of the chosen country, else the first of

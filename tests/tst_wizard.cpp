@@ -49,8 +49,8 @@ namespace {
 RegistrationRecord completeRecord()
 {
     RegistrationRecord record;
-    record.firstPage = {"Ann", "Lee", "", "", "", "ann@example.com", "555", "1 Main St", "", "Town",
-        "Freedonia", "North", "12345"};
+    record.firstPage = {"Ann", "Lee", "Ms", "Acme", "Post", "ann@example.com", "555", "1 Main St",
+        "", "Town", "Freedonia", "North", "12345"};
     record.secondPage = {"March", "15", "2023", "Tarn Web Store", "", "Student", "Studio", "Film",
         "", "0", "0", "0"};
     return record;
@@ -368,14 +368,7 @@ private slots:
         const bool noted = button == both && accepts && writable;
         QCOMPARE(RegistrationNote::read().isValid(), noted);
         QCOMPARE(Wizard(&m_engine).status().startsWith("This copy was registered on "), noted);
-        // The record keeps the names of the country and region, and the date's captions.
-        ReadRegInfo saved;
-        QCOMPARE(saved.recordFound(), writable);
-        if (writable) {
-            QCOMPARE(saved.firstPageRecord()->country, "Freedonia");
-            QCOMPARE(saved.firstPageRecord()->state, "North");
-            QCOMPARE(saved.secondPageRecord()->purchaseMonth, "March");
-        }
+        QCOMPARE(ReadRegInfo().recordFound(), writable);
 
         // A second click of a double click is no wish to quit; a click after it is.
         const QString quit = save == "Quit" ? "Save" : registerCaption == "Quit" ? both : "";

@@ -260,10 +260,6 @@ class Kvb:
     def move_in_menu(self, item):
         self._move_focus("Down", ("menu item", item))
 
-    # Presses Tab until the named control has the focus.
-    def tab_to(self, role, name):
-        self._move_focus("Tab", (role, name))
-
     def _move_focus(self, key_name, target):
         for _ in range(80):
             mark = len(_events)

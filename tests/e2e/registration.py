@@ -139,17 +139,14 @@ class KvbTestCase(unittest.TestCase):
         kvb.choose_from_menu("Purchase Location", location)
         kvb.choose_from_menu("Type of Work", work)
 
-    def next_to(self, kvb, page):
-        kvb.press("Next")
-        kvb.wait_for_page(page)
-
     # Next from the contact page filled with CONTACT, whose first name
     # reaches the maker with a "?": the first press warns, the second sends.
     def send_contact_page(self, kvb, page):
         kvb.wait_for_status(unsendable("First Name"))
         kvb.press("Next")
         wait_for(lambda: kvb.has_focus("text", "First Name:"), "the focus on the first name")
-        self.next_to(kvb, page)
+        kvb.press("Next")
+        kvb.wait_for_page(page)
 
     # Registers, and quits with the button that "Save and Register" became.
     def register(self, kvb, message="Registration successful."):
