@@ -36,6 +36,13 @@ WizardPage::WizardPage(QWidget *parent)
         [this](QWidget *, QWidget *focused) { showFocus(focused); });
 }
 
+WizardPage::~WizardPage()
+{
+    // Deleting the page's children moves the focus; by then this is no
+    // longer a page to keep it in view.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 void WizardPage::setPageLayout(QLayout *body, QLayout *buttons, QWidget *statusLine)
 {
     const QMargins margins = body->contentsMargins();

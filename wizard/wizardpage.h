@@ -21,6 +21,7 @@ class WizardPage : public QWidget
 
 public:
     explicit WizardPage(QWidget *parent = nullptr);
+    ~WizardPage() override;
 
 protected:
     // Lays the page out: body, whose margins are the page's, scrolls when the
