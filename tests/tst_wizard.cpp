@@ -24,6 +24,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -475,10 +476,15 @@ private slots:
         int ticks = 0;
         QTimer timer;
         QString shown;
+        auto *city = wizard.find<QLineEdit>("City:");
         connect(&timer, &QTimer::timeout, [&] {
-            // An impatient user clicks Next again.
-            if (++ticks == 1)
+            // An impatient user clicks Next again, and an input method commits text to a field.
+            if (++ticks == 1) {
                 postClick(wizard.find("Next"));
+                auto *commit = new QInputMethodEvent;
+                commit->setCommitString("x");
+                QCoreApplication::postEvent(city, commit);
+            }
             shown = wizard.status();
             wizard.stack.update();
         });
@@ -488,6 +494,7 @@ private slots:
         QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
         QVERIFY(paints.count >= 1);
         QCOMPARE(shown, "Verifying address....");
+        QCOMPARE(city->text(), "Town");
         QCOMPARE(m_engine.addresses,
             QByteArrayList({"ADDRESS1=1 Main St,ADDRESS2=,CITY=Town,STATE=NO,REGION_NAME=North,"
                             "POSTCODE=12345,COUNTRY=FD,COUNTRY_NAME=Freedonia"}));
@@ -504,14 +511,19 @@ private slots:
         QTest::addColumn<int>("answer"); // the button pressed; none: no question is asked
         QTest::addColumn<bool>("closes");
         QTest::addColumn<QString>("saved"); // the record's city after
+        // The saved address went on to the purchase page, then the typed one failed its check.
+        QTest::addColumn<bool>("sentBefore");
 
-        QTest::newRow("nothing changed") << "Town" << int(QMessageBox::NoButton) << true << "Town";
+        QTest::newRow("nothing changed")
+            << "Town" << int(QMessageBox::NoButton) << true << "Town" << false;
         QTest::newRow("changed, kept")
-            << "Elsewhere" << int(QMessageBox::Save) << true << "Elsewhere";
+            << "Elsewhere" << int(QMessageBox::Save) << true << "Elsewhere" << false;
         QTest::newRow("changed, thrown away")
-            << "Elsewhere" << int(QMessageBox::Discard) << true << "Town";
+            << "Elsewhere" << int(QMessageBox::Discard) << true << "Town" << false;
         QTest::newRow("changed, back to it")
-            << "Elsewhere" << int(QMessageBox::Cancel) << false << "Town";
+            << "Elsewhere" << int(QMessageBox::Cancel) << false << "Town" << false;
+        QTest::newRow("changed after an earlier round, kept")
+            << "Elsewhere" << int(QMessageBox::Save) << true << "Elsewhere" << true;
     }
 
     // Closing asks exactly when the pages hold details the saved record lacks, and each answer
@@ -522,9 +534,16 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, closes);
         QFETCH(QString, saved);
+        QFETCH(bool, sentBefore);
 
         Wizard wizard(&m_engine);
+        if (sentBefore) {
+            QVERIFY(wizard.click("Next") && wizard.click("Back"));
+            m_engine.addressResult = 3;
+        }
         wizard.find<QLineEdit>("City:")->setText(city);
+        if (sentBefore)
+            QVERIFY(wizard.click("Next"));
         bool asked = false;
         QTimer answerer;
         answerer.setSingleShot(true);

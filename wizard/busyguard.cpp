@@ -18,11 +18,22 @@ BusyGuard::~BusyGuard()
 
 bool BusyGuard::eventFilter(QObject *watched, QEvent *event)
 {
-    // Shortcuts come from key presses, but reach their targets as events of
-    // their own.
-    const bool input = event->isInputEvent() || event->type() == QEvent::Shortcut
-        || event->type() == QEvent::ShortcutOverride;
-    if (!input || !m_window)
+    // Shortcuts come from key presses, text composed by an input method
+    // from key presses too, and a drop from the mouse; each reaches its
+    // target as an event of its own.
+    switch (event->type()) {
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+    case QEvent::InputMethod:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        break;
+    default:
+        if (!event->isInputEvent())
+            return false;
+    }
+    if (!m_window)
         return false;
     // Input reaches the window system's window first, then its widgets.
     if (const auto *widget = qobject_cast<const QWidget *>(watched))

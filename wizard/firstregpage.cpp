@@ -254,8 +254,12 @@ void FirstRegPage::reg1NextSignal()
     m_corrected = QSharedPointer<AddressRecord>::create();
     m_contact = QSharedPointer<ContactRecord>::create(contact());
     m_sentState = state();
-    if (m_secondPage)
+    if (m_secondPage) {
         m_secondPage->setContact(m_contact);
+        // Until this address is handed on, the purchase page holds none, so
+        // that closing the window never keeps an earlier one in its place.
+        m_secondPage->setAddress(nullptr);
+    }
 
     const qint16 result = m_engine->verifyAddress(RequestText::address(*m_original));
 
