@@ -3,12 +3,15 @@
 #include "cataloguefile.h"
 #include "datafolder.h"
 
+#include <QSet>
+
 namespace {
 
 // Only the direct children of the document element named "Reseller" are
 // resellers, named by their whole text.
 void parse(XmlFile::ElementReader &file, XMLResellerStruct::Entries &entries)
 {
+    QSet<QString> listed;
     while (file.readNextElement()) {
         if (file.depth() != 1 || !file.isNamed(QLatin1String("Reseller")))
             continue;
@@ -16,8 +19,10 @@ void parse(XmlFile::ElementReader &file, XMLResellerStruct::Entries &entries)
         const ResellerEntry entry {id, file.readText()};
         entries.entries.append(entry);
         // A name is listed once, at its first entry.
-        if (!entries.names.contains(entry.name))
+        if (!listed.contains(entry.name)) {
+            listed.insert(entry.name);
             entries.names.append(entry.name);
+        }
     }
 }
 
