@@ -71,7 +71,6 @@ struct FileStamp
         return device == other.device && file == other.file && size == other.size
             && modified == other.modified && changed == other.changed;
     }
-    bool operator!=(const FileStamp &other) const { return !(*this == other); }
 };
 
 // The stamp of the file at path, links followed; empty when there is none.

@@ -269,10 +269,10 @@ QByteArray readWithinLimits(const QString &fileName, bool *opened, Platform::Fil
     return isWithinLimits(data) ? data : QByteArray();
 }
 
-QDomDocument read(const QString &fileName, bool *opened, Platform::FileStamp *stamp)
+QDomDocument read(const QString &fileName, bool *opened)
 {
     QDomDocument document;
-    document.setContent(readWithinLimits(fileName, opened, stamp), false);
+    document.setContent(readWithinLimits(fileName, opened), false);
     return document;
 }
 

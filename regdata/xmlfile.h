@@ -36,9 +36,8 @@ QByteArray readWithinLimits(
     const QString &fileName, bool *opened = nullptr, Platform::FileStamp *stamp = nullptr);
 
 // Reads fileName as an XML document, without namespace processing and
-// without text that is only white space; opened and stamp as above.
-QDomDocument read(
-    const QString &fileName, bool *opened = nullptr, Platform::FileStamp *stamp = nullptr);
+// without text that is only white space; opened as above.
+QDomDocument read(const QString &fileName, bool *opened = nullptr);
 
 // The elements of a document in order, with what the DOM parser would build
 // of them from the same bytes, without building it: the same names (as

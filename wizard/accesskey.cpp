@@ -11,3 +11,8 @@ QString withoutAccessKey(const QString &caption)
     }
     return text;
 }
+
+QString withoutAccessKeyMarks(const QString &text)
+{
+    return QString(text).replace(QLatin1Char('&'), QLatin1String("&&"));
+}

@@ -1,5 +1,6 @@
 #include "choicebutton.h"
 
+#include "accesskey.h"
 #include "plaintooltip.h"
 
 ChoiceButton::ChoiceButton(const QString &placeholder, QWidget *parent)
@@ -11,11 +12,11 @@ ChoiceButton::ChoiceButton(const QString &placeholder, QWidget *parent)
 
 QString ChoiceButton::caption() const
 {
-    return text().replace(QLatin1String("&&"), QLatin1String("&"));
+    return withoutAccessKey(text());
 }
 
 void ChoiceButton::setCaption(const QString &caption)
 {
-    setText(QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")));
+    setText(withoutAccessKeyMarks(caption));
     setPlainToolTip(this, caption);
 }

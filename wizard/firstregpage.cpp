@@ -176,9 +176,7 @@ void FirstRegPage::fillRegionMenu()
     for (const RegionEntry *region : catalogue.regions()) {
         if (region->country->longName != m_regionsOf)
             continue;
-        // "&" marks a shortcut in a menu item's text.
-        auto *item = new QAction(
-            QString(region->longName).replace(QLatin1Char('&'), QLatin1String("&&")), this);
+        auto *item = new QAction(withoutAccessKeyMarks(region->longName), this);
         item->setData(region->longName);
         connect(item, &QAction::triggered, this, &FirstRegPage::onMenuClick);
         m_regionMenu->addAction(item);

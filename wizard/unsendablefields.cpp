@@ -20,7 +20,7 @@ void UnsendableFields::watch(QLineEdit *field, const QString &name)
     mark->setToolTip(tr("Some characters here will reach the maker as \"?\"."));
     field->addAction(mark, QLineEdit::TrailingPosition);
     // Hidden once it is in the field: the field shows an action added hidden.
-    mark->setVisible(losesCharacters(field->text()));
+    mark->setVisible(false);
     m_fields.append({field, name, mark});
     connect(field, &QLineEdit::textChanged, this, &UnsendableFields::update);
 }
@@ -28,9 +28,10 @@ void UnsendableFields::watch(QLineEdit *field, const QString &name)
 bool UnsendableFields::confirm()
 {
     const QList<const Field *> fields = unsendable();
-    if (fields.isEmpty() || texts() == m_confirmed)
+    const QStringList shown = texts();
+    if (fields.isEmpty() || shown == m_confirmed)
         return true;
-    m_confirmed = texts();
+    m_confirmed = shown;
     update();
     fields.first()->edit->setFocus(Qt::OtherFocusReason);
     return false;
