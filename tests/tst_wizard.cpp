@@ -8,12 +8,10 @@
 #include "regdata/readreginfo.h"
 #include "regdata/registrationnote.h"
 #include "regdata/savereginfo.h"
-#include "regdata/xmlregstruct.h"
 #include "support/recordingengine.h"
 #include "wizard/accesskey.h"
 #include "wizard/choicebutton.h"
 #include "wizard/choicemenu.h"
-#include "wizard/correctregpage.h"
 #include "wizard/firstregpage.h"
 #include "wizard/managewidget.h"
 #include "wizard/registrationtab.h"
@@ -30,9 +28,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QResource>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,7 +36,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -83,19 +78,9 @@ struct Wizard
     {
         return page()->findChild<Widget *>(name);
     }
-    // Clicks the button called name on the current page; false when it is not there or not
-    // enabled.
-    bool click(const QString &name) const
-    {
-        QAbstractButton *button = find(name);
-        if (!button || !button->isEnabled())
-            return false;
-        button->click();
-        return true;
-    }
     // One step of the user's: "name" clicks the button of that object name, "name=text" types
     // the text into that field, "Enter@name" presses Enter on that control. False when the
-    // control is not there, or the button not enabled.
+    // control is not there, or the button is disabled.
     bool act(const QString &step) const
     {
         if (step.startsWith("Enter@")) {
@@ -110,7 +95,11 @@ struct Wizard
                 field->setText(step.section('=', 1));
             return field;
         }
-        return click(step);
+        QAbstractButton *button = find(step);
+        const bool enabled = button && button->isEnabled();
+        if (enabled)
+            button->click();
+        return enabled;
     }
     QString status() const { return page()->findChild<StatusLabel *>()->text(); }
 
@@ -129,21 +118,6 @@ struct PaintCount : QObject
     }
     int count = 0;
 };
-
-// The contrast of two colours as WCAG 2 reckons it, from 1 to 21.
-double contrast(const QColor &one, const QColor &other)
-{
-    const auto luminance = [](const QColor &colour) {
-        const auto channel = [](double value) {
-            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF())
-            + 0.0722 * channel(colour.blueF());
-    };
-    const double a = luminance(one);
-    const double b = luminance(other);
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-}
 
 // A wrapped label or check box; a plain label measures afresh each time.
 QWidget *wrapped(bool checkBox, bool cached)
@@ -232,7 +206,7 @@ private slots:
 
         const auto row
             = [](const char *name, int result, const QStringList &steps, const QString &page,
-                  const char *focused, const char *message = "", const char *registered = nullptr) {
+                  const char *focused, const char *registered = nullptr, const char *message = "") {
                   QTest::newRow(name)
                       << result << steps << page << focused << message << QByteArray(registered);
               };
@@ -240,33 +214,29 @@ private slots:
         const QString second = ManageWidget::SecondPage;
         const char *month = "MonthButton";
         const char *street = "Street Address 1:";
-        row("accepted", 0, {"Next"}, second, month, "", "1 Main St");
+        row("accepted", 0, {"Next"}, second, month, "1 Main St");
         row("accepted, back", 0, {"Next", "Back"}, first, "First Name:");
         row("accepted, cancelled", 0, {"Next", "Cancel"}, first, "First Name:");
-        row("corrected", 1, {"Next"}, ManageWidget::CorrectPage, "Replace");
-        row("corrected, replaced", 1, {"Next", "Replace", "Next"}, second, month, "",
-            "2 Corrected Rd");
-        row("corrected, kept", 1, {"Next", "Keep", "Next"}, second, month, "", "1 Main St");
+        row("corrected, replaced", 1, {"Next", "Replace", "Next"}, second, month, "2 Corrected Rd");
+        row("corrected, kept", 1, {"Next", "Keep", "Next"}, second, month, "1 Main St");
         row("corrected, re-entered", 1, {"Next", "Reenter", "Next"}, first, street);
         row("corrected, back", 1, {"Next", "Back"}, first, "First Name:");
         row("corrected, cancelled", 1, {"Next", "Cancel"}, first, "First Name:");
         row("unverified", 2, {"Next"}, ManageWidget::UnknownPage, "Keep");
-        row("unverified, kept", 2, {"Next", "Keep", "Next"}, second, month, "", "1 Main St");
+        row("unverified, kept", 2, {"Next", "Keep", "Next"}, second, month, "1 Main St");
         row("unverified, re-entered", 2, {"Next", "Reenter", "Next"}, first, street);
         row("unverified, back", 2, {"Next", "Back"}, first, "First Name:");
         row("unverified, cancelled", 2, {"Next", "Cancel"}, first, "First Name:");
-        row("check failed", 3, {"Next"}, first,
-            "First Name:", "The address could not be verified just now. Please try again.");
+        row("check failed", 3, {"Next"}, first, "First Name:", nullptr,
+            "The address could not be verified just now. Please try again.");
         row("e-mail address refused", 0, {"Email Address:=ann@", "Next"}, first,
-            "Email Address:", "Please enter a valid email address.");
-        // Enter presses the focused button, and from a field or a choice the page's Next, but
-        // never Save and Register.
-        row("Enter in a field", 0, {"Enter@City:"}, second, month);
-        row("Enter on a choice", 1, {"Next", "Keep", "Enter@Keep"}, second, month);
+            "Email Address:", nullptr, "Please enter a valid email address.");
+        // Enter presses the focused button, and from a field the page's Next, but never Save
+        // and Register.
         row("Enter on a button", 0, {"Enter@Next"}, second, month);
         row("Enter in the purchase page's field", 0, {"Next", "Enter@WorkTypeOther"}, second,
             month);
-        row("Enter on Save", 0, {"Next", "Enter@Save"}, second, month,
+        row("Enter on Save", 0, {"Next", "Enter@Save"}, second, month, nullptr,
             "Registration data saved successfully.");
     }
 
@@ -296,7 +266,7 @@ private slots:
         if (message.startsWith("Please"))
             QCOMPARE(wizard.find<QLineEdit>(focused)->selectedText(), "ann@");
         if (!registered.isNull()) {
-            QVERIFY(wizard.click("Save and Register"));
+            QVERIFY(wizard.act("Save and Register"));
             QCOMPARE(
                 EngineClient::lookUpValue(m_engine.registrations.value(0), "ADDRESS1"), registered);
         }
@@ -337,16 +307,14 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, save);
         QFETCH(QString, registerCaption);
-        const QString both = "Save and Register";
 
         m_engine.accepts = accepts;
         Wizard wizard(&m_engine);
-        QVERIFY(wizard.click("Next"));
-        const QString record = DataFolder::filePath("RegData/RegInfo.xml");
-        QVERIFY(QFile::remove(record));
+        QVERIFY(wizard.act("Next"));
+        QVERIFY(QFile::remove(DataFolder::filePath("RegData/RegInfo.xml")));
         if (!writable)
             DataFolder::setFolders(m_dir.filePath("missing/"), false, {});
-        QVERIFY(wizard.click(button));
+        QVERIFY(wizard.act(button));
 
         QCOMPARE(wizard.status(), message);
         const auto caption = [&wizard](const char *name) {
@@ -357,18 +325,18 @@ private slots:
         QCOMPARE(caption("Save and Register"), registerCaption);
         QCOMPARE(m_engine.registrations.size(), button == "Save" ? 0 : 1);
         // A registration that went through is noted, and the next start says so.
-        const bool noted = button == both && accepts && writable;
+        const bool noted = button != "Save" && accepts && writable;
         QCOMPARE(RegistrationNote::read().isValid(), noted);
         QCOMPARE(Wizard(&m_engine).status().startsWith("This copy was registered on "), noted);
         QCOMPARE(ReadRegInfo().recordFound(), writable);
 
         // A second click of a double click is no wish to quit; a click after it is.
-        const QString quit = save == "Quit" ? "Save" : registerCaption == "Quit" ? both : "";
+        const QString quit = save == "Quit" ? "Save" : registerCaption == "Quit" ? button : "";
         if (!quit.isEmpty()) {
             QElapsedTimer sinceQuit;
             sinceQuit.start();
             for (const int after : {0, QApplication::doubleClickInterval() + 50})
-                QTimer::singleShot(after, wizard.find(quit), [&] { wizard.click(quit); });
+                QTimer::singleShot(after, wizard.find(quit), [&] { wizard.act(quit); });
             QCOMPARE(QApplication::exec(), 1);
             QVERIFY(sinceQuit.elapsed() >= QApplication::doubleClickInterval());
         }
@@ -380,60 +348,52 @@ private slots:
         QTest::addColumn<QString>("saved"); // its value
         QTest::addColumn<QString>("widget"); // the object name of the widget that shows it
         QTest::addColumn<QString>("shown"); // its caption or text, whether it is checked, or hidden
-        QTest::addColumn<bool>("complete"); // whether the save buttons are enabled
 
-        const auto row = [](const char *name, const char *field, const char *saved,
-                             const char *widget, const char *shown, bool complete) {
-            QTest::newRow(name) << field << saved << widget << shown << complete;
-        };
-        row("a month", "PurchaseMonth", "May", "MonthButton", "May", true);
-        row("a month not offered", "PurchaseMonth", "Sept", "MonthButton", "Month", false);
-        row("day 0", "PurchaseDay", "0", "DayButton", "Day", false);
+        const auto row
+            = [](const char *name, const char *field, const char *saved, const char *widget,
+                  const char *shown) { QTest::newRow(name) << field << saved << widget << shown; };
+        row("a month", "PurchaseMonth", "May", "MonthButton", "May");
+        row("a month not offered", "PurchaseMonth", "Sept", "MonthButton", "Month");
+        row("day 0", "PurchaseDay", "0", "DayButton", "Day");
         // A purchase may be older than the year menu reaches.
-        row("a four-digit year", "PurchaseYear", "1999", "YearButton", "1999", true);
-        row("a two-digit year", "PurchaseYear", "23", "YearButton", "Year", false);
+        row("a four-digit year", "PurchaseYear", "1999", "YearButton", "1999");
+        row("a two-digit year", "PurchaseYear", "23", "YearButton", "Year");
         row("a location not offered", "PurchaseLocation", "Online", "PurchaseLocation",
-            "Purchase Location", false);
+            "Purchase Location");
         row("a user type in other letters", "BuyerDescription", "student", "BuyerDescription",
-            "Type of User", false);
+            "Type of User");
         row("a business with a blank after", "BuyerBusiness", "Studio ", "BuyerBusiness",
-            "Type of Business", false);
-        row("a work type not offered", "BuyerWorkType", "Other", "BuyerWorkType", "Type of Work",
-            false);
-        row("a reseller", "ResellerInfo", "Best Video", "Reseller", "Best Video", true);
-        row("a reseller without a name", "ResellerInfo", "", "Reseller", "Reseller", false);
-        row("a location without a reseller", "PurchaseLocation", "Bundle", "Reseller", "hidden",
-            true);
-        row("the user's own type of work", "WorkTypeOther", "Games", "WorkTypeOther", "Games",
-            true);
-        row("a type of work of the list", "BuyerWorkType", "Film", "WorkTypeOther", "hidden", true);
-        row("other systems: 1", "OwnTarnSystems", "1", "Yes", "checked", true);
-        row("other systems: empty", "OwnTarnSystems", "", "No", "checked", true);
-        row("other systems: true", "OwnTarnSystems", "true", "No", "checked", true);
-        row("offers: 1", "TarnSpecial", "1", "Offers", "checked", true);
-        row("partner offers: true", "TarnPartnerSpecial", "true", "PartnerOffers", "unchecked",
-            true);
+            "Type of Business");
+        row("a work type not offered", "BuyerWorkType", "Other", "BuyerWorkType", "Type of Work");
+        row("a reseller", "ResellerInfo", "Best Video", "Reseller", "Best Video");
+        row("a reseller without a name", "ResellerInfo", "", "Reseller", "Reseller");
+        row("a location without a reseller", "PurchaseLocation", "Bundle", "Reseller", "hidden");
+        row("the user's own type of work", "WorkTypeOther", "Games", "WorkTypeOther", "Games");
+        row("a type of work of the list", "BuyerWorkType", "Film", "WorkTypeOther", "hidden");
+        row("other systems: 1", "OwnTarnSystems", "1", "Yes", "checked");
+        row("other systems: empty", "OwnTarnSystems", "", "No", "checked");
+        row("other systems: true", "OwnTarnSystems", "true", "No", "checked");
+        row("offers: 1", "TarnSpecial", "1", "Offers", "checked");
+        row("partner offers: true", "TarnPartnerSpecial", "true", "PartnerOffers", "unchecked");
     }
 
     // Each field of a saved record on the purchase page, the others complete: a caption that
-    // its menu does not offer leaves the placeholder, and the reseller and the user's own type
-    // of work show while their choices ask for them.
+    // its menu does not offer leaves the placeholder (and the page incomplete), and the reseller
+    // and the user's own type of work show while their choices ask for them.
     void purchasePrefill()
     {
         QFETCH(QString, field);
         QFETCH(QString, saved);
         QFETCH(QString, widget);
         QFETCH(QString, shown);
-        QFETCH(bool, complete);
 
         SecondPageRecord record = completeRecord().secondPage;
         record.purchaseLocation = "Tarn Reseller";
         record.resellerInfo = "Best Video";
         record.buyerWorkType = "Other, Please Specify";
-        for (const auto &each : SecondPageRecord::fields) {
+        for (const auto &each : SecondPageRecord::fields)
             if (field == QLatin1String(each.element))
                 record.*each.value = saved;
-        }
         SecondRegPage page(&record, &m_engine);
         page.fillFromRecord();
 
@@ -446,6 +406,10 @@ private slots:
                 : button->isCheckable() ? button->isChecked() ? "checked" : "unchecked"
                                         : withoutAccessKey(button->text()),
             shown);
+        // The save buttons wait while a choice shows its placeholder.
+        const bool complete = !QStringList {"Month", "Day", "Year", "Purchase Location",
+            "Type of User", "Type of Business", "Type of Work", "Reseller"}
+                                   .contains(shown);
         for (const char *name : {"Save", "Save and Register"})
             QCOMPARE(page.findChild<QPushButton *>(name)->isEnabled(), complete);
     }
@@ -482,7 +446,7 @@ private slots:
         });
         timer.start(20);
 
-        QVERIFY(wizard.click("Next"));
+        QVERIFY(wizard.act("Next"));
         QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
         QVERIFY(paints.count >= 1);
         QCOMPARE(shown, "Verifying address....");
@@ -490,8 +454,7 @@ private slots:
         QCOMPARE(m_engine.addresses,
             QByteArrayList({"ADDRESS1=1 Main St,ADDRESS2=,CITY=Town,STATE=NO,REGION_NAME=North,"
                             "POSTCODE=12345,COUNTRY=FD,COUNTRY_NAME=Freedonia"}));
-        QCOMPARE(wizard.page()->objectName(), ManageWidget::SecondPage);
-        QVERIFY(wizard.click("Save and Register"));
+        QVERIFY(wizard.act("Save and Register"));
         QCOMPARE(wizard.status(), "Registration successful.");
         QCOMPARE(threads.size(), 1);
         QVERIFY(!threads.contains(QThread::currentThread()));
@@ -499,30 +462,28 @@ private slots:
 
     void closeQuestion_data()
     {
-        QTest::addColumn<QString>("city"); // typed into the contact page
-        QTest::addColumn<int>("answer"); // the button pressed; none: no question is asked
+        // The button pressed; none: the city stays as saved, and no question is asked.
+        QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<QString>("saved"); // the record's city after
         // The saved address went on to the purchase page, then the typed one failed its check.
         QTest::addColumn<bool>("sentBefore");
 
-        QTest::newRow("nothing changed")
-            << "Town" << int(QMessageBox::NoButton) << true << "Town" << false;
-        QTest::newRow("changed, kept")
-            << "Elsewhere" << int(QMessageBox::Save) << true << "Elsewhere" << false;
-        QTest::newRow("changed, thrown away")
-            << "Elsewhere" << int(QMessageBox::Discard) << true << "Town" << false;
-        QTest::newRow("changed, back to it")
-            << "Elsewhere" << int(QMessageBox::Cancel) << false << "Town" << false;
-        QTest::newRow("changed after an earlier round, kept")
-            << "Elsewhere" << int(QMessageBox::Save) << true << "Elsewhere" << true;
+        const auto row = [](const char *name, int answer, bool closes, const char *saved,
+                             bool sentBefore = false) {
+            QTest::newRow(name) << answer << closes << saved << sentBefore;
+        };
+        row("nothing changed", QMessageBox::NoButton, true, "Town");
+        row("changed, kept", QMessageBox::Save, true, "Elsewhere");
+        row("changed, thrown away", QMessageBox::Discard, true, "Town");
+        row("changed, back to it", QMessageBox::Cancel, false, "Town");
+        row("changed after an earlier round, kept", QMessageBox::Save, true, "Elsewhere", true);
     }
 
     // Closing asks exactly when the pages hold details the saved record lacks, and each answer
     // does what it says.
     void closeQuestion()
     {
-        QFETCH(QString, city);
         QFETCH(int, answer);
         QFETCH(bool, closes);
         QFETCH(QString, saved);
@@ -530,12 +491,13 @@ private slots:
 
         Wizard wizard(&m_engine);
         if (sentBefore) {
-            QVERIFY(wizard.click("Next") && wizard.click("Back"));
+            QVERIFY(wizard.act("Next") && wizard.act("Back"));
             m_engine.addressResult = 3;
         }
-        wizard.find<QLineEdit>("City:")->setText(city);
+        if (answer != QMessageBox::NoButton)
+            wizard.find<QLineEdit>("City:")->setText("Elsewhere");
         if (sentBefore)
-            QVERIFY(wizard.click("Next"));
+            QVERIFY(wizard.act("Next"));
         bool asked = false;
         QTimer answerer;
         answerer.setSingleShot(true);
@@ -558,13 +520,13 @@ private slots:
         Wizard wizard(&m_engine);
         bool mayClose = true;
         m_engine.whileWorking = [&] { mayClose = wizard.tab.mayClose(&wizard.stack); };
-        QVERIFY(wizard.click("Next") && wizard.click("Save and Register"));
+        QVERIFY(wizard.act("Next") && wizard.act("Save and Register"));
         QVERIFY(!mayClose);
 
         Wizard closed(&m_engine);
         m_engine.addressResult = 3;
         m_engine.whileWorking = [&] { closed.stack.hide(); };
-        QVERIFY(closed.click("Next"));
+        QVERIFY(closed.act("Next"));
         QCOMPARE(closed.page()->objectName(), ManageWidget::FirstPage);
         QCOMPARE(closed.status(), "");
     }
@@ -590,29 +552,18 @@ private slots:
         m_engine.addressResult = 1;
         m_engine.reply = correction;
         Wizard wizard(&m_engine);
-        QVERIFY(wizard.click("Next") && wizard.click("Replace") && wizard.click("Back"));
+        QVERIFY(wizard.act("Next") && wizard.act("Replace") && wizard.act("Back"));
         m_engine.reply = "ADDRESS1=1 Main St,ADDRESS2=";
-        QVERIFY(wizard.click("Next"));
+        QVERIFY(wizard.act("Next"));
 
         QCOMPARE(wizard.page()->objectName(), ManageWidget::CorrectPage);
         QCOMPARE(wizard.status(),
             "The corrected address could not be read. Please re-enter your address.");
         for (const QLineEdit *field : wizard.page()->findChildren<QLineEdit *>())
             QCOMPARE(field->text(), QString());
-        QVERIFY(!wizard.click("Next"));
-        QVERIFY(!wizard.click("Replace"));
-        QVERIFY(!wizard.click("Keep"));
-        QVERIFY(wizard.click("Reenter") && wizard.click("Next"));
+        QVERIFY(!wizard.act("Next") && !wizard.act("Replace") && !wizard.act("Keep"));
+        QVERIFY(wizard.act("Reenter") && wizard.act("Next"));
         QCOMPARE(wizard.page()->objectName(), ManageWidget::FirstPage);
-    }
-
-    void unsendableWarnsOnce_data()
-    {
-        QTest::addColumn<QString>("field"); // the text field given kanji
-        QTest::addColumn<QString>("send"); // the button that sends it
-
-        QTest::newRow("contact page") << QString("City:") << QString("Next");
-        QTest::newRow("purchase page") << QString("WorkTypeOther") << QString("Save and Register");
     }
 
     // A text that cannot reach the maker as written: the page says so at once and marks the
@@ -620,65 +571,68 @@ private slots:
     // nothing changed, sends. Save sends nothing, and never warns.
     void unsendableWarnsOnce()
     {
-        QFETCH(QString, field);
-        QFETCH(QString, send);
-
         Wizard wizard(&m_engine);
         QVERIFY(QTest::qWaitForWindowActive(&wizard.stack));
-        const QByteArrayList &sent = send == "Next" ? m_engine.addresses : m_engine.registrations;
-        if (send != "Next") {
-            QVERIFY(wizard.click("Next"));
-            wizard.find<ChoiceButton>("BuyerWorkType")->menu()->actions().last()->trigger();
-        }
-        auto *edit = wizard.find<QLineEdit>(field);
+        QVERIFY(wizard.act("Next"));
+        wizard.find<ChoiceButton>("BuyerWorkType")->menu()->actions().last()->trigger();
+        auto *edit = wizard.find<QLineEdit>("WorkTypeOther");
         const auto *mark = edit->findChild<QToolButton *>();
         QVERIFY(mark && !mark->isVisibleTo(edit));
         edit->setText("\u5343\u4ee3\u7530");
         QVERIFY2(wizard.status().startsWith("Some characters in"), qPrintable(wizard.status()));
         QVERIFY(mark->isVisibleTo(edit));
         QVERIFY(!edit->accessibleDescription().isEmpty());
-        if (send != "Next") {
-            QVERIFY(wizard.click("Save"));
-            QCOMPARE(wizard.status(), "Registration data saved successfully.");
-        }
+        QVERIFY(wizard.act("Save"));
+        QCOMPARE(wizard.status(), "Registration data saved successfully.");
 
-        QVERIFY(wizard.click(send));
-        QCOMPARE(sent.size(), 0);
+        QVERIFY(wizard.act("Save and Register"));
+        QCOMPARE(m_engine.registrations.size(), 0);
         QCOMPARE(QApplication::focusWidget(), edit);
-        QVERIFY(wizard.click(send));
-        QCOMPARE(sent.size(), 1);
+        QVERIFY(wizard.act("Save and Register"));
+        QCOMPARE(m_engine.registrations.size(), 1);
     }
 
     // The city went as "???", and the service echoed that in its correction of the street: the
-    // corrected address keeps the user's kanji, on the page, handed on and saved.
+    // corrected address keeps the user's kanji, on the page, handed on and saved. The lines to
+    // confirm are whole and in the text's colours (not greyed), and those that differ are marked
+    // for eyes and screen readers alike.
     void correctionKeepsWhatCouldNotBeSent()
     {
         const QString kanji = "\u5343\u4ee3\u7530";
+        const QString street = "1600 Amphitheatre Parkway Building 40";
         m_engine.addressResult = 1;
-        m_engine.reply = QByteArray(correction).replace("CITY=Town", "CITY=???");
+        m_engine.reply = QByteArray(correction)
+                             .replace("CITY=Town", "CITY=???")
+                             .replace("2 Corrected Rd", street.toUtf8());
         Wizard wizard(&m_engine);
         wizard.find<QLineEdit>("City:")->setText(kanji);
-        QVERIFY(wizard.click("Next") && wizard.click("Next"));
-        QCOMPARE(wizard.find<QLineEdit>("Corrected City:")->text(), kanji);
-        QCOMPARE(wizard.find<QLineEdit>("Corrected Street Address 1:")->text(), "2 Corrected Rd");
-        QVERIFY(
-            wizard.click("Replace") && wizard.click("Next") && wizard.click("Save and Register"));
+        // The contact page too warns once: the first Next sends nothing.
+        QVERIFY(wizard.act("Next") && m_engine.addresses.isEmpty() && wizard.act("Next"));
+        const auto *city = wizard.find<QLineEdit>("Corrected City:");
+        const auto *line = wizard.find<QLineEdit>("Corrected Street Address 1:");
+        QCOMPARE(city->text(), kanji);
+        QCOMPARE(line->text(), street);
+        QVERIFY(line->isEnabled() && line->isReadOnly());
+        QVERIFY(line->width() > line->fontMetrics().horizontalAdvance(street));
+        for (const QLineEdit *field : {city, line}) {
+            QCOMPARE(field->font().bold(), field == line);
+            QCOMPARE(field->accessibleDescription().isEmpty(), field != line);
+        }
+        QVERIFY(wizard.act("Replace") && wizard.act("Next") && wizard.act("Save and Register"));
         ReadRegInfo saved;
         QCOMPARE(saved.firstPageRecord()->city, kanji);
-        QCOMPARE(saved.firstPageRecord()->streetAddress1, "2 Corrected Rd");
+        QCOMPARE(saved.firstPageRecord()->streetAddress1, street);
     }
 
     void accessKeys_data()
     {
-        QTest::addColumn<int>("result");
-        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<int>("result"); // of the address check after Next; -1: no Next
         QTest::addColumn<int>("labels"); // of fields, each with its key
 
-        using L = QStringList;
-        QTest::newRow("the contact page") << 0 << L() << 13;
-        QTest::newRow("the corrected page") << 1 << L {"Next"} << 6;
-        QTest::newRow("the unverified page") << 2 << L {"Next"} << 6;
-        QTest::newRow("the purchase page") << 0 << L {"Next"} << 7;
+        QTest::newRow("the contact page") << -1 << 13;
+        QTest::newRow("the corrected page") << 1 << 6;
+        QTest::newRow("the unverified page") << 2 << 6;
+        QTest::newRow("the purchase page") << 0 << 7;
     }
 
     // Every label of a field, every button and every choice has an access key, none twice on a
@@ -686,26 +640,22 @@ private slots:
     void accessKeys()
     {
         QFETCH(int, result);
-        QFETCH(QStringList, clicks);
         QFETCH(int, labels);
 
         m_engine.addressResult = result;
         m_engine.reply = correction;
         Wizard wizard(&m_engine);
         QVERIFY(QTest::qWaitForWindowActive(&wizard.stack));
-        for (const QString &name : std::as_const(clicks))
-            QVERIFY(wizard.click(name));
+        QVERIFY(result < 0 || wizard.act("Next"));
         // Choice buttons show a choice, not a caption of their own; their labels name them.
         QList<QPair<QString, QWidget *>> captions;
-        for (QLabel *label : wizard.page()->findChildren<QLabel *>()) {
+        for (QLabel *label : wizard.page()->findChildren<QLabel *>())
             if (label->buddy())
                 captions.append({label->text(), label});
-        }
         QCOMPARE(captions.size(), labels);
-        for (QAbstractButton *button : wizard.page()->findChildren<QAbstractButton *>()) {
+        for (QAbstractButton *button : wizard.page()->findChildren<QAbstractButton *>())
             if (!qobject_cast<ChoiceButton *>(button) && !qobject_cast<QToolButton *>(button))
                 captions.append({button->text(), button});
-        }
         QSet<QKeySequence> keys;
         for (const auto &[caption, control] : std::as_const(captions)) {
             const QKeySequence key = QKeySequence::mnemonic(caption);
@@ -767,7 +717,7 @@ private slots:
     void listDialogs_data()
     {
         QTest::addColumn<QString>("current"); // the choice the dialog opens on
-        QTest::addColumn<QString>("typed"); // into the filter; "Escape" cancels
+        QTest::addColumn<QString>("typed"); // into the filter
         QTest::addColumn<int>("shown"); // names left in view
         QTest::addColumn<QString>("selected"); // what Enter then picks; null: nothing
 
@@ -782,7 +732,6 @@ private slots:
         row("the current choice among several", "United States Minor Outlying Islands",
             "united states", 2, "United States Minor Outlying Islands");
         row("no match", "Canada", "xyz", 0, nullptr);
-        row("Escape", "Canada", "Escape", 249, nullptr);
     }
 
     // The country dialog, as the reseller dialog: it opens on the current choice with the focus
@@ -802,57 +751,14 @@ private slots:
         auto *list = dialog.findChild<QListWidget *>();
         auto *filter = dialog.findChild<QLineEdit *>();
         QCOMPARE(QApplication::focusWidget(), filter);
-        if (typed == "Escape")
-            QTest::keyClick(filter, Qt::Key_Escape);
-        else
-            QTest::keyClicks(filter, typed);
+        QTest::keyClicks(filter, typed);
         int inView = 0;
         for (int row = 0; row < list->count(); ++row)
             inView += !list->item(row)->isHidden();
         QCOMPARE(inView, shown);
-        if (dialog.isVisible())
-            QTest::keyClick(filter, Qt::Key_Return);
+        QTest::keyClick(filter, Qt::Key_Return);
         QCOMPARE(dialog.selectedCountry(), selected);
-        QCOMPARE(dialog.isVisible(), selected.isNull() && typed != "Escape");
-    }
-
-    // The addresses to confirm can be read: in the text's own colours, at least 4.5:1 against
-    // their background in a light and a dark palette, and each line whole; the corrected lines
-    // that differ are marked for eyes and screen readers alike.
-    void readableAddresses()
-    {
-        CorrectRegPage page;
-        const AddressRecord original {"1600 Amphitheatre Parkway Building 40", "", "Berlin",
-            "Berlin", "BE", "10115", "Germany", "DE"};
-        AddressRecord corrected = original;
-        corrected.city = "berlin";
-        page.setOriginal(QSharedPointer<AddressRecord>::create(original));
-        page.setCorrected(QSharedPointer<AddressRecord>::create(corrected));
-        page.resize(600, 400);
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
-
-        auto *street = page.findChild<QLineEdit *>("Corrected Street Address 1:");
-        QVERIFY(street->isEnabled() && street->isReadOnly());
-        QVERIFY(street->width() > street->fontMetrics().horizontalAdvance(street->text()));
-        const QPalette light = QApplication::palette();
-        QPalette dark(QColor(0x35, 0x35, 0x35));
-        dark.setColor(QPalette::Base, QColor(0x23, 0x23, 0x23));
-        for (const QPalette &palette : {light, dark}) {
-            street->setPalette(palette);
-            const QPalette::ColorGroup group
-                = street->isEnabled() ? QPalette::Active : QPalette::Disabled;
-            const double ratio = contrast(street->palette().color(group, QPalette::Text),
-                street->palette().color(group, QPalette::Base));
-            QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
-        }
-
-        for (const char *name : {"Corrected City:", "Corrected Street Address 1:"}) {
-            const auto *field = page.findChild<QLineEdit *>(name);
-            const bool changed = QByteArray(name).contains("City");
-            QCOMPARE(field->font().bold(), changed);
-            QCOMPARE(field->accessibleDescription().isEmpty(), !changed);
-        }
+        QCOMPARE(dialog.isVisible(), selected.isNull());
     }
 
     void choiceShownAsItsCharacters_data()
@@ -874,41 +780,29 @@ private slots:
         QCOMPARE(button.accessibleDescription(), caption);
         const QString tip = button.toolTip();
         QTextDocument shown;
-        if (Qt::mightBeRichText(tip))
-            shown.setHtml(tip);
-        else
-            shown.setPlainText(tip);
+        Qt::mightBeRichText(tip) ? shown.setHtml(tip) : shown.setPlainText(tip);
         QCOMPARE(shown.toPlainText(), caption);
     }
 
-    void statusLineKinds_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("icon");
-
-        const char *icons[] = {"", ":/information.png", ":/check.png", ":/warning.png",
-            ":/error.png", ":/clock.png", ""};
-        for (int kind = 0; kind < 7; ++kind)
-            QTest::addRow("kind %d", kind) << kind << QString(icons[kind]);
-    }
-
+    // Each kind of message shows its own icon, not the error's shown before, and the line keeps
+    // its height with or without one, so that the page does not jump.
     void statusLineKinds()
     {
-        QFETCH(int, kind);
-        QFETCH(QString, icon);
-
-        // A line that showed an error before must not keep its icon, and the line keeps its
-        // height, so that the page does not jump.
         const int height = StatusLabel().sizeHint().height();
-        StatusLabel status("Earlier", StatusLabel::Error);
-        status.setMessage("Message", kind);
-        const QLabel *shownIcon = status.findChild<QLabel *>("StatusIcon");
-        QCOMPARE(
-            shownIcon->pixmap().toImage(), icon.isEmpty() ? QImage() : QPixmap(icon).toImage());
-        QCOMPARE(status.sizeHint().height(), height);
-        status.clearMessage();
-        QVERIFY(shownIcon->pixmap().isNull());
-        QCOMPARE(status.sizeHint().height(), height);
+        const QStringList icons = {"", ":/information.png", ":/check.png", ":/warning.png",
+            ":/error.png", ":/clock.png", ""};
+        for (int kind = 0; kind < icons.size(); ++kind) {
+            StatusLabel status("Earlier", StatusLabel::Error);
+            status.setMessage("Message", kind);
+            const QLabel *icon = status.findChild<QLabel *>("StatusIcon");
+            const QImage expected
+                = icons[kind].isEmpty() ? QImage() : QPixmap(icons[kind]).toImage();
+            QVERIFY2(icon->pixmap().toImage() == expected, qPrintable(QString::number(kind)));
+            QCOMPARE(status.sizeHint().height(), height);
+            status.clearMessage();
+            QVERIFY(icon->pixmap().isNull());
+            QCOMPARE(status.sizeHint().height(), height);
+        }
     }
 
     void wrappedTextHeights_data()
@@ -935,10 +829,7 @@ private slots:
             const std::unique_ptr<QWidget> fresh(wrapped(checkBox, false));
             for (QWidget *each : {widget.get(), fresh.get()}) {
                 each->setFont(font);
-                if (auto *label = qobject_cast<QLabel *>(each))
-                    label->setText(text);
-                else
-                    static_cast<QAbstractButton *>(each)->setText(text);
+                each->setProperty("text", text);
             }
             QCOMPARE(heights(*widget), heights(*fresh));
             QVERIFY(heights(*fresh) != earlier);
