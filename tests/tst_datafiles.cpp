@@ -48,12 +48,6 @@ QByteArray nested(int levels)
 const QByteArray wideEntity = "<!DOCTYPE Data [<!ENTITY w '" + QByteArray(4000, 'w') + "'>]>";
 const QByteArray wideReferences = QByteArray("&w;").repeated(100000);
 
-QByteArray utf16(const QByteArray &utf8)
-{
-    const QString text = QString::fromUtf8(utf8);
-    return "\xff\xfe" + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
-}
-
 } // namespace
 
 class TestDataFiles : public QObject
@@ -204,10 +198,10 @@ void TestDataFiles::readsSafely_data()
     QTest::newRow("external entities") << QByteArray("external-entity.xml") << none;
     const QByteArray wideCity = QByteArray(usable).replace("Oslo<", "Oslo" + wideReferences + '<');
     QTest::newRow("one wide entity, in an element") << wideEntity + wideCity + "</Data>" << none;
-    QTest::newRow("one wide entity, in an attribute") << wideEntity
-            + QByteArray(usable).replace("'Norway'", "'" + wideReferences + "'")
-            + "</Data>" << none;
-    QTest::newRow("one wide entity, in UTF-16") << utf16(wideEntity + wideCity + "</Data>") << none;
+    const QString wide = QString::fromUtf8(wideEntity + wideCity + "</Data>");
+    QTest::newRow("one wide entity, in UTF-16")
+        << "\xff\xfe" + QByteArray(reinterpret_cast<const char *>(wide.utf16()), wide.size() * 2)
+        << none;
     QTest::newRow("a declaration alone")
         << "<!DOCTYPE Data [<!ENTITY x 'y'>]>" + usable + "</Data>" << none;
     // Within <Data>: 32 levels are allowed.

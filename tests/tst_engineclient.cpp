@@ -49,9 +49,7 @@ class TestEngineClient : public QObject
 private slots:
     void init();
     void textsBecomeRequests();
-    void tooShortTextsAreNotSent();
     void resultsAndReplies();
-    void pageTextReachesTheEngineAsLatin1();
     void namesReachTheEngineAsLatin1_data();
     void namesReachTheEngineAsLatin1();
     void typedSeparators_data();
@@ -100,12 +98,10 @@ void TestEngineClient::textsBecomeRequests()
             "PurchaseLocation=Tarn Reseller,Register=2,Reseller=Best Video,STATE=XX,Serial=S-9,"
             "SystemID=ABC-123,ThirdParty=1,Title=Ms,UserType=Editor,WorkType=Other,"
             "WorkTypeOther=Games"}));
-}
 
-// An address needs 8 items, a registration 19, and a text ends at a zero byte; the caller is
-// announced all the same.
-void TestEngineClient::tooShortTextsAreNotSent()
-{
+    // An address needs 8 items, a registration 19, and a text ends at a zero byte; the caller is
+    // announced all the same.
+    calls.clear();
     QCOMPARE(m_client->verifyAddress(QByteArray(6, ',')), EngineClient::TextTooShort);
     QCOMPARE(m_client->verifyAddress(QByteArray(",,,\0,,,,,,,", 11)), EngineClient::TextTooShort);
     QVERIFY(!m_client->submitRegistration(QByteArray(17, ',')));
@@ -133,12 +129,8 @@ void TestEngineClient::resultsAndReplies()
         results = {0, result};
         QCOMPARE(m_client->submitRegistration(registration), result == 0);
     }
-}
-
-// The page's form of the address check hands the engine its text as engineText() makes it, and
-// narrows the result to 16 bits.
-void TestEngineClient::pageTextReachesTheEngineAsLatin1()
-{
+    // The page's form of the check hands the engine its text as engineText() makes it, and
+    // narrows the result to 16 bits.
     results = {0, 40000};
     QCOMPARE(
         m_client->verifyAddress("CITY=Z\u00fcrich \u5343," + QString::fromLatin1(address)), -25536);
@@ -158,7 +150,6 @@ void TestEngineClient::namesReachTheEngineAsLatin1_data()
     row("U+00FF, the last of Latin-1", "\u00ff", "\xff", false);
     row("U+0100, the first beyond", "\u0100", "?", true);
     row("Greek", "\u0391\u03b8\u03ae\u03bd\u03b1", "?????", true);
-    row("Cyrillic", "\u041c\u0430\u0440\u0438\u044f", "?????", true);
     row("kanji, with digits", "\u5343\u4ee3\u7530 1-9-1", "??? 1-9-1", true);
     row("an emoji, two UTF-16 units", "Acme \U0001F600", "Acme ?", true);
     row("a letter and a combining accent", "Cafe\u0301", "Caf\xe9", false);
@@ -291,14 +282,10 @@ void TestEngineClient::correctedReply()
     AddressRecord address {
         "before", "before", "before", "before", "before", "before", "before", "before"};
     QVERIFY(RequestText::readCorrectedAddress(QString::fromLatin1(reply), address));
-    QCOMPARE(address.city, city);
-    QCOMPARE(address.postcode, postcode);
-    QCOMPARE(address.countryName, country);
-    QCOMPARE(address.streetAddress1, "1 Main St");
-    QCOMPARE(address.streetAddress2, "");
-    QCOMPARE(address.regionName, "North");
-    QCOMPARE(address.regionCode, "N1");
-    QCOMPARE(address.countryCode, "TL");
+    QCOMPARE(QStringList({address.streetAddress1, address.streetAddress2, address.city,
+                 address.regionName, address.regionCode, address.postcode, address.countryName,
+                 address.countryCode}),
+        QStringList({"1 Main St", "", city, "North", "N1", postcode, country, "TL"}));
 }
 
 void TestEngineClient::purchaseDate_data()
@@ -334,13 +321,8 @@ void TestEngineClient::purchaseDate()
     QFETCH(int, year);
     QFETCH(QString, text);
 
-    const QByteArray previous = qgetenv("TZ");
-    const bool wasSet = qEnvironmentVariableIsSet("TZ");
-    const auto restore = qScopeGuard([&] {
-        if (wasSet)
-            qputenv("TZ", previous);
-        else
-            qunsetenv("TZ");
+    const auto restore = qScopeGuard([] {
+        qunsetenv("TZ");
         tzset();
     });
     qputenv("TZ", zone);

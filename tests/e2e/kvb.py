@@ -128,7 +128,7 @@ class DataFolder:
 
 # A control that tells which wizard page is current.
 PAGES = {"contact": ("text", "First Name:"), "corrected": ("label", "Corrected:"),
-         "unverified": ("label", "Original Address:"), "purchase": ("label", "Purchase Date:")}
+         "purchase": ("label", "Purchase Date:")}
 
 
 # One run of the program with the stand-in engine: on a data folder, or,
@@ -237,7 +237,7 @@ class Kvb:
     # keyboard, reading each item's name as it gets the focus.
     def choose_from_menu(self, button_name, item):
         self._in_menu(lambda: click_at(extents(self.get("push button", button_name))),
-                      lambda: self.move_in_menu(item), button_name)
+                      lambda: self._move_to(item), button_name)
 
     # Opens a menu with the keys given (one after the other, separated by
     # blanks), and picks the item by typing it.
@@ -257,21 +257,15 @@ class Kvb:
         wait_for(lambda: menu(0), "the menu of %r to close" % what)
 
     # Presses Down in an open menu until the item has the focus.
-    def move_in_menu(self, item):
-        self._move_focus("Down", ("menu item", item))
-
-    def _move_focus(self, key_name, target):
+    def _move_to(self, item):
         for _ in range(80):
             mark = len(_events)
-            key(key_name)
-            if wait_for(lambda: self._focused_since(mark), "the focus to move") == target:
+            key("Down")
+            gained = wait_for(lambda: [(role, name) for kind, role, name, detail in _events[mark:]
+                                       if kind.endswith("focused") and detail], "the focus to move")
+            if gained[-1] == ("menu item", item):
                 return
-        raise AssertionError("%s never reaches %s %r" % (key_name, *target))
-
-    def _focused_since(self, mark):
-        gained = [(role, name) for kind, role, name, detail in _events[mark:]
-                  if kind.endswith("focused") and detail]
-        return gained[-1] if gained else None
+        raise AssertionError("Down never reaches menu item %r" % item)
 
     # Picks an item in a list dialog by typing its name into the list, as a
     # user of the keyboard does, and presses Select.

@@ -15,9 +15,21 @@ public:
     using EngineClientInterface::verifyAddress;
 
     void loadEngine(const char *) override { }
-    int verifyAddress(const QByteArray &addressText) override;
+    int verifyAddress(const QByteArray &addressText) override
+    {
+        addresses << addressText;
+        if (whileWorking)
+            whileWorking();
+        return addressResult;
+    }
     QByteArray addressReply() const override { return reply; }
-    bool submitRegistration(const QByteArray &registrationText) override;
+    bool submitRegistration(const QByteArray &registrationText) override
+    {
+        registrations << registrationText;
+        if (whileWorking)
+            whileWorking();
+        return accepts;
+    }
     void setCallerType(const char *) override { }
 
     // The answers: to the address check, with the corrected address it
