@@ -109,7 +109,6 @@ void TestCatalogues::changedCatalogues_data()
     };
     row("unchanged", catalogue("Norway"), {"Norway"});
     row("the same size, another content", catalogue("Sweden"), {"Sweden"});
-    row("another size", catalogue("Denmark"), {"Denmark"});
     row("removed", "", {});
     row("replaced by a hostile file", "<!DOCTYPE a [<!ENTITY e 'x'>]>" + catalogue("Finland"), {});
 }

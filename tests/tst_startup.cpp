@@ -51,7 +51,6 @@ void TestStartup::startUp_data()
 
     QTest::newRow("host mode, invalid input handle") << "exec -a -1 kvb 5" << QString();
     QTest::newRow("host mode, output handle too large") << "exec kvb 99999999999" << QString();
-    QTest::newRow("closed standard output") << "exec kvb >&-" << QString();
     // The toolkit's options are gone before the arguments are counted.
     QTest::newRow("toolkit option alone, closed standard output")
         << "exec kvb -style fusion >&-" << QString();
