@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 namespace Outbox {
 
@@ -18,25 +19,43 @@ QString path()
     return stateFolder + QStringLiteral("/quill/outbox.txt");
 }
 
+namespace {
+
+// The lines hold personal data: the folders made on the way and a new file
+// are their owner's alone from the moment they exist.
+constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+// Makes the missing folders above fileName, from the top down, each with
+// the owner's rights alone.
+bool makeFoldersFor(const QString &fileName)
+{
+    QStringList missing;
+    for (QString folder = QFileInfo(fileName).absolutePath(); !QFileInfo::exists(folder);
+         folder = QFileInfo(folder).absolutePath())
+        missing.prepend(folder);
+    for (const QString &folder : std::as_const(missing)) {
+        if (!QDir().mkdir(folder, OwnerOnly | QFileDevice::ExeOwner))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool append(const QByteArray &line)
 {
     const QString fileName = path();
-    if (!QDir().mkpath(QFileInfo(fileName).absolutePath()))
+    if (!makeFoldersFor(fileName))
         return false;
     QFile file(fileName);
     const QFileInfo info(fileName);
-    const bool created = !info.exists();
     // Unbuffered, so that a full disk shows in the write itself and a failed
     // line can be taken back instead of being retried when the file closes.
     // A device such as /dev/null cannot be appended to, only written.
     QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
-    mode |= created || info.isFile() ? QIODevice::Append : QIODevice::ExistingOnly;
-    if (!file.open(mode))
+    mode |= !info.exists() || info.isFile() ? QIODevice::Append : QIODevice::ExistingOnly;
+    if (!file.open(mode, OwnerOnly))
         return false;
-    if (created) {
-        // The lines hold personal data.
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    }
     const qint64 sizeBefore = file.isSequential() ? 0 : file.size();
     if (file.write(line) == line.size() && file.flush() && file.error() == QFileDevice::NoError)
         return true;

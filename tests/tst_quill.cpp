@@ -92,7 +92,7 @@ void TestQuill::verifiesAddresses()
 // "Register=2" alone makes a registration: a line in the outbox with the time, the announced
 // caller and the request, whose tabs, line ends and backslashes are escaped. The outbox is the
 // first of QUILL_OUTBOX, $XDG_STATE_HOME/quill and ~/.local/state/quill, readable by its owner
-// alone; when it cannot be written, the answer is 4.
+// alone, in folders made for the owner alone; when it cannot be written, the answer is 4.
 void TestQuill::registersIntoTheOutbox()
 {
     const QString home = m_home.path();
@@ -111,7 +111,10 @@ void TestQuill::registersIntoTheOutbox()
     for (const QString &outbox : outboxes) {
         QFile file(outbox);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+        // Neither the file nor a folder made for it lets anyone else in.
+        for (const QString &made : {outbox, QFileInfo(outbox).path()})
+            QCOMPARE(QFile::permissions(made) & (QFile::ReadGroup | QFile::ReadOther),
+                QFile::Permissions());
         const QByteArrayList lines = file.readAll().split('\n');
         QCOMPARE(lines.size(), outbox == outboxes[2] ? 3 : 2);
         const QByteArrayList fields = lines[0].split('\t');
