@@ -1,6 +1,6 @@
 // The three data files' readers on any bytes, the input written as each of RegInfo.xml,
 // RegMaster.xml and RegReseller.xml: the record is found, no country or reseller is listed twice,
-// and the regions and the resellers are those of the DOM parser's document of the same bytes.
+// no list is longer and no value longer than the program takes.
 #include "regdata/datafolder.h"
 #include "regdata/readreginfo.h"
 #include "regdata/xmlfile.h"
@@ -8,7 +8,6 @@
 #include "regdata/xmlresellerstruct.h"
 
 #include <QDir>
-#include <QDomElement>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
@@ -18,12 +17,20 @@
 
 namespace {
 
-void expect(const QStringList &names, const QStringList &read, const QStringList &inDocument)
+void expectListed(const QStringList &names)
 {
     if (QSet<QString>(names.cbegin(), names.cend()).size() != names.size())
         qFatal("A name is listed twice");
-    if (read != inDocument)
-        qFatal("What was read differs from the document");
+    if (names.size() > XmlFile::MaxListEntries)
+        qFatal("A list is longer than the limit");
+}
+
+void expectBounded(const QStringList &values)
+{
+    for (const QString &value : values) {
+        if (XmlFile::boundedText(value) != value)
+            qFatal("A value is longer than the limit");
+    }
 }
 
 } // namespace
@@ -40,38 +47,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
             qFatal("Cannot write the data file %s", name);
     }
-    const QDomElement root
-        = XmlFile::read(folder.filePath(QStringLiteral("RegData/RegInfo.xml"))).documentElement();
 
-    if (!ReadRegInfo().recordFound())
+    const ReadRegInfo record;
+    if (!record.recordFound())
         qFatal("A regular file was not found");
+    QStringList values;
+    for (const auto &field : FirstPageRecord::fields)
+        values << record.record().firstPage.*field.value;
 
     const XMLRegStruct catalogue;
-    QStringList regions, inDocument;
+    expectListed(catalogue.countryNames());
     for (const RegionEntry *region : catalogue.regions()) {
         catalogue.regionCode(region->longName, region->country->longName);
-        regions << region->country->longName << region->country->shortName << region->longName
-                << region->shortCode;
+        values << region->country->longName << region->country->shortName << region->longName
+               << region->shortCode;
     }
-    for (QDomElement country = root.firstChildElement("Country"); !country.isNull();
-         country = country.nextSiblingElement("Country")) {
-        for (QDomElement state = country.firstChildElement("State"); !state.isNull();
-             state = state.nextSiblingElement("State")) {
-            const QDomElement name = state.firstChildElement("LongName");
-            inDocument << country.attribute("LongName") << country.attribute("ShortName")
-                       << name.text() << name.attribute("Short");
-        }
-    }
-    expect(catalogue.countryNames(), regions, inDocument);
 
     const XMLResellerStruct resellers;
-    QStringList entries;
-    inDocument.clear();
+    expectListed(resellers.resellerNames());
     for (const ResellerEntry &entry : resellers.entries())
-        entries << entry.id << entry.name;
-    for (QDomElement reseller = root.firstChildElement("Reseller"); !reseller.isNull();
-         reseller = reseller.nextSiblingElement("Reseller"))
-        inDocument << reseller.attribute("ID") << reseller.text();
-    expect(resellers.resellerNames(), entries, inDocument);
+        values << entry.id << entry.name;
+    expectBounded(values);
     return 0;
 }

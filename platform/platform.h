@@ -83,6 +83,27 @@ FileStamp fileStamp(const std::string &path);
 // stamp, the stamp of the file opened.
 int openRegularFile(const std::string &path, FileStamp *stamp = nullptr);
 
+// Whether a folder is this user's to keep their files in, as ssh judges the
+// folders of its keys: the folder itself is no link, and it and every folder
+// above it belong to this user or to root and are writable by others only
+// where the sticky bit keeps others from this user's files. Missing when
+// there is no such folder. Windows leaves this to the folders' access rights:
+// an existing folder that is no link is Own there.
+enum class Ownership
+{
+    Missing,
+    Own,
+    Foreign
+};
+Ownership folderOwnership(const std::string &folder);
+
+// Opens the regular file at path for reading, as openRegularFile() does,
+// when its folder is Own and the file, and a link at its name, belong to this
+// user or to root: another user's file is not to be believed. Returns the
+// descriptor, or -1 with *ownership telling why (Missing also for a file that
+// is not a regular file).
+int openOwnFile(const std::string &path, Ownership *ownership);
+
 // How the system's own text files end their lines: "\r\n" on Windows, "\n"
 // elsewhere.
 const char *textLineEnd();
@@ -91,8 +112,9 @@ const char *textLineEnd();
 // not at all, readable and writable by its owner only. The new file is made
 // in the folder under a name nobody else can have taken, written in full,
 // synced, and renamed onto name, which replaces whatever stood there (a
-// symbolic link included) instead of writing into it. Returns false when
-// any step fails; the old file is then as it was. Paths are UTF-8.
+// symbolic link included) instead of writing into it. Nothing is written
+// into a folder that is not Own. Returns false when any step fails; the old
+// file is then as it was. Paths are UTF-8.
 bool replaceFile(const std::string &folder, const std::string &name, const std::string &data);
 
 // The two common files values, in order of precedence; an absent value reads

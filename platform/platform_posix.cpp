@@ -1,5 +1,6 @@
 #include "platform.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <dlfcn.h>
@@ -201,6 +202,20 @@ FileStamp stampOf(const struct stat &status)
         std::uint64_t(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
 }
 
+// Whether a file or folder belongs to this user or to root.
+bool isOwnOrRoots(const struct stat &status)
+{
+    return status.st_uid == geteuid() || status.st_uid == 0;
+}
+
+// Whether only this user, root, and others where the sticky bit keeps them
+// from this user's files, can change what a folder holds.
+bool isGuarded(const struct stat &status)
+{
+    return isOwnOrRoots(status)
+        && (!(status.st_mode & (S_IWGRP | S_IWOTH)) || (status.st_mode & S_ISVTX));
+}
+
 // Taken before main runs: once the program opens files, a descriptor that
 // was closed at start-up may have been reused for one of them.
 const Handle startupInput = descriptorHandle(STDIN_FILENO);
@@ -281,6 +296,56 @@ int openRegularFile(const std::string &path, FileStamp *stamp)
     return fd.release();
 }
 
+Ownership folderOwnership(const std::string &folderPath)
+{
+    // A trailing slash would make lstat() follow a link.
+    const std::string::size_type last = folderPath.find_last_not_of('/');
+    const std::string folder
+        = last == std::string::npos ? folderPath.substr(0, 1) : folderPath.substr(0, last + 1);
+    struct stat status;
+    if (folder.empty() || lstat(folder.c_str(), &status) != 0)
+        return Ownership::Missing;
+    // A link in the folder's place leads wherever its maker chose.
+    if (S_ISLNK(status.st_mode))
+        return Ownership::Foreign;
+    if (!S_ISDIR(status.st_mode))
+        return Ownership::Missing;
+    // Whoever can change a folder above can put another one in its place.
+    char real[PATH_MAX];
+    if (!realpath(folder.c_str(), real))
+        return Ownership::Foreign;
+    for (std::string path = real;;
+         path = path.substr(0, std::max<std::size_t>(1, path.rfind('/')))) {
+        if (stat(path.c_str(), &status) != 0 || !isGuarded(status))
+            return Ownership::Foreign;
+        if (path == "/")
+            return Ownership::Own;
+    }
+}
+
+int openOwnFile(const std::string &path, Ownership *ownership)
+{
+    const std::string folder = folderOf(path);
+    *ownership = folderOwnership(folder.empty() ? std::string(".") : folder);
+    if (*ownership != Ownership::Own)
+        return -1;
+    struct stat status;
+    if (lstat(path.c_str(), &status) != 0) {
+        *ownership = Ownership::Missing;
+        return -1;
+    }
+    Descriptor fd(openRegularFile(path));
+    if (fd.get() < 0) {
+        *ownership = Ownership::Missing;
+        return -1;
+    }
+    // The link at the name and the file it leads to.
+    const bool own = isOwnOrRoots(status) && fstat(fd.get(), &status) == 0 && isOwnOrRoots(status);
+    if (!own)
+        *ownership = Ownership::Foreign;
+    return own ? fd.release() : -1;
+}
+
 const char *textLineEnd()
 {
     return "\n";
@@ -290,7 +355,10 @@ bool replaceFile(const std::string &folder, const std::string &name, const std::
 {
     // Everything happens relative to the folder opened once, so that another user who can
     // write there cannot redirect a later step by renaming things in between.
-    const Descriptor folderFd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folderOwnership(folder) != Ownership::Own)
+        return false;
+    const Descriptor folderFd(
+        open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (folderFd.get() < 0)
         return false;
     const std::string temporary = writeNewVersion(folderFd.get(), name, data);

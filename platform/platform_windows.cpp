@@ -179,6 +179,27 @@ int openRegularFile(const std::string &path, FileStamp *stamp)
     return fd;
 }
 
+Ownership folderOwnership(const std::string &folder)
+{
+    const DWORD attributes = GetFileAttributesW(toWide(folder).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return Ownership::Missing;
+    return attributes & FILE_ATTRIBUTE_REPARSE_POINT ? Ownership::Foreign : Ownership::Own;
+}
+
+int openOwnFile(const std::string &path, Ownership *ownership)
+{
+    const std::string::size_type separator = path.find_last_of("\\/");
+    *ownership = separator == std::string::npos ? Ownership::Own
+                                                : folderOwnership(path.substr(0, separator + 1));
+    if (*ownership != Ownership::Own)
+        return -1;
+    const int fd = openRegularFile(path);
+    if (fd < 0)
+        *ownership = Ownership::Missing;
+    return fd;
+}
+
 const char *textLineEnd()
 {
     return "\r\n";
@@ -186,6 +207,8 @@ const char *textLineEnd()
 
 bool replaceFile(const std::string &folder, const std::string &name, const std::string &data)
 {
+    if (folderOwnership(folder) != Ownership::Own)
+        return false;
     const std::wstring target = inFolder(toWide(folder), toWide(name));
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::wstring temporary = inFolder(toWide(folder), temporaryName(toWide(name)));

@@ -15,7 +15,7 @@
 // that opening a list again or choosing another country costs no second
 // parse. A file that changed, appeared or vanished is read again at its next
 // use, as a read at every use would see it; every read is one of XmlFile's,
-// with its limits. Content is what parse makes of the file's elements.
+// with its limits. Content is what parse makes of the file's document.
 //
 // File systems keep times to a tick (some to two seconds), so a file changed
 // again within the tick of the read would look unchanged: what is read of a
@@ -23,7 +23,7 @@
 template <typename Content> class CatalogueFile
 {
 public:
-    using Parse = void (*)(XmlFile::ElementReader &file, Content &content);
+    using Parse = void (*)(const QDomDocument &document, Content &content);
 
     explicit CatalogueFile(Parse parse)
         : m_parse(parse)
@@ -36,9 +36,9 @@ public:
             return m_content;
         const std::int64_t now = QDateTime::currentMSecsSinceEpoch() * 1000000;
         Platform::FileStamp stamp;
-        XmlFile::ElementReader file(XmlFile::readWithinLimits(path, nullptr, &stamp));
+        const int fd = Platform::openRegularFile(path.toStdString(), &stamp);
         auto content = std::make_shared<Content>();
-        m_parse(file, *content);
+        m_parse(XmlFile::parse(XmlFile::readAll(fd)), *content);
         const bool settled = stamp.modified < now - SettledAfter;
         m_path = path;
         m_stamp = stamp;

@@ -1,5 +1,7 @@
 #include "datafolder.h"
 
+#include "platform/platform.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -19,6 +21,22 @@ Folders &folders()
 }
 
 } // namespace
+
+void DataFolder::useSystemFolders()
+{
+    std::string commonFiles = Platform::commonFilesValue(Platform::CommonFilesValue::X86);
+    if (commonFiles.empty())
+        commonFiles = Platform::commonFilesValue(Platform::CommonFilesValue::Default);
+    if (!commonFiles.empty()) {
+        setPath(QString::fromStdString(commonFiles + Platform::dataFolderSuffix()));
+        return;
+    }
+    const Platform::FallbackDataFolders fallback = Platform::fallbackDataFolders();
+    QStringList catalogues;
+    for (const std::string &folder : fallback.catalogues)
+        catalogues.append(QString::fromStdString(folder));
+    setFolders(QString::fromStdString(fallback.record), fallback.recordFolderIsUsers, catalogues);
+}
 
 void DataFolder::setPath(const QString &path)
 {

@@ -6,11 +6,16 @@
 
 // The process-wide data folders, each a common files folder followed by the
 // maker's "Tarn/CustomData" suffix: the one that holds the record, and the
-// ones searched for the catalogues. The main window sets them once at
-// start-up, before anything reads a data file.
+// ones searched for the catalogues. They are set once at start-up, before
+// anything reads a data file.
 class DataFolder
 {
 public:
+    // The folders this system names: the first common files value that is
+    // set (see Platform::commonFilesValue) holds every file; without one,
+    // the fallback folders (see Platform::fallbackDataFolders).
+    static void useSystemFolders();
+
     // One folder for every data file, as a configured common files folder
     // gives it. KVB never makes it.
     static void setPath(const QString &path);

@@ -1,6 +1,19 @@
 #include "purchasechoices.h"
 
+#include <QRegularExpression>
+
 namespace {
+
+// value when it is one of items, else placeholder.
+QString oneOf(const QStringList &items, const QString &value, QLatin1String placeholder)
+{
+    return items.contains(value) ? value : QString(placeholder);
+}
+
+QString yesOrNo(const QString &value)
+{
+    return value == QLatin1String("1") ? QStringLiteral("1") : QStringLiteral("0");
+}
 
 QStringList numbers(int first, int count, int step)
 {
@@ -62,6 +75,48 @@ QStringList workTypes()
         QStringLiteral("Corporate Video"), QStringLiteral("WEVA"), QStringLiteral("Personal"),
         QStringLiteral("School Projects"), QStringLiteral("Film"),
         QStringLiteral("Web / Mobile repackage"), QStringLiteral("Other, Please Specify")};
+}
+
+SecondPageRecord tidied(const SecondPageRecord &saved)
+{
+    static const QRegularExpression fourDigits(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{4}")));
+    SecondPageRecord shown;
+    shown.purchaseMonth = oneOf(months(), saved.purchaseMonth, Placeholder::month);
+    shown.purchaseDay = oneOf(days(), saved.purchaseDay, Placeholder::day);
+    shown.purchaseYear = fourDigits.match(saved.purchaseYear).hasMatch()
+        ? saved.purchaseYear
+        : QString(Placeholder::year);
+    shown.purchaseLocation = oneOf(locations(), saved.purchaseLocation, Placeholder::location);
+    // A reseller is never chosen as an empty name.
+    shown.resellerInfo = shown.purchaseLocation == resellerLocation && !saved.resellerInfo.isEmpty()
+        ? saved.resellerInfo
+        : QString(Placeholder::reseller);
+    shown.buyerDescription = oneOf(userTypes(), saved.buyerDescription, Placeholder::userType);
+    shown.buyerBusiness = oneOf(businesses(), saved.buyerBusiness, Placeholder::business);
+    shown.buyerWorkType = oneOf(workTypes(), saved.buyerWorkType, Placeholder::workType);
+    if (shown.buyerWorkType.contains(otherWork))
+        shown.workTypeOther = saved.workTypeOther;
+    shown.ownTarnSystems = yesOrNo(saved.ownTarnSystems);
+    shown.tarnSpecial = yesOrNo(saved.tarnSpecial);
+    shown.tarnPartnerSpecial = yesOrNo(saved.tarnPartnerSpecial);
+    return shown;
+}
+
+SecondPageRecord unchosen()
+{
+    SecondPageRecord record;
+    record.purchaseMonth = Placeholder::month;
+    record.purchaseDay = Placeholder::day;
+    record.purchaseYear = Placeholder::year;
+    record.purchaseLocation = Placeholder::location;
+    record.resellerInfo = Placeholder::reseller;
+    record.buyerDescription = Placeholder::userType;
+    record.buyerBusiness = Placeholder::business;
+    record.buyerWorkType = Placeholder::workType;
+    record.tarnSpecial = QStringLiteral("0");
+    record.tarnPartnerSpecial = QStringLiteral("0");
+    return record;
 }
 
 } // namespace PurchaseChoices

@@ -1,6 +1,8 @@
 #ifndef KVB_PURCHASECHOICES_H
 #define KVB_PURCHASECHOICES_H
 
+#include "secondpagerecord.h"
+
 #include <QStringList>
 
 // The items of the purchase page's menus, in the order shown. An item is
@@ -22,6 +24,29 @@ QStringList workTypes();
 inline const QLatin1String resellerLocation("Tarn Reseller");
 // A work type containing this asks for the user's own words.
 inline const QLatin1String otherWork("Other");
+
+// What a choice not yet made saves and sends: its button's placeholder.
+namespace Placeholder {
+inline const QLatin1String month("Month");
+inline const QLatin1String day("Day");
+inline const QLatin1String year("Year");
+inline const QLatin1String location("Purchase Location");
+inline const QLatin1String reseller("Reseller");
+inline const QLatin1String userType("Type of User");
+inline const QLatin1String business("Type of Business");
+inline const QLatin1String workType("Type of Work");
+} // namespace Placeholder
+
+// A saved record as the purchase page shows it, and so saves it again: a
+// choice that its menu does not offer (from a damaged or hand-edited file)
+// becomes its placeholder, except a four-digit year, as a purchase may be
+// older than the year menu reaches; the reseller and the user's own type of
+// work count only where the location and the type of work ask for them; a
+// yes or no that is not "1" is "0".
+SecondPageRecord tidied(const SecondPageRecord &saved);
+
+// What the purchase page saves before any choice is made.
+SecondPageRecord unchosen();
 
 } // namespace PurchaseChoices
 

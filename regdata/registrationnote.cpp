@@ -15,11 +15,15 @@ const char FileName[] = "RegData/Registered.txt";
 
 } // namespace
 
-QDate read()
+QDate read(bool *refused)
 {
-    QFile file;
+    const QString fileName = DataFolder::filePath(QLatin1String(FileName));
+    Platform::Ownership ownership = Platform::Ownership::Missing;
     const int fd
-        = Platform::openRegularFile(DataFolder::filePath(QLatin1String(FileName)).toStdString());
+        = fileName.isEmpty() ? -1 : Platform::openOwnFile(fileName.toStdString(), &ownership);
+    if (refused)
+        *refused = ownership == Platform::Ownership::Foreign;
+    QFile file;
     if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return QDate();
     // A date is ten characters; anything longer is not a note of ours.

@@ -10,8 +10,9 @@
 namespace RegistrationNote {
 
 // The date noted, or an invalid date when there is no note, or none that
-// can be read.
-QDate read();
+// can be read. A note that another user could have put there is not
+// believed: *refused then tells so.
+QDate read(bool *refused = nullptr);
 
 // Notes date; false when the note could not be written, which leaves an
 // earlier note as it was.

@@ -2,62 +2,52 @@
 
 #include "cataloguefile.h"
 #include "datafolder.h"
+#include "xmlfile.h"
 
-#include <QSet>
+#include <QDomElement>
+#include <QHash>
 
 namespace {
 
-// Only the direct children of the document element named "Country" are
-// countries, only their direct children named "State" regions, and only the
-// first "LongName" within a region names it; other elements are skipped.
-// A region without a name has an empty one.
-void parse(XmlFile::ElementReader &file, XMLRegStruct::Entries &entries)
+QString attribute(const QDomElement &element, const char *name)
 {
-    const CountryEntry *country = nullptr;
-    RegionEntry *region = nullptr;
-    bool named = false;
-    while (file.readNextElement()) {
-        switch (file.depth()) {
-        case 1:
-            country = file.isNamed(QLatin1String("Country")) ? &entries.countries.emplace_back(
-                          CountryEntry {file.attribute(QLatin1String("LongName")),
-                              file.attribute(QLatin1String("ShortName"))})
-                                                             : nullptr;
-            region = nullptr;
-            break;
-        case 2:
-            region = country && file.isNamed(QLatin1String("State"))
-                ? &entries.regionStore.emplace_back(RegionEntry {country, {}, {}})
-                : nullptr;
-            if (region)
-                entries.regions.append(region);
-            named = false;
-            break;
-        case 3:
-            if (region && !named && file.isNamed(QLatin1String("LongName"))) {
-                named = true;
-                region->shortCode = file.attribute(QLatin1String("Short"));
-                region->longName = file.readText();
-            }
-            break;
-        default:
-            break;
-        }
-    }
+    return XmlFile::boundedText(element.attribute(QLatin1String(name)));
+}
 
-    // A country is listed once, at its first region, even when two country
-    // elements share its name.
-    QSet<QString> listed;
-    const CountryEntry *previous = nullptr;
-    for (const RegionEntry *entry : std::as_const(entries.regions)) {
-        // The regions of one country element come one after the other.
-        if (entry->country == previous)
-            continue;
-        previous = entry->country;
-        if (!listed.contains(previous->longName)) {
-            listed.insert(previous->longName);
-            entries.countryNames.append(previous->longName);
-        }
+// The regions of one country element: its direct children named "State",
+// each named by its first direct child "LongName" (an empty name without
+// one), as many as a list takes for the country's name.
+void parseRegions(const QDomElement &countryElement, const CountryEntry *country,
+    XMLRegStruct::Entries &entries, int &listed)
+{
+    for (QDomElement state = countryElement.firstChildElement(QStringLiteral("State"));
+         !state.isNull() && listed < XmlFile::MaxListEntries;
+         state = state.nextSiblingElement(QStringLiteral("State")), ++listed) {
+        const QDomElement name = state.firstChildElement(QStringLiteral("LongName"));
+        entries.regions.append(&entries.regionStore.emplace_back(
+            RegionEntry {country, XmlFile::boundedText(name.text()), attribute(name, "Short")}));
+    }
+}
+
+// The direct children of the document element named "Country" are the
+// countries. A country is known only through its regions, and is listed
+// once, at its first region, even when two country elements share its name.
+void parse(const QDomDocument &document, XMLRegStruct::Entries &entries)
+{
+    QHash<QString, int> regionsOf;
+    for (QDomElement element
+         = document.documentElement().firstChildElement(QStringLiteral("Country"));
+         !element.isNull(); element = element.nextSiblingElement(QStringLiteral("Country"))) {
+        const CountryEntry *country = &entries.countries.emplace_back(
+            CountryEntry {attribute(element, "LongName"), attribute(element, "ShortName")});
+        const bool known = regionsOf.contains(country->longName);
+        int &listed = regionsOf[country->longName];
+        const int before = listed;
+        parseRegions(element, country, entries, listed);
+        if (!known && listed > before && entries.countryNames.size() < XmlFile::MaxListEntries)
+            entries.countryNames.append(country->longName);
+        else if (!known && listed == before)
+            regionsOf.remove(country->longName);
     }
 }
 

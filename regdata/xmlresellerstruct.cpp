@@ -2,23 +2,26 @@
 
 #include "cataloguefile.h"
 #include "datafolder.h"
+#include "xmlfile.h"
 
+#include <QDomElement>
 #include <QSet>
 
 namespace {
 
 // Only the direct children of the document element named "Reseller" are
-// resellers, named by their whole text.
-void parse(XmlFile::ElementReader &file, XMLResellerStruct::Entries &entries)
+// resellers, named by their whole text; a name is listed once, at its first
+// entry.
+void parse(const QDomDocument &document, XMLResellerStruct::Entries &entries)
 {
     QSet<QString> listed;
-    while (file.readNextElement()) {
-        if (file.depth() != 1 || !file.isNamed(QLatin1String("Reseller")))
-            continue;
-        const QString id = file.attribute(QLatin1String("ID"));
-        const ResellerEntry entry {id, file.readText()};
+    for (QDomElement element
+         = document.documentElement().firstChildElement(QStringLiteral("Reseller"));
+         !element.isNull() && entries.entries.size() < XmlFile::MaxListEntries;
+         element = element.nextSiblingElement(QStringLiteral("Reseller"))) {
+        const ResellerEntry entry {XmlFile::boundedText(element.attribute(QStringLiteral("ID"))),
+            XmlFile::boundedText(element.text())};
         entries.entries.append(entry);
-        // A name is listed once, at its first entry.
         if (!listed.contains(entry.name)) {
             listed.insert(entry.name);
             entries.names.append(entry.name);

@@ -2,7 +2,9 @@
 // whatever it holds.
 #include "regdata/datafolder.h"
 #include "regdata/readreginfo.h"
+#include "regdata/registrationnote.h"
 #include "regdata/savereginfo.h"
+#include "regdata/xmlfile.h"
 #include "regdata/xmlregstruct.h"
 #include "regdata/xmlresellerstruct.h"
 
@@ -14,6 +16,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -63,6 +66,8 @@ private slots:
     void fullDiskKeepsThePreviousFile();
     void readsSafely_data();
     void readsSafely();
+    void onlyFoldersOfItsOwnAreTrusted_data();
+    void onlyFoldersOfItsOwnAreTrusted();
 
 private:
     QString regData() const { return DataFolder::filePath("RegData/"); }
@@ -190,9 +195,8 @@ void TestDataFiles::readsSafely_data()
     QTest::newRow("usable") << usable + "</Data>" << all;
     QTest::newRow("truncated: the part before the break is kept")
         << QByteArray("truncated.xml") << QStringList {"Oslo"};
-    QTest::newRow("a document type declaration within: the part before it is kept")
-        << QByteArray(usable).replace("<Reseller", "<!DOCTYPE Data><Reseller") + "</Data>"
-        << QStringList {"Oslo", "Norway|Oslo|03"};
+    QTest::newRow("a document type declaration within")
+        << QByteArray(usable).replace("<Reseller", "<!DOCTYPE Data><Reseller") + "</Data>" << none;
     // No entity is declared, however it is written, so none is expanded or fetched.
     QTest::newRow("entity-expansion bomb") << QByteArray("entity-bomb.xml") << none;
     QTest::newRow("external entities") << QByteArray("external-entity.xml") << none;
@@ -210,12 +214,34 @@ void TestDataFiles::readsSafely_data()
     QTest::newRow("one level too deep, with a document type declaration")
         << "<!DOCTYPE Data>" + usable + nested(32) + "</Data>" << none;
     QTest::newRow("a document type declaration without entities")
-        << "<!DOCTYPE Data>" + usable + "</Data>" << all;
+        << "<!DOCTYPE Data>" + usable + "</Data>" << none;
     QTest::newRow("a million elements") << usable + QByteArray("<e/>").repeated(1000000) << none;
-    QTest::newRow("100,000 attributes on one element")
-        << usable + "<e" + QByteArray(" a='v'").repeated(100000) + "/>" << none;
+    QByteArray attributes;
+    for (int i = 0; i < 100000; ++i)
+        attributes += " a" + QByteArray::number(i) + "='v'";
+    QTest::newRow("100,000 attributes on one element") << usable + "<e" + attributes + "/>" << none;
     QTest::newRow("50 MB") << usable + "<!--" + QByteArray(qsizetype(50) * 1000 * 1000, '-')
             + " -->" << none;
+    // The same wide entity, its declaration spelt in UTF-7 so that no "<!ENTITY" shows.
+    QTest::newRow("a declared encoding that hides markup")
+        << "<?xml version='1.0' encoding='UTF-7'?>+ADw-!DOCTYPE Data +AFs-+ADw-!ENTITY w '"
+            + QByteArray(4000, 'w') + "'+AD4-+AF0-+AD4-" + wideCity + "</Data>"
+        << none;
+    QByteArray defaults = "<!DOCTYPE Data [<!ATTLIST e";
+    for (int i = 0; i < 32; ++i)
+        defaults += " a" + QByteArray::number(i) + " CDATA '" + QByteArray(4000, 'd') + "'";
+    QTest::newRow("attribute defaults") << defaults + ">]>" + usable + QByteArray("<e/>").repeated(9000)
+            + "</Data>"
+                                        << none;
+    // Values longer than any real one are cut, combining marks piled on a letter too.
+    const QString marks = "O" + QString(1000000, QChar(0x0301));
+    QTest::newRow("a city of 6 million letters, a reseller of a million marks")
+        << QByteArray(usable)
+               .replace("<City>Oslo", "<City>" + QByteArray(6000000, 'O'))
+               .replace(">Nordic Soft", '>' + marks.toUtf8())
+            + "</Data>"
+        << QStringList {QString(1000, 'O'), "Norway|Oslo|03",
+               "O" + QString(XmlFile::MaxCombiningMarks, QChar(0x0301))};
     QTest::newRow("a named pipe that nobody writes") << QByteArray("(pipe)") << none;
     QTest::newRow("an endless device") << QByteArray("(device)") << none;
 }
@@ -247,6 +273,73 @@ void TestDataFiles::readsSafely()
     QCOMPARE(record.recordFound(), !content.startsWith('('));
     // external-entity.xml names /etc/passwd.
     QVERIFY(!read.join('\n').contains("root:"));
+}
+
+void TestDataFiles::onlyFoldersOfItsOwnAreTrusted_data()
+{
+    QTest::addColumn<QString>("change"); // what is done to the data folder before the start
+    QTest::addColumn<bool>("asRoot"); // whether the change needs root, to make another user's file
+    QTest::addColumn<bool>("read"); // whether the record and the note are believed
+    QTest::addColumn<bool>("saved");
+
+    const auto row = [](const char *name, const char *change, bool read, bool saved,
+                         bool asRoot = false) {
+        QTest::newRow(name) << change << asRoot << read << saved;
+    };
+    row("the user's own folder", "", true, true);
+    row("the user's own link to a record elsewhere", "record link", true, true);
+    row("RegData a link", "folder link", false, false);
+    row("RegData writable by all", "folder 0777", false, false);
+    row("RegData writable by all, sticky", "folder 1777", true, true);
+    row("a folder above writable by all", "above 0777", false, false);
+    // Replacing another user's file is not writing into it: the folder is the user's.
+    row("the record another user's", "record foreign", false, true, true);
+    row("the note another user's", "note foreign", false, true, true);
+}
+
+// The record and the note are read and written only in folders that nobody but the user, or
+// root, can change, as ssh treats its keys; files there that another user made are not believed.
+void TestDataFiles::onlyFoldersOfItsOwnAreTrusted()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, asRoot);
+    QFETCH(bool, read);
+    QFETCH(bool, saved);
+
+    if (asRoot && geteuid() != 0)
+        QSKIP("Only root can make a file another user's.");
+    QVERIFY(save(*m_sample));
+    QVERIFY(RegistrationNote::write(QDate(1999, 1, 1)));
+    const QString elsewhere = m_dir->filePath("elsewhere");
+    QVERIFY(QDir().mkdir(elsewhere));
+    const auto mode = [](const QString &path, mode_t mode) {
+        return chmod(QFile::encodeName(path).constData(), mode) == 0;
+    };
+    if (change == "record link") {
+        QVERIFY(QFile::rename(regInfo(), elsewhere + "/RegInfo.xml"));
+        QVERIFY(QFile::link(elsewhere + "/RegInfo.xml", regInfo()));
+    } else if (change == "folder link") {
+        QVERIFY(QDir().rename(DataFolder::filePath("RegData"), elsewhere + "/RegData"));
+        QVERIFY(QFile::link(elsewhere + "/RegData", DataFolder::filePath("RegData")));
+    } else if (change.startsWith("folder ")) {
+        QVERIFY(mode(regData(), change.endsWith("1777") ? 01777 : 0777));
+    } else if (change == "above 0777") {
+        QVERIFY(mode(DataFolder::path(), 0777));
+    } else if (change.endsWith(" foreign")) {
+        const QString file = change.startsWith("record") ? regInfo() : regData() + "Registered.txt";
+        QCOMPARE(chown(QFile::encodeName(file).constData(), 65534, 65534), 0);
+    }
+
+    bool noteRefused = false;
+    const ReadRegInfo record;
+    const QDate noted = RegistrationNote::read(&noteRefused);
+    const bool recordRead = record.record().firstPage.city == m_sample->firstPageRecord()->city;
+    QCOMPARE(recordRead && noted.isValid(), read);
+    QCOMPARE(record.recordRefused() || noteRefused, !read);
+    QCOMPARE(save(*m_sample), saved);
+    // Nothing was written where the link led.
+    QCOMPARE(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden).size(),
+        change == "record link" ? 1 : 0);
 }
 
 QTEST_GUILESS_MAIN(TestDataFiles)
