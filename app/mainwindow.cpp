@@ -1,7 +1,7 @@
 #include "mainwindow.h"
 
 #include "engine/engineclient.h"
-#include "engine/enginethread.h"
+#include "engine/threadedengineclient.h"
 #include "platform/platform.h"
 #include "regdata/datafolder.h"
 #include "wizard/managewidget.h"
@@ -32,11 +32,11 @@ MainWindow::MainWindow(const char *programArgument)
     // On this window and on its dialogs.
     QApplication::setWindowIcon(applicationIcon());
     EngineClient &engine = EngineClient::instance();
-    if (!engine.hasLoaded())
+    if (!engine.hasTriedLoading())
         engine.loadEngine(m_programArgument);
     engine.setCallerType(CallerType);
-    publishDataFolder();
-    m_engineThread = std::make_unique<EngineThread>(&engine);
+    DataFolder::useSystemFolders();
+    m_engineThread = std::make_unique<ThreadedEngineClient>(&engine);
 
     auto *tabs = new QTabWidget;
     ManageWidget *registry = ManageWidget::instance();
@@ -63,12 +63,10 @@ MainWindow::MainWindow(const char *programArgument)
 
 MainWindow::~MainWindow()
 {
-    // The pages point into the saved record that the wizard controller
-    // keeps, so they go first.
-    delete takeCentralWidget();
-    // Only then does the toolkit free what it keeps for the file; once the
-    // application icon has been drawn from it, that memory is otherwise
+    // The widgets go first: once the application icon has been drawn from
+    // the resource file, what the toolkit keeps for the file is otherwise
     // unreachable at exit, and the sanitizer builds report it as leaked.
+    delete takeCentralWidget();
     if (!m_resourceFile.isEmpty())
         QResource::unregisterResource(m_resourceFile);
 }
@@ -106,22 +104,4 @@ QIcon MainWindow::applicationIcon()
     for (const QFileInfo &size : sizes)
         icon.addFile(size.filePath());
     return icon;
-}
-
-void MainWindow::publishDataFolder()
-{
-    std::string commonFiles = Platform::commonFilesValue(Platform::CommonFilesValue::X86);
-    if (commonFiles.empty())
-        commonFiles = Platform::commonFilesValue(Platform::CommonFilesValue::Default);
-    if (!commonFiles.empty()) {
-        DataFolder::setPath(
-            QString::fromUtf8(commonFiles) + QString::fromUtf8(Platform::dataFolderSuffix()));
-        return;
-    }
-    const Platform::FallbackDataFolders fallback = Platform::fallbackDataFolders();
-    QStringList catalogues;
-    for (const std::string &folder : fallback.catalogues)
-        catalogues.append(QString::fromUtf8(folder));
-    DataFolder::setFolders(
-        QString::fromUtf8(fallback.record), fallback.recordFolderIsUsers, catalogues);
 }

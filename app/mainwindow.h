@@ -5,7 +5,7 @@
 
 #include <memory>
 
-class EngineThread;
+class ThreadedEngineClient;
 class RegistrationTab;
 
 // The program's one window. Its construction is the program's start-up:
@@ -31,13 +31,12 @@ protected:
 private:
     void registerResources();
     static QIcon applicationIcon();
-    static void publishDataFolder();
 
     const char *m_programArgument;
     QString m_resourceFile;
     // The pages' way to the engine: a thread of its own, so that the window
     // stays alive while a slow service works.
-    std::unique_ptr<EngineThread> m_engineThread;
+    std::unique_ptr<ThreadedEngineClient> m_engineThread;
     std::unique_ptr<RegistrationTab> m_registrationTab;
 };
 

@@ -1,5 +1,8 @@
 #include "engineclient.h"
 
+#include "keyvaluetext.h"
+#include "requestkeys.h"
+
 #include "platform/platform.h"
 
 #include <cstring>
@@ -29,7 +32,7 @@ void EngineClient::loadEngine(const char *programPath)
 
 void EngineClient::loadEngineLibrary(const std::string &libraryPath)
 {
-    m_hasLoaded = true;
+    m_hasTriedLoading = true;
     if (!libraryPath.empty())
         engineModule = Platform::loadLibrary(libraryPath);
     m_entry = reinterpret_cast<EngineContract::Entry>(
@@ -44,8 +47,7 @@ void EngineClient::setCallerType(const char *callerType)
 int EngineClient::verifyAddress(const QByteArray &addressText)
 {
     announceCaller();
-    if (!fillParameters(
-            addressText, 8, "1", {"ADDRESS1", "ADDRESS2", "CITY", "STATE", "POSTCODE", "COUNTRY"}))
+    if (!fillParameters(addressText, 8, "1", RequestKeys::Address))
         return TextTooShort;
     const int result = sendAddress(m_parameters, m_reply);
     if (result == 1)
@@ -63,46 +65,9 @@ bool EngineClient::submitRegistration(const QByteArray &registrationText)
     announceCaller();
     // Nineteen items are enough for a registration, although the purchase
     // page always writes more.
-    if (!fillParameters(registrationText, 19, "2",
-            {"SystemID", "Serial", "FirstName", "LastName", "Company", "Department", "Email",
-                "Phone", "Title", "PurchaseDate", "BusinessType", "PurchaseLocation", "UserType",
-                "WorkType", "OtherSystems", "Reseller", "WorkTypeOther", "ThirdParty", "ContactMe",
-                "ADDRESS1", "ADDRESS2", "CITY", "STATE", "POSTCODE", "COUNTRY"}))
+    if (!fillParameters(registrationText, 19, "2", RequestKeys::Registration))
         return false;
     return sendRegistrationData(m_parameters, m_reply) == 0;
-}
-
-QByteArray EngineClient::lookUpValue(const QByteArray &text, const QByteArray &key)
-{
-    return lookUpValue(splitItems(text), key);
-}
-
-EngineClient::Items EngineClient::splitItems(QByteArrayView text)
-{
-    Items items;
-    for (qsizetype start = 0;;) {
-        const qsizetype comma = text.indexOf(',', start);
-        items.append(text.sliced(start, (comma < 0 ? text.size() : comma) - start));
-        if (comma < 0)
-            return items;
-        start = comma + 1;
-    }
-}
-
-QByteArray EngineClient::lookUpValue(const Items &items, QByteArrayView key)
-{
-    // An item's key part ends at its first "=", so a key that holds one
-    // matches nothing.
-    if (!key.contains('=')) {
-        for (const QByteArrayView item : items) {
-            if (item.size() <= key.size() || item.at(key.size()) != '=' || !item.startsWith(key))
-                continue;
-            const QByteArrayView value = item.sliced(key.size() + 1);
-            const qsizetype nextEquals = value.indexOf('=');
-            return (nextEquals < 0 ? value : value.first(nextEquals)).toByteArray();
-        }
-    }
-    return QByteArrayLiteral("UNSUPPORTED");
 }
 
 QByteArray EngineClient::parameterText(const ParameterMap &parameters)
@@ -153,20 +118,19 @@ void EngineClient::announceCaller()
 
 // Fills the parameter map from a key=value text, or leaves it empty when the
 // text has fewer than minimumItems items.
+template <std::size_t KeyCount>
 bool EngineClient::fillParameters(const QByteArray &text, int minimumItems,
-    const char *registerValue, std::initializer_list<const char *> keys)
+    const char *registerValue, const std::array<const char *, KeyCount> &keys)
 {
     m_parameters.clear();
-    // The engine sees the text as C text, which ends at its first zero byte.
-    const Items items = splitItems(
-        QByteArrayView(text.constData(), qsizetype(qstrnlen(text.constData(), text.size()))));
-    if (items.size() < minimumItems)
+    const KeyValueText items(text);
+    if (items.itemCount() < minimumItems)
         return false;
     m_parameters.insert(QByteArrayLiteral("Register"), registerValue);
     // The keys are literals, which the map can share instead of copying.
     for (const char *key : keys)
         m_parameters.insert(
-            QByteArray::fromRawData(key, qsizetype(qstrlen(key))), lookUpValue(items, key));
+            QByteArray::fromRawData(key, qsizetype(qstrlen(key))), items.value(key));
     return true;
 }
 

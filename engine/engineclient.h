@@ -6,9 +6,8 @@
 
 #include <QByteArray>
 #include <QMap>
-#include <QVarLengthArray>
 
-#include <initializer_list>
+#include <array>
 #include <optional>
 #include <string>
 
@@ -45,7 +44,8 @@ public:
 
     // Whether loadEngine() or loadEngineLibrary() has been called, whatever
     // it found: the library is loaded once in the process.
-    bool hasLoaded() const { return m_hasLoaded; }
+    bool hasTriedLoading() const { return m_hasTriedLoading; }
+    // Whether there is an entry point to call.
     bool isEngineLoaded() const { return m_entry != nullptr; }
 
     // Sends every later command to entry instead of the loaded library.
@@ -53,28 +53,18 @@ public:
 
     static QByteArray parameterText(const ParameterMap &parameters);
 
-    // The value of key in a key=value text: the text is split at every comma,
-    // and the first item whose part before its first "=" equals key byte for
-    // byte gives the text after that "=", up to the next "=" or the item's
-    // end. "UNSUPPORTED" when no item matches.
-    static QByteArray lookUpValue(const QByteArray &text, const QByteArray &key);
-
     int sendCallerType(const ParameterMap &parameters);
     int sendAddress(const ParameterMap &parameters, QByteArray &reply);
     int sendRegistrationData(const ParameterMap &parameters, QByteArray &reply);
 
 private:
-    // The items of a key=value text, split at every comma, as views into it.
-    using Items = QVarLengthArray<QByteArrayView, 32>;
-    static Items splitItems(QByteArrayView text);
-    static QByteArray lookUpValue(const Items &items, QByteArrayView key);
-
     int callCommand(const char *command, const ParameterMap &parameters, QByteArray *reply);
     void announceCaller();
+    template <std::size_t KeyCount>
     bool fillParameters(const QByteArray &text, int minimumItems, const char *registerValue,
-        std::initializer_list<const char *> keys);
+        const std::array<const char *, KeyCount> &keys);
 
-    bool m_hasLoaded = false;
+    bool m_hasTriedLoading = false;
     EngineContract::Entry m_entry = nullptr;
     ParameterMap m_parameters;
     QByteArray m_reply;

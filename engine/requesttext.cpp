@@ -1,6 +1,7 @@
 #include "requesttext.h"
 
 #include "enginetext.h"
+#include "requestkeys.h"
 
 #include <QStringList>
 
@@ -21,14 +22,14 @@ struct Item
 
 // The items of the address text, in the order in which they are written.
 constexpr std::array<Item, 8> addressItems {{
-    {QLatin1String("ADDRESS1"), &AddressRecord::streetAddress1, true},
-    {QLatin1String("ADDRESS2"), &AddressRecord::streetAddress2, true},
-    {QLatin1String("CITY"), &AddressRecord::city, true},
-    {QLatin1String("STATE"), &AddressRecord::regionCode, false},
-    {QLatin1String("REGION_NAME"), &AddressRecord::regionName, false},
-    {QLatin1String("POSTCODE"), &AddressRecord::postcode, true},
-    {QLatin1String("COUNTRY"), &AddressRecord::countryCode, false},
-    {QLatin1String("COUNTRY_NAME"), &AddressRecord::countryName, false},
+    {QLatin1String(RequestKeys::Address1), &AddressRecord::streetAddress1, true},
+    {QLatin1String(RequestKeys::Address2), &AddressRecord::streetAddress2, true},
+    {QLatin1String(RequestKeys::City), &AddressRecord::city, true},
+    {QLatin1String(RequestKeys::State), &AddressRecord::regionCode, false},
+    {QLatin1String(RequestKeys::RegionName), &AddressRecord::regionName, false},
+    {QLatin1String(RequestKeys::Postcode), &AddressRecord::postcode, true},
+    {QLatin1String(RequestKeys::Country), &AddressRecord::countryCode, false},
+    {QLatin1String(RequestKeys::CountryName), &AddressRecord::countryName, false},
 }};
 
 // The parts of a corrected address by position; the third part, which the
@@ -79,25 +80,25 @@ QString registration(const QString &systemId, const QString &serial, const Conta
     const PurchaseDetails &purchase, const AddressRecord &address)
 {
     const std::pair<const char *, QString> pairs[] = {
-        {"SystemID", systemId},
-        {"Serial", serial},
-        {"FirstName", typed(contact.firstName)},
-        {"LastName", typed(contact.lastName)},
-        {"Company", typed(contact.company)},
-        {"Department", typed(contact.department)},
-        {"Email", typed(contact.emailAddress)},
-        {"Phone", typed(contact.phoneNumber)},
-        {"Title", typed(contact.title)},
-        {"PurchaseDate", purchase.purchaseDate},
-        {"BusinessType", purchase.businessType},
-        {"PurchaseLocation", purchase.purchaseLocation},
-        {"UserType", purchase.userType},
-        {"WorkType", purchase.workType},
-        {"OtherSystems", purchase.otherSystems},
-        {"Reseller", purchase.reseller},
-        {"WorkTypeOther", typed(purchase.workTypeOther)},
-        {"ThirdParty", purchase.thirdParty},
-        {"ContactMe", purchase.contactMe},
+        {RequestKeys::SystemId, systemId},
+        {RequestKeys::Serial, serial},
+        {RequestKeys::FirstName, typed(contact.firstName)},
+        {RequestKeys::LastName, typed(contact.lastName)},
+        {RequestKeys::Company, typed(contact.company)},
+        {RequestKeys::Department, typed(contact.department)},
+        {RequestKeys::Email, typed(contact.emailAddress)},
+        {RequestKeys::Phone, typed(contact.phoneNumber)},
+        {RequestKeys::Title, typed(contact.title)},
+        {RequestKeys::PurchaseDate, purchase.purchaseDate},
+        {RequestKeys::BusinessType, purchase.businessType},
+        {RequestKeys::PurchaseLocation, purchase.purchaseLocation},
+        {RequestKeys::UserType, purchase.userType},
+        {RequestKeys::WorkType, purchase.workType},
+        {RequestKeys::OtherSystems, purchase.otherSystems},
+        {RequestKeys::Reseller, purchase.reseller},
+        {RequestKeys::WorkTypeOther, typed(purchase.workTypeOther)},
+        {RequestKeys::ThirdParty, purchase.thirdParty},
+        {RequestKeys::ContactMe, purchase.contactMe},
     };
     QStringList items;
     for (const auto &[key, value] : pairs)

@@ -3,6 +3,7 @@
 // engine answers with the text's first bytes, filling the whole reply buffer
 // without a terminator.
 #include "engine/engineclient.h"
+#include "engine/keyvaluetext.h"
 
 #include <cstring>
 
@@ -29,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray key = lineEnd < 0 ? QByteArray() : input.left(lineEnd);
     const QByteArray text = input.mid(lineEnd + 1);
 
-    const QByteArray value = EngineClient::lookUpValue(text, key);
+    const QByteArray value = KeyValueText(text).value(key);
     if (value != "UNSUPPORTED" && (value.contains(',') || value.contains('=')))
         qFatal("A value holds a separator");
     if (value != "UNSUPPORTED" && !text.contains(key + '=' + value))

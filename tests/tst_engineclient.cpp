@@ -2,6 +2,7 @@
 // and the reading of a corrected address.
 #include "engine/engineclient.h"
 #include "engine/enginetext.h"
+#include "engine/keyvaluetext.h"
 #include "engine/requesttext.h"
 #include "regdata/hostvalues.h"
 
@@ -211,7 +212,7 @@ void TestEngineClient::typedSeparators()
         = engineText(registration ? RequestText::registration("S", "N", contact, purchase, address)
                                   : RequestText::address(address));
     QCOMPARE(text.count(',') + 1, items);
-    QCOMPARE(EngineClient::lookUpValue(text, key.toLatin1()), sent);
+    QCOMPARE(KeyValueText(text).value(key.toLatin1()), sent);
 }
 
 void TestEngineClient::unusableOrFaultyEngine_data()

@@ -12,7 +12,7 @@ QString withoutAccessKey(const QString &caption)
     return text;
 }
 
-QString withoutAccessKeyMarks(const QString &text)
+QString literalCaption(const QString &text)
 {
     return QString(text).replace(QLatin1Char('&'), QLatin1String("&&"));
 }

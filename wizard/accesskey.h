@@ -7,8 +7,7 @@
 // the user and screen readers read it: "First Name:". "&&" stands for an
 // "&" itself.
 QString withoutAccessKey(const QString &caption);
-// The caption that shows text as it is, with no access key: each "&"
-// doubled.
-QString withoutAccessKeyMarks(const QString &text);
+// The caption that shows text as it is, "&" included, with no access key.
+QString literalCaption(const QString &text);
 
 #endif

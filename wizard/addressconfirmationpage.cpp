@@ -1,6 +1,5 @@
 #include "addressconfirmationpage.h"
 
-#include "firstregpage.h"
 #include "pagelayout.h"
 #include "secondregpage.h"
 #include "statuslabel.h"
@@ -11,6 +10,13 @@
 #include <QVBoxLayout>
 
 #include <utility>
+
+namespace {
+
+// The contact page's field of the first street line.
+const QLatin1String StreetFieldName("Street Address 1:");
+
+} // namespace
 
 AddressConfirmationPage::AddressConfirmationPage(const QString &originalName, QWidget *parent)
     : WizardPage(parent)
@@ -66,8 +72,9 @@ void AddressConfirmationPage::handOver(const QSharedPointer<AddressRecord> &addr
 void AddressConfirmationPage::reenterAddress() const
 {
     returnToContactPage();
-    if (auto *contactPage = sibling<FirstRegPage>(ManageWidget::FirstPage))
-        contactPage->focusAddress();
+    const QWidget *contactPage = sibling<QWidget>(ManageWidget::FirstPage);
+    if (auto *street = contactPage ? contactPage->findChild<QWidget *>(StreetFieldName) : nullptr)
+        street->setFocus(Qt::OtherFocusReason);
 }
 
 QWidget *AddressConfirmationPage::firstControl() const

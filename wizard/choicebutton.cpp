@@ -17,6 +17,6 @@ QString ChoiceButton::caption() const
 
 void ChoiceButton::setCaption(const QString &caption)
 {
-    setText(withoutAccessKeyMarks(caption));
+    setText(literalCaption(caption));
     setPlainToolTip(this, caption);
 }

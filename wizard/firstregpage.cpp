@@ -1,7 +1,6 @@
 #include "firstregpage.h"
 
 #include "accesskey.h"
-#include "busyguard.h"
 #include "choicebutton.h"
 #include "choicemenu.h"
 #include "correctregpage.h"
@@ -16,20 +15,19 @@
 #include "dialogs/countrydialog.h"
 #include "engine/engineclientinterface.h"
 #include "engine/requesttext.h"
-#include "regdata/firstpagerecord.h"
+#include "regdata/datafolder.h"
 #include "regdata/xmlregstruct.h"
 
 #include <QAction>
+#include <QDir>
 #include <QEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QVBoxLayout>
 
 namespace {
@@ -49,7 +47,8 @@ QFrame *framedPanel(QLayout *layout)
 
 } // namespace
 
-FirstRegPage::FirstRegPage(FirstPageRecord *record, EngineClientInterface *engine, QWidget *parent)
+FirstRegPage::FirstRegPage(
+    const FirstPageRecord &record, EngineClientInterface *engine, QWidget *parent)
     : WizardPage(parent)
     , m_statusLabel(new StatusLabel)
     , m_unsendable(new UnsendableFields(m_statusLabel, this))
@@ -131,24 +130,22 @@ FirstRegPage::~FirstRegPage() = default;
 
 void FirstRegPage::fillFromRecord()
 {
-    if (!m_record)
-        return;
-    m_firstNameEdit->setText(m_record->firstName);
-    m_lastNameEdit->setText(m_record->lastName);
-    m_titleEdit->setText(m_record->title);
-    m_companyEdit->setText(m_record->company);
-    m_departmentEdit->setText(m_record->department);
-    m_emailEdit->setText(m_record->emailAddress);
-    m_phoneEdit->setText(m_record->phoneNumber);
-    m_street1Edit->setText(m_record->streetAddress1);
-    m_street2Edit->setText(m_record->streetAddress2);
-    m_cityEdit->setText(m_record->city);
+    m_firstNameEdit->setText(m_record.firstName);
+    m_lastNameEdit->setText(m_record.lastName);
+    m_titleEdit->setText(m_record.title);
+    m_companyEdit->setText(m_record.company);
+    m_departmentEdit->setText(m_record.department);
+    m_emailEdit->setText(m_record.emailAddress);
+    m_phoneEdit->setText(m_record.phoneNumber);
+    m_street1Edit->setText(m_record.streetAddress1);
+    m_street2Edit->setText(m_record.streetAddress2);
+    m_cityEdit->setText(m_record.city);
     // Saved captions are taken as they are, even empty ones or a country
     // that the catalogue no longer lists.
-    m_countryButton->setCaption(m_record->country);
-    setCountry(m_record->country);
-    m_regionButton->setCaption(m_record->state);
-    m_postcodeEdit->setText(m_record->zip);
+    m_countryButton->setCaption(m_record.country);
+    setCountry(m_record.country);
+    m_regionButton->setCaption(m_record.state);
+    m_postcodeEdit->setText(m_record.zip);
     // Show the start of every text, as the user would have typed it.
     for (QLineEdit *field : findChildren<QLineEdit *>())
         field->setCursorPosition(0);
@@ -176,7 +173,7 @@ void FirstRegPage::fillRegionMenu()
     for (const RegionEntry *region : catalogue.regions()) {
         if (region->country->longName != m_regionsOf)
             continue;
-        auto *item = new QAction(withoutAccessKeyMarks(region->longName), this);
+        auto *item = new QAction(literalCaption(region->longName), this);
         item->setData(region->longName);
         connect(item, &QAction::triggered, this, &FirstRegPage::onMenuClick);
         m_regionMenu->addAction(item);
@@ -225,28 +222,30 @@ bool FirstRegPage::eventFilter(QObject *, QEvent *event)
 
 void FirstRegPage::reg1NextSignal()
 {
+    if (!detailsReady())
+        return;
+    const qint16 result = sendAddress();
+    // The window was closed while the service worked: its answer no longer
+    // matters.
+    if (isVisible())
+        followAnswer(result);
+}
+
+bool FirstRegPage::detailsReady()
+{
     takeRegistrationStack();
     m_secondPage = sibling<SecondRegPage>(ManageWidget::SecondPage);
-
     if (!isValidEmail(m_emailEdit->text())) {
         m_statusLabel->setMessage(tr("Please enter a valid email address."), StatusLabel::Error);
         m_emailEdit->setFocus(Qt::OtherFocusReason);
         m_emailEdit->selectAll();
-        return;
+        return false;
     }
-    if (!m_unsendable->confirm())
-        return;
+    return m_unsendable->confirm();
+}
 
-    // The check blocks the window, so the message must be on screen first.
-    const BusyGuard busy(this);
-    m_statusLabel->setMessage(tr("Verifying address...."), StatusLabel::Busy);
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    // Disabling the button takes the focus from it; it gets it back for
-    // another try.
-    const bool hadFocus = m_nextButton->hasFocus();
-    m_nextButton->setEnabled(false);
-
+qint16 FirstRegPage::sendAddress()
+{
     // New records each time: the pages may still hold the earlier ones.
     m_original = QSharedPointer<AddressRecord>::create(address());
     m_corrected = QSharedPointer<AddressRecord>::create();
@@ -258,17 +257,16 @@ void FirstRegPage::reg1NextSignal()
         // that closing the window never keeps an earlier one in its place.
         m_secondPage->setAddress(nullptr);
     }
-
-    const qint16 result = m_engine->verifyAddress(RequestText::address(*m_original));
-
+    qint16 result = 0;
+    whileBusy(tr("Verifying address...."), {m_nextButton},
+        [&] { result = m_engine->verifyAddress(RequestText::address(*m_original)); });
     m_statusLabel->clearMessage();
     m_unsendable->update();
-    m_nextButton->setEnabled(true);
-    // The window was closed while the service worked: its answer no longer
-    // matters.
-    if (!isVisible())
-        return;
+    return result;
+}
 
+void FirstRegPage::followAnswer(qint16 result)
+{
     switch (result) {
     case 0:
         if (m_secondPage)
@@ -289,8 +287,6 @@ void FirstRegPage::reg1NextSignal()
         m_statusLabel->setMessage(
             tr("The address could not be verified just now. Please try again."),
             StatusLabel::Error);
-        if (hadFocus)
-            m_nextButton->setFocus();
         break;
     }
 }
@@ -403,11 +399,6 @@ AddressRecord FirstRegPage::address() const
     return address;
 }
 
-void FirstRegPage::focusAddress()
-{
-    m_street1Edit->setFocus(Qt::OtherFocusReason);
-}
-
 QWidget *FirstRegPage::firstControl() const
 {
     return m_firstNameEdit;
@@ -429,6 +420,15 @@ void FirstRegPage::setRegisteredOn(const QDate &date)
         m_statusLabel->setMessage(tr("This copy was registered on %1.")
                                       .arg(QLocale().toString(date, QLocale::LongFormat)),
             StatusLabel::Information);
+}
+
+void FirstRegPage::setRecordRefused()
+{
+    m_statusLabel->setMessage(
+        tr("Your saved details were not read: another user can change the "
+           "folder %1 or the files in it.")
+            .arg(QDir::toNativeSeparators(DataFolder::filePath(QStringLiteral("RegData")))),
+        StatusLabel::Warning);
 }
 
 QStringList FirstRegPage::state() const

@@ -5,6 +5,7 @@
 
 #include "regdata/addressrecord.h"
 #include "regdata/contactrecord.h"
+#include "regdata/firstpagerecord.h"
 
 #include <QDate>
 #include <QList>
@@ -13,8 +14,6 @@
 
 #include <memory>
 
-struct FirstPageRecord;
-struct RegionEntry;
 class ChoiceButton;
 class CorrectRegPage;
 class CountryDialog;
@@ -39,8 +38,9 @@ class FirstRegPage : public WizardPage
 
 public:
     // record is the saved first half of the registration, and engine the
-    // engine client that checks the address; both must outlive the page.
-    FirstRegPage(FirstPageRecord *record, EngineClientInterface *engine, QWidget *parent = nullptr);
+    // engine client that checks the address, which must outlive the page.
+    FirstRegPage(
+        const FirstPageRecord &record, EngineClientInterface *engine, QWidget *parent = nullptr);
     ~FirstRegPage() override;
 
     // Fills the page from the saved record.
@@ -55,6 +55,9 @@ public:
     // Says in the status line, unless it says something already, that this
     // copy was registered on date.
     void setRegisteredOn(const QDate &date);
+    // Says in the status line that the saved details were not read, as
+    // another user could have put them there.
+    void setRecordRefused();
 
     // Shows country on the country button and offers its regions, read
     // afresh from the catalogue; the region is to be chosen again. An empty
@@ -68,10 +71,6 @@ public:
     // One "@" followed later by a ".", with no second "@" before that ".",
     // in at least five characters.
     static bool isValidEmail(const QString &text);
-
-    // Puts the focus on the first line of the street address, for the user
-    // who chose to re-enter the address.
-    void focusAddress();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -91,6 +90,12 @@ private:
     void clearRegionMenu();
     // The texts and captions of the page.
     QStringList state() const;
+
+    // The three parts of Next: whether the details may go, sending the
+    // address, and going where the address check's answer leads.
+    bool detailsReady();
+    qint16 sendAddress();
+    void followAnswer(qint16 result);
     void readCorrection();
 
     StatusLabel *m_statusLabel;
@@ -121,7 +126,7 @@ private:
     bool m_countrySet = false;
     // Only set while the dialog is open.
     std::unique_ptr<CountryDialog> m_countryDialog;
-    FirstPageRecord *m_record;
+    FirstPageRecord m_record;
     EngineClientInterface *m_engine;
     CorrectRegPage *m_correctPage = nullptr;
     // The records of the last Next. The pages share them, so each lives as

@@ -6,6 +6,8 @@
 #include "secondregpage.h"
 #include "unknownregpage.h"
 
+#include "regdata/purchasechoices.h"
+#include "regdata/readreginfo.h"
 #include "regdata/recordfield.h"
 #include "regdata/registrationnote.h"
 #include "regdata/savereginfo.h"
@@ -15,14 +17,14 @@
 RegistrationTab::RegistrationTab(EngineClientInterface *engine, QStackedWidget *pages)
     : QStackedWidget(nullptr)
 {
-    const bool recordFound = m_savedRecord.recordFound();
+    const ReadRegInfo saved;
 
     // Each page is made on the stack that shows it: moved there later, it
     // would lay out its text a second time in the stack's font.
-    m_firstPage = new FirstRegPage(m_savedRecord.firstPageRecord(), engine, pages);
+    m_firstPage = new FirstRegPage(saved.record().firstPage, engine, pages);
     m_firstPage->setObjectName(ManageWidget::FirstPage);
     pages->addWidget(m_firstPage);
-    if (recordFound)
+    if (saved.recordFound())
         m_firstPage->fillFromRecord();
 
     m_correctPage = new CorrectRegPage(pages);
@@ -33,15 +35,25 @@ RegistrationTab::RegistrationTab(EngineClientInterface *engine, QStackedWidget *
     m_unknownPage->setObjectName(ManageWidget::UnknownPage);
     pages->addWidget(m_unknownPage);
 
-    m_secondPage = new SecondRegPage(m_savedRecord.secondPageRecord(), engine, pages);
+    m_secondPage = new SecondRegPage(saved.record().secondPage, engine, pages);
     m_secondPage->setObjectName(ManageWidget::SecondPage);
-    if (recordFound)
+    if (saved.recordFound())
         m_secondPage->fillFromRecord();
     pages->addWidget(m_secondPage);
 
-    const QDate registered = RegistrationNote::read();
-    if (registered.isValid())
+    bool noteRefused = false;
+    const QDate registered = RegistrationNote::read(&noteRefused);
+    if (saved.recordRefused() || noteRefused)
+        m_firstPage->setRecordRefused();
+    else if (registered.isValid())
         m_firstPage->setRegisteredOn(registered);
+}
+
+RegistrationTab::~RegistrationTab() = default;
+
+QWidget *RegistrationTab::firstRegPage() const
+{
+    return m_firstPage;
 }
 
 bool RegistrationTab::mayClose(QWidget *window)
@@ -82,35 +94,12 @@ RegistrationRecord RegistrationTab::heldRecord() const
 
 bool RegistrationTab::detailsChanged() const
 {
-    // The saved choices as a purchase page shows them, so that a choice the
-    // page cannot show (a month misspelt) and one never made compare alike.
-    ReadRegInfo saved;
-    SecondRegPage savedChoices(saved.secondPageRecord(), nullptr);
-    if (saved.recordFound())
-        savedChoices.fillFromRecord();
+    // The file as it is now: a save since the start has changed it.
+    const ReadRegInfo saved;
+    const SecondPageRecord savedChoices = saved.recordFound()
+        ? PurchaseChoices::tidied(saved.record().secondPage)
+        : PurchaseChoices::unchosen();
     const RegistrationRecord held = heldRecord();
-    return !sameFields(held.firstPage, *saved.firstPageRecord())
-        || !sameFields(held.secondPage, savedChoices.record().secondPage);
-}
-
-RegistrationTab::~RegistrationTab() = default;
-
-QWidget *RegistrationTab::firstRegPage() const
-{
-    return m_firstPage;
-}
-
-QWidget *RegistrationTab::correctRegPage() const
-{
-    return m_correctPage;
-}
-
-QWidget *RegistrationTab::unknownRegPage() const
-{
-    return m_unknownPage;
-}
-
-QWidget *RegistrationTab::secondRegPage() const
-{
-    return m_secondPage;
+    return !sameFields(held.firstPage, saved.record().firstPage)
+        || !sameFields(held.secondPage, savedChoices);
 }

@@ -1,7 +1,7 @@
 #ifndef KVB_REGISTRATIONTAB_H
 #define KVB_REGISTRATIONTAB_H
 
-#include "regdata/readreginfo.h"
+#include "regdata/registrationrecord.h"
 
 #include <QStackedWidget>
 
@@ -16,9 +16,7 @@ class UnknownRegPage;
 // find each other, and fills the two form pages when a registration was
 // saved. The controller itself is never shown.
 //
-// The controller keeps the saved record that the two form pages point into,
-// so the pages must go before it. The pages reach the engine through engine,
-// which must outlive them too.
+// The pages reach the engine through engine, which must outlive them.
 class RegistrationTab : public QStackedWidget
 {
     Q_OBJECT
@@ -30,9 +28,6 @@ public:
     ~RegistrationTab() override;
 
     QWidget *firstRegPage() const;
-    QWidget *correctRegPage() const;
-    QWidget *unknownRegPage() const;
-    QWidget *secondRegPage() const;
 
     // Whether the window that shows the pages may close. While a
     // registration is being sent it may not. When the pages hold details
@@ -46,8 +41,11 @@ private:
     // the contact page holds what it has not sent on, the contact page's
     // details with the purchase page's choices.
     RegistrationRecord heldRecord() const;
+    // Whether that record differs from the saved one, as the pages would
+    // show the saved one.
     bool detailsChanged() const;
-    ReadRegInfo m_savedRecord;
+    void readRecord();
+
     FirstRegPage *m_firstPage;
     CorrectRegPage *m_correctPage;
     UnknownRegPage *m_unknownPage;

@@ -1,6 +1,5 @@
 #include "secondregpage.h"
 
-#include "busyguard.h"
 #include "choicebutton.h"
 #include "choicemenu.h"
 #include "pagelayout.h"
@@ -27,11 +26,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
-#include <utility>
 
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -67,7 +65,7 @@ QHBoxLayout *addRequiredRow(
 } // namespace
 
 SecondRegPage::SecondRegPage(
-    SecondPageRecord *record, EngineClientInterface *engine, QWidget *parent)
+    const SecondPageRecord &record, EngineClientInterface *engine, QWidget *parent)
     : WizardPage(parent)
     , m_record(record)
     , m_engine(engine)
@@ -76,7 +74,30 @@ SecondRegPage::SecondRegPage(
     auto *introLabel
         = new WrappedLabel(tr("Please enter the following information to register your "
                               "software. An asterisk(*) denotes a required field."));
+    createChoiceButtons();
+    createOfferBoxes();
+    m_statusLabel = new StatusLabel;
+    // The user's own type of work is the one text on this page that goes to
+    // the maker's service.
+    m_unsendable = new UnsendableFields(m_statusLabel, this);
+    m_unsendable->watch(m_workOtherField, m_workOtherField->accessibleName());
 
+    QVBoxLayout *body = PageLayout::column();
+    body->addWidget(introLabel);
+    body->addLayout(createChoiceRows());
+    body->addLayout(createSystemsRow());
+    body->addWidget(m_offersBox);
+    body->addWidget(m_partnerOffersBox);
+    body->addWidget(m_unsubscribeLabel);
+    setPageLayout(body, createButtonRow(), m_statusLabel);
+
+    showReseller(false);
+    showWorkOther(false);
+    setWindowTitle(tr("Registration Step 3 of 3"));
+}
+
+void SecondRegPage::createChoiceButtons()
+{
     using namespace PurchaseChoices;
     m_monthButton = createMenuButton(tr("Month"), QStringLiteral("MonthButton"), 120, months(),
         &SecondRegPage::onMonthMenuClick);
@@ -94,16 +115,12 @@ SecondRegPage::SecondRegPage(
     m_locationButton = createMenuButton(tr("Purchase Location"), QStringLiteral("PurchaseLocation"),
         165, locations(), &SecondRegPage::onLocationMenuClick);
 
-    m_resellerLabel = rowLabel(tr("&Reseller:"));
-    // Clear of the location row's "*", which it follows directly.
-    m_resellerLabel->setContentsMargins(8, 0, 0, 0);
     m_resellerButton = new ChoiceButton(tr("Reseller"));
     m_resellerButton->setObjectName(QStringLiteral("Reseller"));
     m_resellerButton->setFixedWidth(145);
-    QFont resellerFont = m_resellerLabel->font();
+    QFont resellerFont = m_resellerButton->font();
     resellerFont.setPointSize(7);
     m_resellerButton->setFont(resellerFont);
-    m_resellerLabel->setBuddy(m_resellerButton);
     connect(m_resellerButton, &QPushButton::clicked, this, &SecondRegPage::showResellerPopup);
 
     m_userTypeButton = createMenuButton(tr("Type of User"), QStringLiteral("BuyerDescription"), 190,
@@ -116,16 +133,25 @@ SecondRegPage::SecondRegPage(
     m_workOtherField->setObjectName(QStringLiteral("WorkTypeOther"));
     m_workOtherField->setFixedWidth(160);
     m_workOtherField->setAccessibleName(tr("Other type of work"));
+}
 
+QLayout *SecondRegPage::createChoiceRows()
+{
     auto *grid = new QGridLayout;
     grid->setVerticalSpacing(2);
     addRequiredRow(grid, 0, tr("Purchase &Date:"), {m_monthButton, m_dayButton, m_yearButton})
         ->addStretch(0);
+
     QHBoxLayout *locationRow
         = addRequiredRow(grid, 1, tr("Purchase &Location:"), {m_locationButton});
+    m_resellerLabel = rowLabel(tr("&Reseller:"));
+    // Clear of the location row's "*", which it follows directly.
+    m_resellerLabel->setContentsMargins(8, 0, 0, 0);
+    m_resellerLabel->setBuddy(m_resellerButton);
     locationRow->addWidget(m_resellerLabel);
     locationRow->addWidget(m_resellerButton);
     locationRow->addStretch(0);
+
     QHBoxLayout *userTypeRow
         = addRequiredRow(grid, 2, tr("What best describes yo&u?"), {m_userTypeButton});
     userTypeRow->addStretch(1);
@@ -135,19 +161,27 @@ SecondRegPage::SecondRegPage(
         = addRequiredRow(grid, 4, tr("What type of &work do you do?"), {m_workButton});
     workRow->addWidget(m_workOtherField);
     workRow->addStretch(0);
+    return grid;
+}
 
-    auto *systemsLabel = new QLabel(tr("Do you own any other &Tarn systems?"));
+QLayout *SecondRegPage::createSystemsRow()
+{
+    m_systemsLabel = new QLabel(tr("Do you own any other &Tarn systems?"));
     m_yesButton = new QRadioButton(tr("&Yes"));
     m_yesButton->setObjectName(QStringLiteral("Yes"));
     m_yesButton->setFixedWidth(60);
     m_noButton = new QRadioButton(tr("&No"));
     m_noButton->setObjectName(QStringLiteral("No"));
-    systemsLabel->setBuddy(m_yesButton);
-    auto *systemsRow = new QHBoxLayout;
-    systemsRow->addWidget(systemsLabel);
-    systemsRow->addWidget(m_yesButton);
-    systemsRow->addWidget(m_noButton);
+    m_systemsLabel->setBuddy(m_yesButton);
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_systemsLabel);
+    row->addWidget(m_yesButton);
+    row->addWidget(m_noButton);
+    return row;
+}
 
+void SecondRegPage::createOfferBoxes()
+{
     m_offersBox = new WrappingCheckBox(tr("Yes, I would like to receive periodic information about "
                                           "Tarn's special &offers and new products."));
     m_offersBox->setObjectName(QStringLiteral("Offers"));
@@ -157,10 +191,13 @@ SecondRegPage::SecondRegPage(
                                   "&Partners."));
     m_partnerOffersBox->setObjectName(QStringLiteral("PartnerOffers"));
     // "abot" is the maker's own wording of its list terms, kept letter for letter.
-    auto *unsubscribeLabel = new WrappedLabel(
+    m_unsubscribeLabel = new WrappedLabel(
         tr("You may unsubscribe from these lists at any time. Information abot how to "
            "unsubscribe is available in each email Tarn sends to you."));
+}
 
+QLayout *SecondRegPage::createButtonRow()
+{
     auto *backButton = new QPushButton(tr("&Back"));
     backButton->setObjectName(QStringLiteral("Back"));
     auto *cancelButton = new QPushButton(tr("&Cancel"));
@@ -175,27 +212,7 @@ SecondRegPage::SecondRegPage(
     connect(cancelButton, &QPushButton::clicked, this, &SecondRegPage::regPage2CancelSignal);
     connect(backButton, &QPushButton::clicked, this, &SecondRegPage::regPage2BackSignal);
     connect(saveButton, &QPushButton::clicked, this, &SecondRegPage::regPage2SaveSignal);
-
-    m_statusLabel = new StatusLabel;
-    // The user's own type of work is the one text on this page that goes to
-    // the maker's service.
-    m_unsendable = new UnsendableFields(m_statusLabel, this);
-    m_unsendable->watch(m_workOtherField, m_workOtherField->accessibleName());
-
-    QVBoxLayout *body = PageLayout::column();
-    body->addWidget(introLabel);
-    body->addLayout(grid);
-    body->addLayout(systemsRow);
-    body->addWidget(m_offersBox);
-    body->addWidget(m_partnerOffersBox);
-    body->addWidget(unsubscribeLabel);
-    setPageLayout(body,
-        PageLayout::buttonRow(backButton, {cancelButton, saveButton, registerButton}),
-        m_statusLabel);
-
-    showReseller(false);
-    showWorkOther(false);
-    setWindowTitle(tr("Registration Step 3 of 3"));
+    return PageLayout::buttonRow(backButton, {cancelButton, saveButton, registerButton});
 }
 
 void SecondRegPage::setContact(QSharedPointer<ContactRecord> contact)
@@ -211,40 +228,24 @@ void SecondRegPage::setAddress(QSharedPointer<AddressRecord> address)
 
 void SecondRegPage::fillFromRecord()
 {
-    const SecondPageRecord &record = *m_record;
-    fillChoice(m_monthButton, record.purchaseMonth);
-    fillChoice(m_dayButton, record.purchaseDay);
-    static const QRegularExpression fourDigits(
-        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{4}")));
-    if (fourDigits.match(record.purchaseYear).hasMatch())
-        m_yearButton->setCaption(record.purchaseYear);
-    else
-        fillChoice(m_yearButton, record.purchaseYear);
-    fillChoice(m_locationButton, record.purchaseLocation);
-    if (m_locationButton->caption() == PurchaseChoices::resellerLocation) {
-        showReseller(true);
-        // A reseller is never chosen as an empty name.
-        if (!record.resellerInfo.isEmpty())
-            m_resellerButton->setCaption(record.resellerInfo);
-    }
-
-    fillChoice(m_userTypeButton, record.buyerDescription);
-    fillChoice(m_businessButton, record.buyerBusiness);
-    fillChoice(m_workButton, record.buyerWorkType);
-    if (m_workButton->caption().contains(PurchaseChoices::otherWork)) {
-        showWorkOther(true);
-        m_workOtherField->setText(record.workTypeOther);
-    }
-
-    if (record.ownTarnSystems == QLatin1String("1"))
-        m_yesButton->setChecked(true);
-    else
-        m_noButton->setChecked(true);
-    if (record.tarnSpecial == QLatin1String("1"))
-        m_offersBox->setChecked(true);
-    if (record.tarnPartnerSpecial == QLatin1String("1"))
-        m_partnerOffersBox->setChecked(true);
-
+    // A choice not offered comes as its placeholder, which the button shows
+    // as no choice.
+    const SecondPageRecord shown = PurchaseChoices::tidied(m_record);
+    m_monthButton->setCaption(shown.purchaseMonth);
+    m_dayButton->setCaption(shown.purchaseDay);
+    m_yearButton->setCaption(shown.purchaseYear);
+    m_locationButton->setCaption(shown.purchaseLocation);
+    m_resellerButton->setCaption(shown.resellerInfo);
+    showReseller(shown.purchaseLocation == PurchaseChoices::resellerLocation);
+    m_userTypeButton->setCaption(shown.buyerDescription);
+    m_businessButton->setCaption(shown.buyerBusiness);
+    m_workButton->setCaption(shown.buyerWorkType);
+    m_workOtherField->setText(shown.workTypeOther);
+    showWorkOther(shown.buyerWorkType.contains(PurchaseChoices::otherWork));
+    const QLatin1String yes("1");
+    (shown.ownTarnSystems == yes ? m_yesButton : m_noButton)->setChecked(true);
+    m_offersBox->setChecked(shown.tarnSpecial == yes);
+    m_partnerOffersBox->setChecked(shown.tarnPartnerSpecial == yes);
     updateSaveButtons();
 }
 
@@ -272,28 +273,25 @@ void SecondRegPage::regPage2NextSignal()
     if (!m_unsendable->confirm())
         return;
 
-    const BusyGuard busy(this);
     collectPurchaseDetails();
     // The registration is what the user asked for; a record that could not
     // be written does not hold it up, but the user hears of it.
     const bool saved = saveRecord();
-
-    // Disabling the button takes the focus from it; it gets it back below.
-    const bool hadFocus = registerButton->hasFocus();
-    // The wait cursor comes and goes with the busy message alone; while the
-    // registration is sent, that message and the disabled buttons tell the
-    // user to wait, as they always have.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_statusLabel->setMessage(tr("Registering your product...."), StatusLabel::Busy);
-    registerButton->setEnabled(false);
-    actionButton(SaveName)->setEnabled(false);
-    QApplication::restoreOverrideCursor();
-
+    bool registered = false;
+    bool noted = false;
     m_registering = true;
-    const bool registered = sendRegistration();
+    whileBusy(tr("Registering your product...."), {registerButton, actionButton(SaveName)}, [&] {
+        registered = sendRegistration();
+        noted = registered && RegistrationNote::write(QDate::currentDate());
+    });
     m_registering = false;
-    if (registered)
-        RegistrationNote::write(QDate::currentDate());
+    showRegistrationOutcome(registered, saved, noted);
+    // There is no second attempt: what is left is to quit.
+    becomeQuit(registerButton);
+}
+
+void SecondRegPage::showRegistrationOutcome(bool registered, bool saved, bool noted)
+{
     // One sentence run into the next, as the maker's support staff know the
     // message.
     QString message = registered ? tr("Registration successful.")
@@ -302,15 +300,11 @@ void SecondRegPage::regPage2NextSignal()
         message += QLatin1Char(' ')
             + tr("Your details could not be saved on this computer, so KVB cannot fill them in "
                  "next time.");
+    else if (registered && !noted)
+        message += QLatin1Char(' ')
+            + tr("KVB could not note on this computer that this copy is registered.");
     m_statusLabel->setMessage(
-        message, registered && saved ? StatusLabel::Success : StatusLabel::Error);
-
-    // There is no second attempt: what is left is to quit.
-    registerButton->setEnabled(true);
-    becomeQuit(registerButton);
-    // A user of the keyboard finds the button where it was, now to quit.
-    if (hadFocus)
-        registerButton->setFocus();
+        message, registered && saved && noted ? StatusLabel::Success : StatusLabel::Error);
 }
 
 void SecondRegPage::regPage2CancelSignal()
@@ -331,11 +325,12 @@ void SecondRegPage::regPage2SaveSignal()
         return;
     }
 
-    const BusyGuard busy(this);
-    m_statusLabel->setMessage(tr("Saving registration data...."), StatusLabel::Busy);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    collectPurchaseDetails();
-    if (saveRecord()) {
+    bool saved = false;
+    whileBusy(tr("Saving registration data...."), {saveButton}, [&] {
+        collectPurchaseDetails();
+        saved = saveRecord();
+    });
+    if (saved) {
         m_statusLabel->setMessage(
             tr("Registration data saved successfully."), StatusLabel::Success);
         becomeQuit(saveButton);
@@ -343,7 +338,6 @@ void SecondRegPage::regPage2SaveSignal()
         // The caption stays, so that the user can try again.
         m_statusLabel->setMessage(tr("Failed to save registration data."), StatusLabel::Error);
     }
-    QApplication::restoreOverrideCursor();
 }
 
 void SecondRegPage::onMonthMenuClick(QAction *action)
@@ -443,16 +437,6 @@ void SecondRegPage::setChoice(ChoiceButton *button, QAction *action)
         button->setCaption(action->text());
     else
         button->clearChoice();
-}
-
-void SecondRegPage::fillChoice(ChoiceButton *button, const QString &caption)
-{
-    // A caption from a damaged or hand-edited record would count as a
-    // choice that the user never made.
-    if (itemIndex(button, caption) < 0)
-        button->clearChoice();
-    else
-        button->setCaption(caption);
 }
 
 void SecondRegPage::showReseller(bool shown)

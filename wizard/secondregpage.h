@@ -6,16 +6,17 @@
 #include "regdata/addressrecord.h"
 #include "regdata/contactrecord.h"
 #include "regdata/purchasedetails.h"
+#include "regdata/secondpagerecord.h"
 
 #include <QElapsedTimer>
 #include <QSharedPointer>
 
-struct SecondPageRecord;
 class ChoiceButton;
 class EngineClientInterface;
 class QAction;
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -34,9 +35,9 @@ class SecondRegPage : public WizardPage
 
 public:
     // record is the saved second half of the registration, and engine the
-    // engine client that sends it; both must outlive the page.
+    // engine client that sends it, which must outlive the page.
     SecondRegPage(
-        SecondPageRecord *record, EngineClientInterface *engine, QWidget *parent = nullptr);
+        const SecondPageRecord &record, EngineClientInterface *engine, QWidget *parent = nullptr);
 
     // The contact details to register.
     void setContact(QSharedPointer<ContactRecord> contact);
@@ -44,9 +45,8 @@ public:
     // stack here, for its own moves.
     void setAddress(QSharedPointer<AddressRecord> address);
 
-    // Fills the page from the saved record. A caption that its menu does not
-    // offer leaves the placeholder, except a four-digit year: a purchase may
-    // be older than the year menu reaches.
+    // Fills the page from the saved record, as PurchaseChoices::tidied()
+    // shows it.
     void fillFromRecord();
     // Enables both save buttons once every required choice is made, else
     // disables both, whatever their captions.
@@ -79,13 +79,19 @@ private slots:
     void showResellerPopup();
 
 private:
+    // The parts of the page, top to bottom.
+    void createChoiceButtons();
+    QLayout *createChoiceRows();
+    QLayout *createSystemsRow();
+    void createOfferBoxes();
+    QLayout *createButtonRow();
+
     ChoiceButton *createMenuButton(const QString &placeholder, const QString &objectName, int width,
         const QStringList &items, void (SecondRegPage::*handler)(QAction *));
     QPushButton *actionButton(const char *objectName) const;
     // The position of caption among the items of button's menu, or -1.
     static int itemIndex(const ChoiceButton *button, const QString &caption);
     static void setChoice(ChoiceButton *button, QAction *action);
-    static void fillChoice(ChoiceButton *button, const QString &caption);
     void showReseller(bool shown);
     void showWorkOther(bool shown);
 
@@ -93,12 +99,13 @@ private:
     PurchaseDetails purchaseDetails() const;
     bool saveRecord();
     bool sendRegistration();
+    void showRegistrationOutcome(bool registered, bool saved, bool noted);
     // An action button that has done its work offers to quit.
     static QString quitCaption();
     void becomeQuit(QPushButton *button);
     void quit();
 
-    SecondPageRecord *m_record;
+    SecondPageRecord m_record;
     EngineClientInterface *m_engine;
     QSharedPointer<ContactRecord> m_contact;
     QSharedPointer<AddressRecord> m_address;
@@ -119,8 +126,10 @@ private:
     QLineEdit *m_workOtherField;
     QRadioButton *m_yesButton;
     QRadioButton *m_noButton;
+    QLabel *m_systemsLabel;
     QCheckBox *m_offersBox;
     QCheckBox *m_partnerOffersBox;
+    QLabel *m_unsubscribeLabel;
     StatusLabel *m_statusLabel;
     UnsendableFields *m_unsendable;
 };

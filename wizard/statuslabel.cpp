@@ -78,8 +78,8 @@ void StatusLabel::setMessage(const QString &text, int kind)
     if (kind == Error)
         QApplication::beep();
     if (kind == Busy) {
-        // Clicks wait until the blocking work is done, so that they cannot
-        // start another action in the middle of this one.
+        // On screen before the work that follows starts; the user's input
+        // waits in the queue, where the page's BusyGuard drops it.
         repaint();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }

@@ -1,5 +1,8 @@
 #include "wizardpage.h"
 
+#include "busyguard.h"
+#include "statuslabel.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -43,8 +46,9 @@ WizardPage::~WizardPage()
     disconnect(qApp, nullptr, this, nullptr);
 }
 
-void WizardPage::setPageLayout(QLayout *body, QLayout *buttons, QWidget *statusLine)
+void WizardPage::setPageLayout(QLayout *body, QLayout *buttons, StatusLabel *statusLine)
 {
+    m_statusLine = statusLine;
     const QMargins margins = body->contentsMargins();
     body->setContentsMargins(margins.left(), margins.top(), margins.right(), 0);
     // Laid out only once it is in its scroll area, the page is laid out
@@ -69,6 +73,24 @@ void WizardPage::setPageLayout(QLayout *body, QLayout *buttons, QWidget *statusL
         button->setAutoDefault(true);
     if (QPushButton *forward = forwardButton())
         forward->setDefault(true);
+}
+
+void WizardPage::whileBusy(const QString &message, std::initializer_list<QPushButton *> buttons,
+    const std::function<void()> &work)
+{
+    const BusyGuard busy(this);
+    QPushButton *pressed = *buttons.begin();
+    // Disabling the button takes the focus from it; it gets it back after.
+    const bool hadFocus = pressed->hasFocus();
+    m_statusLine->setMessage(message, StatusLabel::Busy);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    for (QPushButton *button : buttons)
+        button->setEnabled(false);
+    work();
+    QGuiApplication::restoreOverrideCursor();
+    pressed->setEnabled(true);
+    if (hadFocus)
+        pressed->setFocus();
 }
 
 void WizardPage::showEvent(QShowEvent *event)

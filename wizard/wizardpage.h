@@ -7,9 +7,13 @@
 #include <QStackedWidget>
 #include <QWidget>
 
+#include <functional>
+#include <initializer_list>
+
 class QLayout;
 class QPushButton;
 class QScrollArea;
+class StatusLabel;
 
 // A page of the registration wizard. Pages never hold each other: a page
 // finds a sibling by its object name in the registration stack, which it
@@ -28,7 +32,17 @@ protected:
     // window is smaller than it (large text on a small screen); below it the
     // row of buttons and the status line stay in view. Enter presses the
     // button that has the focus.
-    void setPageLayout(QLayout *body, QLayout *buttons, QWidget *statusLine);
+    void setPageLayout(QLayout *body, QLayout *buttons, StatusLabel *statusLine);
+
+    // The status line that setPageLayout() was given.
+    StatusLabel *statusLine() const { return m_statusLine; }
+
+    // Runs work, which waits for the engine or the disk, with the page busy:
+    // message in the status line, the wait cursor, buttons disabled and the
+    // user's input to the window dropped (see BusyGuard). Then enables the
+    // first of buttons again, the one pressed, with the focus if it had it.
+    void whileBusy(const QString &message, std::initializer_list<QPushButton *> buttons,
+        const std::function<void()> &work);
 
     // The control that has the focus when the page is entered.
     virtual QWidget *firstControl() const = 0;
@@ -63,6 +77,7 @@ private:
 
     QPointer<QStackedWidget> m_registrationStack;
     QScrollArea *m_body = nullptr;
+    StatusLabel *m_statusLine = nullptr;
 };
 
 #endif

@@ -1,4 +1,4 @@
-#include "enginethread.h"
+#include "threadedengineclient.h"
 
 #include <QEventLoop>
 #include <QPointer>
@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-EngineThread::EngineThread(EngineClientInterface *engine, QObject *parent)
+ThreadedEngineClient::ThreadedEngineClient(EngineClientInterface *engine, QObject *parent)
     : QObject(parent)
     , m_engine(engine)
     , m_worker(std::make_unique<QObject>())
@@ -15,40 +15,41 @@ EngineThread::EngineThread(EngineClientInterface *engine, QObject *parent)
     m_worker->moveToThread(&m_thread);
 }
 
-EngineThread::~EngineThread()
+ThreadedEngineClient::~ThreadedEngineClient()
 {
     m_thread.quit();
     m_thread.wait();
 }
 
-void EngineThread::loadEngine(const char *programPath)
+void ThreadedEngineClient::loadEngine(const char *programPath)
 {
     m_engine->loadEngine(programPath);
 }
 
-int EngineThread::verifyAddress(const QByteArray &addressText)
+int ThreadedEngineClient::verifyAddress(const QByteArray &addressText)
 {
     return run([this, addressText] { return m_engine->verifyAddress(addressText); }, NoAnswer);
 }
 
-QByteArray EngineThread::addressReply() const
+QByteArray ThreadedEngineClient::addressReply() const
 {
     // Written by the last check, which has ended before its caller asks.
     return m_engine->addressReply();
 }
 
-bool EngineThread::submitRegistration(const QByteArray &registrationText)
+bool ThreadedEngineClient::submitRegistration(const QByteArray &registrationText)
 {
     return run(
         [this, registrationText] { return m_engine->submitRegistration(registrationText); }, false);
 }
 
-void EngineThread::setCallerType(const char *callerType)
+void ThreadedEngineClient::setCallerType(const char *callerType)
 {
     m_engine->setCallerType(callerType);
 }
 
-template <typename Result, typename Call> Result EngineThread::run(Call call, Result failure)
+template <typename Result, typename Call>
+Result ThreadedEngineClient::run(Call call, Result failure)
 {
     // A second call while one is under way would share the engine's reply
     // buffer with it.

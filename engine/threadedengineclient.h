@@ -1,5 +1,5 @@
-#ifndef KVB_ENGINETHREAD_H
-#define KVB_ENGINETHREAD_H
+#ifndef KVB_THREADEDENGINECLIENT_H
+#define KVB_THREADEDENGINECLIENT_H
 
 #include "engineclientinterface.h"
 
@@ -17,18 +17,18 @@
 // back (see BusyGuard).
 //
 // Should the application quit while a call is under way, the call returns
-// at once with a failure, NoEngine or false; the engine's late answer is
+// at once with a failure, NoAnswer or false; the engine's late answer is
 // dropped.
-class EngineThread : public QObject, public EngineClientInterface
+class ThreadedEngineClient : public QObject, public EngineClientInterface
 {
     Q_OBJECT
 
 public:
     // engine must outlive this object; it is used from the engine thread
     // alone, but for loadEngine() and setCallerType(), which call nothing.
-    explicit EngineThread(EngineClientInterface *engine, QObject *parent = nullptr);
+    explicit ThreadedEngineClient(EngineClientInterface *engine, QObject *parent = nullptr);
     // Waits for the thread, which must not be busy.
-    ~EngineThread() override;
+    ~ThreadedEngineClient() override;
 
     using EngineClientInterface::verifyAddress;
     void loadEngine(const char *programPath) override;
