@@ -1,5 +1,5 @@
-// The data files: the saved record written and read back, and every data file read safely,
-// whatever it holds.
+// The data files: where they are, the saved record written and read back, every data file read
+// safely whatever it holds, and only folders that the user controls trusted with the record.
 #include "regdata/datafolder.h"
 #include "regdata/readreginfo.h"
 #include "regdata/registrationnote.h"
@@ -7,6 +7,7 @@
 #include "regdata/xmlfile.h"
 #include "regdata/xmlregstruct.h"
 #include "regdata/xmlresellerstruct.h"
+#include "support/environment.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -68,6 +69,8 @@ private slots:
     void readsSafely();
     void onlyFoldersOfItsOwnAreTrusted_data();
     void onlyFoldersOfItsOwnAreTrusted();
+    void dataFolders_data();
+    void dataFolders();
 
 private:
     QString regData() const { return DataFolder::filePath("RegData/"); }
@@ -230,15 +233,14 @@ void TestDataFiles::readsSafely_data()
     QByteArray defaults = "<!DOCTYPE Data [<!ATTLIST e";
     for (int i = 0; i < 32; ++i)
         defaults += " a" + QByteArray::number(i) + " CDATA '" + QByteArray(4000, 'd') + "'";
-    QTest::newRow("attribute defaults") << defaults + ">]>" + usable + QByteArray("<e/>").repeated(9000)
-            + "</Data>"
-                                        << none;
+    QTest::newRow("attribute defaults")
+        << defaults + ">]>" + usable + QByteArray("<e/>").repeated(9000) + "</Data>" << none;
     // Values longer than any real one are cut, combining marks piled on a letter too.
     const QString marks = "O" + QString(1000000, QChar(0x0301));
     QTest::newRow("a city of 6 million letters, a reseller of a million marks")
         << QByteArray(usable)
-               .replace("<City>Oslo", "<City>" + QByteArray(6000000, 'O'))
-               .replace(">Nordic Soft", '>' + marks.toUtf8())
+                .replace("<City>Oslo", "<City>" + QByteArray(6000000, 'O'))
+                .replace(">Nordic Soft", '>' + marks.toUtf8())
             + "</Data>"
         << QStringList {QString(1000, 'O'), "Norway|Oslo|03",
                "O" + QString(XmlFile::MaxCombiningMarks, QChar(0x0301))};
@@ -282,10 +284,10 @@ void TestDataFiles::onlyFoldersOfItsOwnAreTrusted_data()
     QTest::addColumn<bool>("read"); // whether the record and the note are believed
     QTest::addColumn<bool>("saved");
 
-    const auto row = [](const char *name, const char *change, bool read, bool saved,
-                         bool asRoot = false) {
-        QTest::newRow(name) << change << asRoot << read << saved;
-    };
+    const auto row
+        = [](const char *name, const char *change, bool read, bool saved, bool asRoot = false) {
+              QTest::newRow(name) << change << asRoot << read << saved;
+          };
     row("the user's own folder", "", true, true);
     row("the user's own link to a record elsewhere", "record link", true, true);
     row("RegData a link", "folder link", false, false);
@@ -340,6 +342,73 @@ void TestDataFiles::onlyFoldersOfItsOwnAreTrusted()
     // Nothing was written where the link led.
     QCOMPARE(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden).size(),
         change == "record link" ? 1 : 0);
+}
+
+// Each row sets the variables it lists ("@" is a scratch folder) and unsets the others, and puts
+// a reseller catalogue into each folder of "catalogueIn". It names the common files folders found
+// for the record and the catalogue, and whether a save succeeds.
+void TestDataFiles::dataFolders_data()
+{
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QStringList>("catalogueIn");
+    QTest::addColumn<QString>("found");
+
+    using L = QStringList;
+    const L xdg {"XDG_DATA_HOME=@/data", "XDG_DATA_DIRS=@/sys1:@/sys2", "HOME=@/home"};
+    QTest::newRow("both values: x86 wins, for every file, and is never made")
+        << xdg + L {"KVB_COMMON_FILES_DIR_X86=@/x86", "KVB_COMMON_FILES_DIR=@/plain"}
+        << L {"@/data", "@/plain"} << "@/x86 | @/x86 | not saved";
+    QTest::newRow("x86 empty: the other, beyond Latin-1") << L {"KVB_COMMON_FILES_DIR_X86=",
+        "KVB_COMMON_FILES_DIR=@/Ω"} << L {"@/Ω"} << "@/Ω | @/Ω | saved";
+    QTest::newRow("neither: the user's own catalogue first")
+        << xdg << L {"@/sys1", "@/data"} << "@/data | @/data | saved";
+    QTest::newRow("neither: the first system folder that has it")
+        << xdg << L {"@/sys2"} << "@/data | @/sys2 | saved";
+    QTest::newRow("neither: beside the program")
+        << xdg << L() << "@/data | " + QCoreApplication::applicationDirPath() + "/../share | saved";
+    QTest::newRow("relative XDG folders ignored, HOME used")
+        << L {"XDG_DATA_HOME=data", "XDG_DATA_DIRS=sys1::@/sys2", "HOME=@/home"} << L {"@/sys2"}
+        << "@/home/.local/share | @/sys2 | saved";
+    QTest::newRow("no absolute home: no record")
+        << L {"XDG_DATA_DIRS=@/sys1", "HOME=home"} << L {"@/sys1"} << " | @/sys1 | not saved";
+}
+
+void TestDataFiles::dataFolders()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QStringList, catalogueIn);
+    QFETCH(QString, found);
+
+    QTemporaryDir scratch;
+    ScopedEnvironment variables;
+    for (const char *name : {"KVB_COMMON_FILES_DIR_X86", "KVB_COMMON_FILES_DIR", "XDG_DATA_HOME",
+             "XDG_DATA_DIRS", "HOME"})
+        variables.unset(name);
+    for (const QString &setting : environment.replaceInStrings("@", scratch.path()))
+        variables.set(qPrintable(setting.section('=', 0, 0)), setting.section('=', 1).toUtf8());
+    for (const QString &folder : catalogueIn.replaceInStrings("@", scratch.path())) {
+        QFile file(folder + "/Tarn/CustomData/RegData/RegReseller.xml");
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
+    }
+
+    DataFolder::useSystemFolders();
+    const QString record = DataFolder::filePath("RegData");
+    const bool existed = QFileInfo::exists(record);
+    const FirstPageRecord firstPage;
+    const SecondPageRecord secondPage;
+    const bool saved = SaveRegInfo(&firstPage, &secondPage).save();
+    const QString catalogue = DataFolder::catalogueFilePath("RegData/RegReseller.xml");
+    QString actual = DataFolder::path() + " | " + QFileInfo(catalogue).path()
+        + (saved ? " | saved" : " | not saved");
+    actual.replace(scratch.path(), "@")
+        .remove("/Tarn/CustomData/RegData")
+        .remove("/Tarn/CustomData/");
+    QCOMPARE(actual, found);
+    // A save makes the user's folders it needs, for the owner alone.
+    for (QString made = record; saved && !existed && made != scratch.path();
+         made = QFileInfo(made).path())
+        QCOMPARE(QFileInfo(made).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+            QFile::Permissions());
 }
 
 QTEST_GUILESS_MAIN(TestDataFiles)

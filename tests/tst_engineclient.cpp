@@ -4,15 +4,11 @@
 #include "engine/enginetext.h"
 #include "engine/keyvaluetext.h"
 #include "engine/requesttext.h"
-#include "regdata/hostvalues.h"
 
-#include <QScopeGuard>
-#include <QSysInfo>
 #include <QTest>
 
 #include <cstring>
 #include <optional>
-#include <time.h>
 
 namespace {
 
@@ -59,9 +55,6 @@ private slots:
     void unusableOrFaultyEngine();
     void correctedReply_data();
     void correctedReply();
-    void purchaseDate_data();
-    void purchaseDate();
-    void hostValues();
 
 private:
     std::optional<EngineClient> m_client;
@@ -286,65 +279,6 @@ void TestEngineClient::correctedReply()
                  address.regionName, address.regionCode, address.postcode, address.countryName,
                  address.countryCode}),
         QStringList({"1 Main St", "", city, "North", "N1", postcode, country, "TL"}));
-}
-
-void TestEngineClient::purchaseDate_data()
-{
-    QTest::addColumn<QByteArray>("zone");
-    QTest::addColumn<int>("month"); // from 0
-    QTest::addColumn<int>("day");
-    QTest::addColumn<int>("year");
-    QTest::addColumn<QString>("text");
-
-    const auto row
-        = [](const char *name, const char *zone, int month, int day, int year, const char *text) {
-              QTest::newRow(name) << QByteArray(zone) << month << day << year << text;
-          };
-    row("an hour west of UTC", "UTC-1", 2, 15, 2010, "01/13/2010 23:00:01");
-    row("the 31st", "UTC-1", 2, 31, 2024, "01/29/2024 23:00:01");
-    row("January 1st", "UTC-1", 0, 1, 2010, "10/29/2009 23:00:01");
-    row("no month", "UTC-1", -1, 15, 2010, "");
-    row("London in summer", "Europe/London", 7, 15, 2026, "06/14/2026 00:00:01");
-    // Dublin flags its winter as daylight saving time and keeps London's clock all year.
-    row("Dublin in winter", "Europe/Dublin", 2, 15, 2026, "01/14/2026 00:00:01");
-    row("Dublin in summer", "Europe/Dublin", 7, 15, 2026, "06/14/2026 00:00:01");
-    row("Sydney", "Australia/Sydney", 7, 15, 2026, "06/13/2026 14:00:01");
-}
-
-// Month and day go one too low, the month counted from 0, at one second past midnight in the
-// zone's winter time, printed as UTC.
-void TestEngineClient::purchaseDate()
-{
-    QFETCH(QByteArray, zone);
-    QFETCH(int, month);
-    QFETCH(int, day);
-    QFETCH(int, year);
-    QFETCH(QString, text);
-
-    const auto restore = qScopeGuard([] {
-        qunsetenv("TZ");
-        tzset();
-    });
-    qputenv("TZ", zone);
-    tzset();
-    QCOMPARE(PurchaseDetails::dateText(month, day, year), text);
-}
-
-// The launching host hands the two values over in the environment; when they are unset or empty
-// the machine's own id goes, and no serial number.
-void TestEngineClient::hostValues()
-{
-    const auto sent = [] { return HostValues::systemId() + '|' + HostValues::serialNumber(); };
-    const QString machine = QString::fromLatin1(QSysInfo::machineUniqueId()) + '|';
-    qunsetenv("KVB_SYSTEM_ID");
-    qunsetenv("KVB_SERIAL");
-    QCOMPARE(sent(), machine);
-    qputenv("KVB_SYSTEM_ID", "");
-    qputenv("KVB_SERIAL", "");
-    QCOMPARE(sent(), machine);
-    qputenv("KVB_SYSTEM_ID", "SYS-1");
-    qputenv("KVB_SERIAL", "SN-2");
-    QCOMPARE(sent(), "SYS-1|SN-2");
 }
 
 QTEST_GUILESS_MAIN(TestEngineClient)

@@ -1,9 +1,11 @@
 // The stand-in engine's answers to the program's requests, and its outbox.
 #include "engine/enginecontract.h"
 #include "platform/platform.h"
+#include "support/environment.h"
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,6 +42,8 @@ private slots:
 
 private:
     QTemporaryDir m_home;
+    // The whole test case's, given back when it ends.
+    ScopedEnvironment m_environment;
 };
 
 void TestQuill::initTestCase()
@@ -48,9 +52,9 @@ void TestQuill::initTestCase()
         Platform::loadLibrary(KVB_BIN_DIR "/libQuill.so"), EngineContract::EntryName));
     QVERIFY(quill);
     // Nothing may land in the outbox of the user running the tests.
-    qputenv("HOME", QFile::encodeName(m_home.path()));
+    m_environment.set("HOME", QFile::encodeName(m_home.path()));
     for (const char *name : {"XDG_STATE_HOME", "QUILL_OUTBOX", "QUILL_FORCE_SENDADDRESS"})
-        qunsetenv(name);
+        m_environment.unset(name);
 }
 
 void TestQuill::verifiesAddresses_data()
@@ -102,9 +106,10 @@ void TestQuill::registersIntoTheOutbox()
     QCOMPARE(call("SetCallerType", "Register=2,callerType=KVB"), "0 OK");
     QCOMPARE(call("SENDREGDATA", "Register=1"), "3 NOT_A_REGISTRATION");
     QCOMPARE(call("SENDREGDATA", text), "0 REGISTERED");
-    qputenv("XDG_STATE_HOME", QFile::encodeName(home + "/state"));
+    ScopedEnvironment environment;
+    environment.set("XDG_STATE_HOME", QFile::encodeName(home + "/state"));
     QCOMPARE(call("SENDREGDATA", text), "0 REGISTERED");
-    qputenv("QUILL_OUTBOX", QFile::encodeName(outboxes[2]));
+    environment.set("QUILL_OUTBOX", QFile::encodeName(outboxes[2]));
     QCOMPARE(call("SENDREGDATA", text), "0 REGISTERED");
     QCOMPARE(call("SENDREGDATA", text), "0 REGISTERED");
 
@@ -125,7 +130,7 @@ void TestQuill::registersIntoTheOutbox()
         QVERIFY(qAbs(time.secsTo(QDateTime::currentDateTimeUtc())) < 60);
     }
     for (const QString &unwritable : {QString("/dev/full"), outboxes[0] + "/outbox.txt"}) {
-        qputenv("QUILL_OUTBOX", QFile::encodeName(unwritable));
+        environment.set("QUILL_OUTBOX", QFile::encodeName(unwritable));
         QCOMPARE(call("SENDREGDATA", text), "4 OUTBOX_UNWRITABLE");
     }
 }

@@ -1,9 +1,5 @@
-// How KVB starts: the launching host's handles, the engine library beside the program, and the
-// data folders.
+// How KVB starts: the launching host's handles, and the engine library beside the program.
 #include "app/hostchannel.h"
-#include "app/mainwindow.h"
-#include "regdata/datafolder.h"
-#include "regdata/savereginfo.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -18,8 +14,6 @@ private slots:
     void handleFromText();
     void startUp_data();
     void startUp();
-    void dataFolders_data();
-    void dataFolders();
 };
 
 // Each row's name is the text: strtoul with base 0, cut to 32 bits.
@@ -104,72 +98,6 @@ void TestStartup::startUp()
     }
     kvb.kill();
     kvb.waitForFinished();
-}
-
-// Each row sets the variables it lists ("@" is a scratch folder) and unsets the others, and puts
-// a reseller catalogue into each folder of "catalogueIn". It names the common files folders found
-// for the record and the catalogue, and whether a save succeeds.
-void TestStartup::dataFolders_data()
-{
-    QTest::addColumn<QStringList>("environment");
-    QTest::addColumn<QStringList>("catalogueIn");
-    QTest::addColumn<QString>("found");
-
-    using L = QStringList;
-    const L xdg {"XDG_DATA_HOME=@/data", "XDG_DATA_DIRS=@/sys1:@/sys2", "HOME=@/home"};
-    QTest::newRow("both values: x86 wins, for every file, and is never made")
-        << xdg + L {"KVB_COMMON_FILES_DIR_X86=@/x86", "KVB_COMMON_FILES_DIR=@/plain"}
-        << L {"@/data", "@/plain"} << "@/x86 | @/x86 | not saved";
-    QTest::newRow("x86 empty: the other, beyond Latin-1") << L {"KVB_COMMON_FILES_DIR_X86=",
-        "KVB_COMMON_FILES_DIR=@/Ω"} << L {"@/Ω"} << "@/Ω | @/Ω | saved";
-    QTest::newRow("neither: the user's own catalogue first")
-        << xdg << L {"@/sys1", "@/data"} << "@/data | @/data | saved";
-    QTest::newRow("neither: the first system folder that has it")
-        << xdg << L {"@/sys2"} << "@/data | @/sys2 | saved";
-    QTest::newRow("neither: beside the program")
-        << xdg << L() << "@/data | " + QCoreApplication::applicationDirPath() + "/../share | saved";
-    QTest::newRow("relative XDG folders ignored, HOME used")
-        << L {"XDG_DATA_HOME=data", "XDG_DATA_DIRS=sys1::@/sys2", "HOME=@/home"} << L {"@/sys2"}
-        << "@/home/.local/share | @/sys2 | saved";
-    QTest::newRow("no absolute home: no record")
-        << L {"XDG_DATA_DIRS=@/sys1", "HOME=home"} << L {"@/sys1"} << " | @/sys1 | not saved";
-}
-
-void TestStartup::dataFolders()
-{
-    QFETCH(QStringList, environment);
-    QFETCH(QStringList, catalogueIn);
-    QFETCH(QString, found);
-
-    QTemporaryDir scratch;
-    for (const char *name : {"KVB_COMMON_FILES_DIR_X86", "KVB_COMMON_FILES_DIR", "XDG_DATA_HOME",
-             "XDG_DATA_DIRS", "HOME"})
-        qunsetenv(name);
-    for (const QString &setting : environment.replaceInStrings("@", scratch.path()))
-        qputenv(setting.section('=', 0, 0).toLatin1(), setting.section('=', 1).toUtf8());
-    for (const QString &folder : catalogueIn.replaceInStrings("@", scratch.path())) {
-        QFile file(folder + "/Tarn/CustomData/RegData/RegReseller.xml");
-        QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
-    }
-
-    MainWindow window("tst_startup");
-    const QString record = DataFolder::filePath("RegData");
-    const bool existed = QFileInfo::exists(record);
-    const FirstPageRecord firstPage;
-    const SecondPageRecord secondPage;
-    const bool saved = SaveRegInfo(&firstPage, &secondPage).save();
-    const QString catalogue = DataFolder::catalogueFilePath("RegData/RegReseller.xml");
-    QString actual = DataFolder::path() + " | " + QFileInfo(catalogue).path()
-        + (saved ? " | saved" : " | not saved");
-    actual.replace(scratch.path(), "@")
-        .remove("/Tarn/CustomData/RegData")
-        .remove("/Tarn/CustomData/");
-    QCOMPARE(actual, found);
-    // A save makes the user's folders it needs, for the owner alone.
-    for (QString made = record; saved && !existed && made != scratch.path();
-         made = QFileInfo(made).path())
-        QCOMPARE(QFileInfo(made).permissions() & (QFile::ReadGroup | QFile::ReadOther),
-            QFile::Permissions());
 }
 
 QTEST_MAIN(TestStartup)

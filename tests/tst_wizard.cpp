@@ -1,6 +1,5 @@
-// The wizard's pages and dialogs: every way through the pages with the engine's every answer,
-// what the two save buttons do and say, pre-filling, and the widgets the pages are made of.
-#include "dialogs/countrydialog.h"
+// The wizard's pages: every way through them with the engine's every answer, what the two save
+// buttons do, say and send, pre-filling, and closing.
 #include "engine/keyvaluetext.h"
 #include "engine/threadedengineclient.h"
 #include "regdata/datafolder.h"
@@ -8,6 +7,7 @@
 #include "regdata/readreginfo.h"
 #include "regdata/registrationnote.h"
 #include "regdata/savereginfo.h"
+#include "support/environment.h"
 #include "support/recordingengine.h"
 #include "wizard/accesskey.h"
 #include "wizard/choicebutton.h"
@@ -17,26 +17,25 @@
 #include "wizard/registrationtab.h"
 #include "wizard/secondregpage.h"
 #include "wizard/statuslabel.h"
-#include "wizard/wrappedlabel.h"
-#include "wizard/wrappingcheckbox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QResource>
+#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 
 #include <memory>
+#include <time.h>
 
 namespace {
 
@@ -65,12 +64,6 @@ struct Wizard
     {
         ManageWidget::instance()->setRegistrationStack(&stack);
         stack.show();
-    }
-    // The pages point into the controller's saved record, so they go first.
-    ~Wizard()
-    {
-        while (QWidget *page = stack.widget(0))
-            delete page;
     }
 
     QWidget *page() const { return stack.currentWidget(); }
@@ -118,27 +111,6 @@ struct PaintCount : QObject
     }
     int count = 0;
 };
-
-// A wrapped label or check box; a plain label measures afresh each time.
-QWidget *wrapped(bool checkBox, bool cached)
-{
-    if (checkBox)
-        return new WrappingCheckBox(QString());
-    QLabel *label = cached ? new WrappedLabel : new QLabel;
-    label->setWordWrap(true);
-    return label;
-}
-
-// The heights for a range of widths, asked twice, so that the second round is answered from what
-// the widget remembered.
-QList<int> heights(const QWidget &widget)
-{
-    QList<int> heights;
-    for (int round = 0; round < 2; ++round)
-        for (const int width : {60, 150, 240, 330, 450, 600})
-            heights << widget.heightForWidth(width);
-    return heights;
-}
 
 } // namespace
 
@@ -328,17 +300,93 @@ private slots:
         QCOMPARE(RegistrationNote::read().isValid(), noted);
         QCOMPARE(Wizard(&m_engine).status().startsWith("This copy was registered on "), noted);
         QCOMPARE(ReadRegInfo().recordFound(), writable);
+    }
 
-        // A second click of a double click is no wish to quit; a click after it is.
-        const QString quit = save == "Quit" ? "Save" : registerCaption == "Quit" ? button : "";
-        if (!quit.isEmpty()) {
-            QElapsedTimer sinceQuit;
-            sinceQuit.start();
-            for (const int after : {0, QApplication::doubleClickInterval() + 50})
-                QTimer::singleShot(after, wizard.find(quit), [&] { wizard.act(quit); });
-            QCOMPARE(QApplication::exec(), 1);
-            QVERIFY(sinceQuit.elapsed() >= QApplication::doubleClickInterval());
+    // A button that became "Quit" ends the program with status 1; the second click of a double
+    // click that made it so is no wish to quit, a click after that is.
+    void quitAfterADoubleClick()
+    {
+        const int interval = QApplication::doubleClickInterval();
+        QApplication::setDoubleClickInterval(100);
+        Wizard wizard(&m_engine);
+        QVERIFY(wizard.act("Next") && wizard.act("Save"));
+        QElapsedTimer sinceQuit;
+        sinceQuit.start();
+        for (const int after : {0, 150})
+            QTimer::singleShot(after, wizard.find("Save"), [&] { wizard.act("Save"); });
+        QCOMPARE(QApplication::exec(), 1);
+        QVERIFY(sinceQuit.elapsed() >= 100);
+        QApplication::setDoubleClickInterval(interval);
+    }
+
+    void registrationCarriesEachChoice_data()
+    {
+        QTest::addColumn<QString>("control"); // the purchase page's; empty: nothing changed
+        QTest::addColumn<QString>("choice"); // a menu item, or text; empty: a click
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("sent");
+
+        const auto row
+            = [](const char *name, const char *control, const char *choice, const char *key,
+                  const char *sent) { QTest::newRow(name) << control << choice << key << sent; };
+        row("as saved", "", "", "", "");
+        // Month and day one too low, at one second past midnight an hour east of UTC, as UTC.
+        row("month", "MonthButton", "April", "PurchaseDate", "02/13/2023 23:00:01");
+        row("day", "DayButton", "16", "PurchaseDate", "01/14/2023 23:00:01");
+        row("year", "YearButton", "2022", "PurchaseDate", "01/13/2022 23:00:01");
+        row("location", "PurchaseLocation", "Bundle", "PurchaseLocation", "Bundle");
+        row("reseller", "Reseller", "Amberline", "Reseller", "Amberline");
+        row("user type", "BuyerDescription", "Educator", "UserType", "Educator");
+        row("business", "BuyerBusiness", "Education", "BusinessType", "Education");
+        row("work", "BuyerWorkType", "Documentary", "WorkType", "Documentary");
+        row("the user's own work", "WorkTypeOther", "Games", "WorkTypeOther", "Games");
+        row("other systems", "Yes", "", "OtherSystems", "1");
+        row("offers", "Offers", "", "ContactMe", "1");
+        row("partner offers", "PartnerOffers", "", "ThirdParty", "1");
+    }
+
+    // The registration as the service receives it, every key with its own value, and each
+    // choice of the purchase page in its own key and no other.
+    void registrationCarriesEachChoice()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, choice);
+        QFETCH(QString, key);
+        QFETCH(QString, sent);
+
+        ScopedEnvironment environment;
+        environment.set("TZ", "UTC-1");
+        environment.set("KVB_SYSTEM_ID", "SYS");
+        environment.set("KVB_SERIAL", "SN");
+        tzset();
+        const auto restoreZone = qScopeGuard([] { tzset(); });
+        Wizard wizard(&m_engine);
+        QVERIFY(wizard.act("Next"));
+        auto *choiceButton = wizard.find<ChoiceButton>(control);
+        if (choiceButton && choiceButton->menu()) {
+            for (QAction *item : choiceButton->menu()->actions())
+                if (ChoiceMenu::choiceOf(item) == choice)
+                    item->trigger();
+        } else if (choiceButton) {
+            choiceButton->setCaption(choice);
+        } else if (!control.isEmpty()) {
+            QVERIFY(wizard.act(choice.isEmpty() ? control : control + '=' + choice));
         }
+        QVERIFY(wizard.act("Save and Register"));
+
+        QString expected = "SystemID=SYS,Serial=SN,FirstName=Ann,LastName=Lee,Company=Acme,"
+                           "Department=Post,Email=ann@example.com,Phone=555,Title=Ms,"
+                           "PurchaseDate=01/13/2023 23:00:01,BusinessType=Studio,"
+                           "PurchaseLocation=Tarn Web Store,UserType=Student,WorkType=Film,"
+                           "OtherSystems=0,Reseller=Reseller,WorkTypeOther=,ThirdParty=0,"
+                           "ContactMe=0,ADDRESS1=1 Main St,ADDRESS2=,CITY=Town,STATE=NO,"
+                           "REGION_NAME=North,POSTCODE=12345,COUNTRY=FD,COUNTRY_NAME=Freedonia";
+        if (!key.isEmpty()) {
+            const QString pair = ',' + key + '=';
+            const qsizetype start = expected.indexOf(pair) + pair.size();
+            expected.replace(start, expected.indexOf(',', start) - start, sent);
+        }
+        QCOMPARE(QString::fromLatin1(m_engine.registrations.value(0)), expected);
     }
 
     void purchasePrefill_data()
@@ -667,172 +715,6 @@ private slots:
                 QTest::keySequence(&wizard.stack, key);
                 QCOMPARE(wizard.stack.focusWidget(), label->buddy());
             }
-        }
-    }
-
-    void choiceMenus_data()
-    {
-        QTest::addColumn<QStringList>("items");
-        QTest::addColumn<QString>("chosen"); // empty: none yet
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("highlighted");
-
-        const auto row = [](const char *name, const QStringList &items, const char *chosen,
-                             const char *typed, const char *highlighted) {
-            QTest::newRow(name) << items << chosen << typed << highlighted;
-        };
-        const QStringList months = PurchaseChoices::months();
-        row("opens on the current choice", months, "May", "", "May");
-        row("opens on nothing without one", months, "", "", "");
-        row("two letters", months, "May", "ma", "March");
-        row("any case", months, "", "SEP", "September");
-        row("two digits", PurchaseChoices::days(), "", "31", "31");
-        row("a letter that continues nothing starts anew", months, "", "mj", "January");
-        row("nothing starts so", months, "June", "x", "June");
-    }
-
-    // A menu opens on the current choice, and typing moves to the first item that starts with
-    // what was typed.
-    void choiceMenus()
-    {
-        QFETCH(QStringList, items);
-        QFETCH(QString, chosen);
-        QFETCH(QString, typed);
-        QFETCH(QString, highlighted);
-
-        ChoiceButton button("Month");
-        if (!chosen.isEmpty())
-            button.setCaption(chosen);
-        auto *menu = new ChoiceMenu(&button);
-        for (const QString &item : std::as_const(items))
-            menu->addAction(item);
-        menu->popup(QPoint());
-        QVERIFY(QTest::qWaitForWindowExposed(menu));
-        QTest::keyClicks(menu, typed);
-        QCOMPARE(menu->activeAction() ? menu->activeAction()->text() : QString(), highlighted);
-        menu->close();
-    }
-
-    void listDialogs_data()
-    {
-        QTest::addColumn<QString>("current"); // the choice the dialog opens on
-        QTest::addColumn<QString>("typed"); // into the filter
-        QTest::addColumn<int>("shown"); // names left in view
-        QTest::addColumn<QString>("selected"); // what Enter then picks; null: nothing
-
-        const auto row = [](const char *name, const char *current, const char *typed, int shown,
-                             const char *selected) {
-            QTest::newRow(name) << current << typed << shown << QString(selected);
-        };
-        row("opens on the current choice", "Canada", "", 249, "Canada");
-        row("opens on the first name", "", "", 249, "Afghanistan");
-        row("accents", "", "cote", 1, "C\u00f4te d'Ivoire");
-        row("letters' case", "Canada", "KINGDOM", 1, "United Kingdom");
-        row("the current choice among several", "United States Minor Outlying Islands",
-            "united states", 2, "United States Minor Outlying Islands");
-        row("no match", "Canada", "xyz", 0, nullptr);
-    }
-
-    // The country dialog, as the reseller dialog: it opens on the current choice with the focus
-    // in its filter, which narrows the list whatever the case and accents.
-    void listDialogs()
-    {
-        QFETCH(QString, current);
-        QFETCH(QString, typed);
-        QFETCH(int, shown);
-        QFETCH(QString, selected);
-
-        DataFolder::setPath(KVB_BIN_DIR "/../share/Tarn/CustomData/");
-        CountryDialog dialog;
-        dialog.setCurrentName(current);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        auto *list = dialog.findChild<QListWidget *>();
-        auto *filter = dialog.findChild<QLineEdit *>();
-        QCOMPARE(QApplication::focusWidget(), filter);
-        QTest::keyClicks(filter, typed);
-        int inView = 0;
-        for (int row = 0; row < list->count(); ++row)
-            inView += !list->item(row)->isHidden();
-        QCOMPARE(inView, shown);
-        QTest::keyClick(filter, Qt::Key_Return);
-        QCOMPARE(dialog.selectedCountry(), selected);
-        QCOMPARE(dialog.isVisible(), selected.isNull());
-    }
-
-    void choiceShownAsItsCharacters_data()
-    {
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("markup") << "<h1 style=\"color:red\">Your licence expired: call</h1>";
-        QTest::newRow("a huge picture") << "<img width=\"40000\" height=\"40000\" src=\"x\">";
-        QTest::newRow("an ampersand, and spaces around") << " Smith & Sons ";
-    }
-
-    // A reseller, country or region name from a file is shown as the characters it holds, on
-    // the button and in its tool tip, which the toolkit draws as rich text when it looks so.
-    void choiceShownAsItsCharacters()
-    {
-        QFETCH(QString, caption);
-        ChoiceButton button("Reseller");
-        button.setCaption(caption);
-        QCOMPARE(button.caption(), caption);
-        QCOMPARE(button.accessibleDescription(), caption);
-        const QString tip = button.toolTip();
-        QTextDocument shown;
-        Qt::mightBeRichText(tip) ? shown.setHtml(tip) : shown.setPlainText(tip);
-        QCOMPARE(shown.toPlainText(), caption);
-    }
-
-    // Each kind of message shows its own icon, not the error's shown before, and the line keeps
-    // its height with or without one, so that the page does not jump.
-    void statusLineKinds()
-    {
-        const int height = StatusLabel().sizeHint().height();
-        const QStringList icons = {"", ":/information.png", ":/check.png", ":/warning.png",
-            ":/error.png", ":/clock.png", ""};
-        for (int kind = 0; kind < icons.size(); ++kind) {
-            StatusLabel status("Earlier", StatusLabel::Error);
-            status.setMessage("Message", kind);
-            const QLabel *icon = status.findChild<QLabel *>("StatusIcon");
-            const QImage expected
-                = icons[kind].isEmpty() ? QImage() : QPixmap(icons[kind]).toImage();
-            QVERIFY2(icon->pixmap().toImage() == expected, qPrintable(QString::number(kind)));
-            QCOMPARE(status.sizeHint().height(), height);
-            status.clearMessage();
-            QVERIFY(icon->pixmap().isNull());
-            QCOMPARE(status.sizeHint().height(), height);
-        }
-    }
-
-    void wrappedTextHeights_data()
-    {
-        QTest::addColumn<bool>("checkBox");
-        QTest::newRow("label") << false;
-        QTest::newRow("check box") << true;
-    }
-
-    // A widget that remembers its heights must answer as one that measures afresh: at first,
-    // after its text changes, and after its font does.
-    void wrappedTextHeights()
-    {
-        QFETCH(bool, checkBox);
-
-        const QString longText = "Yes, I would like to receive periodic information about "
-                                 "special offers and new products from the maker, by mail.";
-        QFont larger = QApplication::font();
-        larger.setPointSize(larger.pointSize() * 2);
-        const std::unique_ptr<QWidget> widget(wrapped(checkBox, true));
-        QList<int> earlier;
-        for (const auto &[text, font] : {std::pair(QString("Yes, please."), QApplication::font()),
-                 {longText, QApplication::font()}, {longText, larger}}) {
-            const std::unique_ptr<QWidget> fresh(wrapped(checkBox, false));
-            for (QWidget *each : {widget.get(), fresh.get()}) {
-                each->setFont(font);
-                each->setProperty("text", text);
-            }
-            QCOMPARE(heights(*widget), heights(*fresh));
-            QVERIFY(heights(*fresh) != earlier);
-            earlier = heights(*fresh);
         }
     }
 };

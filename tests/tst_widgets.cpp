@@ -1,0 +1,186 @@
+// The small widgets the pages are made of: choice buttons and their menus, the list dialogs, the
+// status line and wrapped text.
+#include "dialogs/countrydialog.h"
+#include "regdata/datafolder.h"
+#include "regdata/purchasechoices.h"
+#include "wizard/choicebutton.h"
+#include "wizard/choicemenu.h"
+#include "wizard/statuslabel.h"
+#include "wizard/wrappedlabel.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QResource>
+#include <QTest>
+#include <QTextDocument>
+
+class TestWidgets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(QResource::registerResource(KVB_BIN_DIR "/KVB.rcc")); }
+
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void choiceMenus_data()
+    {
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QString>("chosen"); // empty: none yet
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("highlighted");
+
+        const auto row = [](const char *name, const QStringList &items, const char *chosen,
+                             const char *typed, const char *highlighted) {
+            QTest::newRow(name) << items << chosen << typed << highlighted;
+        };
+        const QStringList months = PurchaseChoices::months();
+        row("opens on the current choice", months, "May", "", "May");
+        row("opens on nothing without one", months, "", "", "");
+        row("two letters", months, "May", "ma", "March");
+        row("any case", months, "", "SEP", "September");
+        row("two digits", PurchaseChoices::days(), "", "31", "31");
+        row("a letter that continues nothing starts anew", months, "", "mj", "January");
+        row("nothing starts so", months, "June", "x", "June");
+    }
+
+    // A menu opens on the current choice, and typing moves to the first item that starts with
+    // what was typed.
+    void choiceMenus()
+    {
+        QFETCH(QStringList, items);
+        QFETCH(QString, chosen);
+        QFETCH(QString, typed);
+        QFETCH(QString, highlighted);
+
+        ChoiceButton button("Month");
+        if (!chosen.isEmpty())
+            button.setCaption(chosen);
+        auto *menu = new ChoiceMenu(&button);
+        for (const QString &item : std::as_const(items))
+            menu->addAction(item);
+        menu->popup(QPoint());
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QTest::keyClicks(menu, typed);
+        QCOMPARE(menu->activeAction() ? menu->activeAction()->text() : QString(), highlighted);
+        menu->close();
+    }
+
+    void listDialogs_data()
+    {
+        QTest::addColumn<QString>("current"); // the choice the dialog opens on
+        QTest::addColumn<QString>("typed"); // into the filter
+        QTest::addColumn<int>("shown"); // names left in view; -1: every one
+        QTest::addColumn<QString>("selected"); // what Enter then picks; null: nothing
+
+        const auto row = [](const char *name, const char *current, const char *typed, int shown,
+                             const char *selected) {
+            QTest::newRow(name) << current << typed << shown << QString(selected);
+        };
+        row("opens on the current choice", "Canada", "", -1, "Canada");
+        row("opens on the first name", "", "", -1, "Afghanistan");
+        row("accents", "", "cote", 1, "C\u00f4te d'Ivoire");
+        row("letters' case", "Canada", "KINGDOM", 1, "United Kingdom");
+        row("the current choice among several", "United States Minor Outlying Islands",
+            "united states", 2, "United States Minor Outlying Islands");
+        row("no match", "Canada", "xyz", 0, nullptr);
+    }
+
+    // The country dialog, as the reseller dialog: it opens on the current choice with the focus
+    // in its filter, which narrows the list whatever the case and accents.
+    void listDialogs()
+    {
+        QFETCH(QString, current);
+        QFETCH(QString, typed);
+        QFETCH(int, shown);
+        QFETCH(QString, selected);
+
+        DataFolder::setPath(KVB_BIN_DIR "/../share/Tarn/CustomData/");
+        CountryDialog dialog;
+        dialog.setCurrentName(current);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto *list = dialog.findChild<QListWidget *>();
+        auto *filter = dialog.findChild<QLineEdit *>();
+        QCOMPARE(QApplication::focusWidget(), filter);
+        QTest::keyClicks(filter, typed);
+        int inView = 0;
+        for (int row = 0; row < list->count(); ++row)
+            inView += !list->item(row)->isHidden();
+        QCOMPARE(inView, shown < 0 ? list->count() : shown);
+        QTest::keyClick(filter, Qt::Key_Return);
+        QCOMPARE(dialog.selectedCountry(), selected);
+        QCOMPARE(dialog.isVisible(), selected.isNull());
+    }
+
+    void choiceShownAsItsCharacters_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("markup") << "<h1 style=\"color:red\">Your licence expired: call</h1>";
+        QTest::newRow("a huge picture") << "<img width=\"40000\" height=\"40000\" src=\"x\">";
+        QTest::newRow("an ampersand, and spaces around") << " Smith & Sons ";
+    }
+
+    // A reseller, country or region name from a file is shown as the characters it holds, on
+    // the button and in its tool tip, which the toolkit draws as rich text when it looks so.
+    void choiceShownAsItsCharacters()
+    {
+        QFETCH(QString, caption);
+        ChoiceButton button("Reseller");
+        button.setCaption(caption);
+        QCOMPARE(button.caption(), caption);
+        QCOMPARE(button.accessibleDescription(), caption);
+        const QString tip = button.toolTip();
+        QTextDocument shown;
+        Qt::mightBeRichText(tip) ? shown.setHtml(tip) : shown.setPlainText(tip);
+        QCOMPARE(shown.toPlainText(), caption);
+    }
+
+    // Each kind of message shows its own icon, not the error's shown before, and the line keeps
+    // its height with or without one, so that the page does not jump.
+    void statusLineKinds()
+    {
+        const int height = StatusLabel().sizeHint().height();
+        const QStringList icons = {"", ":/information.png", ":/check.png", ":/warning.png",
+            ":/error.png", ":/clock.png", ""};
+        for (int kind = 0; kind < icons.size(); ++kind) {
+            StatusLabel status("Earlier", StatusLabel::Error);
+            status.setMessage("Message", kind);
+            const QLabel *icon = status.findChild<QLabel *>("StatusIcon");
+            const QImage expected
+                = icons[kind].isEmpty() ? QImage() : QPixmap(icons[kind]).toImage();
+            QVERIFY2(icon->pixmap().toImage() == expected, qPrintable(QString::number(kind)));
+            QCOMPARE(status.sizeHint().height(), height);
+            status.clearMessage();
+            QVERIFY(icon->pixmap().isNull());
+            QCOMPARE(status.sizeHint().height(), height);
+        }
+    }
+
+    // A label that remembers its heights answers as a plain one that measures afresh: at first,
+    // after its text changes, and after its font does.
+    void wrappedTextHeights()
+    {
+        const QString longText = "Yes, I would like to receive periodic information about "
+                                 "special offers and new products from the maker, by mail.";
+        QFont larger = QApplication::font();
+        larger.setPointSize(larger.pointSize() * 2);
+        WrappedLabel remembering;
+        for (const auto &[text, font] : {std::pair(QString("Yes, please."), QApplication::font()),
+                 {longText, QApplication::font()}, {longText, larger}}) {
+            QLabel fresh(text);
+            fresh.setWordWrap(true);
+            fresh.setFont(font);
+            remembering.setText(text);
+            remembering.setFont(font);
+            for (int round = 0; round < 2; ++round) {
+                for (const int width : {60, 150, 240, 330, 450, 600})
+                    QCOMPARE(remembering.heightForWidth(width), fresh.heightForWidth(width));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"
