@@ -7,6 +7,7 @@
 #include <QByteArrayList>
 
 #include <algorithm>
+#include <variant>
 
 namespace AddressVerifier {
 
@@ -89,35 +90,17 @@ struct Address
 
 } // namespace
 
-QuillAnswer verify(const QHash<QByteArray, QByteArray> &parameters)
+namespace {
+
+// The address in standard form, or the answer that it cannot be verified.
+std::variant<Address, QuillAnswer> standardForm(const Address &entered, const CountryEntry &country)
 {
-    static const char *const keys[]
-        = {"ADDRESS1", "ADDRESS2", "CITY", "STATE", "POSTCODE", "COUNTRY"};
-    for (const char *key : keys) {
-        // A value with "=" could not be read back from a reply.
-        if (parameters.value(key).contains('='))
-            return unverifiable(key);
-    }
-    auto field
-        = [&parameters](const char *key) { return QString::fromLatin1(parameters.value(key)); };
-    const Address entered {field("ADDRESS1"), field("ADDRESS2"), field("CITY"), field("STATE"),
-        field("POSTCODE"), field("COUNTRY")};
-
-    const CountryTable &countries = countryTable();
-    if (countries.isEmpty())
-        return unverifiable("NO_COUNTRY_DATA");
-
     Address standard;
     standard.country = StandardForm::code(entered.country);
-    const auto country = countries.constFind(standard.country);
-    if (country == countries.cend())
-        return unverifiable("COUNTRY");
-
     // Without subdivisions the only region is the country itself, whatever
     // was entered.
-    standard.state
-        = country->hasSubdivisions ? StandardForm::code(entered.state) : standard.country;
-    if (!country->regionNames.contains(standard.state))
+    standard.state = country.hasSubdivisions ? StandardForm::code(entered.state) : standard.country;
+    if (!country.regionNames.contains(standard.state))
         return unverifiable("STATE");
 
     const std::optional<QString> postcode
@@ -135,13 +118,15 @@ QuillAnswer verify(const QHash<QByteArray, QByteArray> &parameters)
     standard.city = StandardForm::placeName(entered.city);
     if (standard.city.isEmpty() || onlyUnreceived(standard.city))
         return unverifiable("CITY");
+    return standard;
+}
 
-    if (standard == entered)
-        return QuillAnswer {QuillAnswer::Accepted, QByteArrayLiteral("VERIFIED")};
-
-    // Position 2 is the stand-in's own item: the full ISO 3166 code of the
-    // region, or the country code for a country without subdivisions.
-    const QString isoCode = country->hasSubdivisions
+// The reply of a corrected address. Position 2 is the stand-in's own item:
+// the full ISO 3166 code of the region, or the country code for a country
+// without subdivisions.
+QuillAnswer corrected(const Address &standard, const CountryEntry &country)
+{
+    const QString isoCode = country.hasSubdivisions
         ? standard.country + QLatin1Char('-') + standard.state
         : standard.country;
     const QStringList items = {
@@ -150,16 +135,47 @@ QuillAnswer verify(const QHash<QByteArray, QByteArray> &parameters)
         QStringLiteral("ISO_CODE=") + isoCode,
         QStringLiteral("CITY=") + standard.city,
         QStringLiteral("STATE=") + standard.state,
-        QStringLiteral("REGION_NAME=") + country->regionNames.value(standard.state),
+        QStringLiteral("REGION_NAME=") + country.regionNames.value(standard.state),
         QStringLiteral("POSTCODE=") + standard.postcode,
         QStringLiteral("COUNTRY=") + standard.country,
-        QStringLiteral("COUNTRY_NAME=") + country->name,
+        QStringLiteral("COUNTRY_NAME=") + country.name,
     };
     // Names outside Latin-1 reach the program with "?" in their place.
     const QByteArray reply = items.join(QLatin1Char(',')).toLatin1();
     if (reply.size() > MaximumReplyLength)
         return unverifiable("TOO_LONG");
     return QuillAnswer {QuillAnswer::Corrected, reply};
+}
+
+} // namespace
+
+QuillAnswer verify(const QHash<QByteArray, QByteArray> &parameters)
+{
+    static const char *const keys[]
+        = {"ADDRESS1", "ADDRESS2", "CITY", "STATE", "POSTCODE", "COUNTRY"};
+    for (const char *key : keys) {
+        // A value with "=" could not be read back from a reply.
+        if (parameters.value(key).contains('='))
+            return unverifiable(key);
+    }
+    auto field
+        = [&parameters](const char *key) { return QString::fromLatin1(parameters.value(key)); };
+    const Address entered {field("ADDRESS1"), field("ADDRESS2"), field("CITY"), field("STATE"),
+        field("POSTCODE"), field("COUNTRY")};
+
+    const CountryTable &countries = countryTable();
+    if (countries.isEmpty())
+        return unverifiable("NO_COUNTRY_DATA");
+    const auto country = countries.constFind(StandardForm::code(entered.country));
+    if (country == countries.cend())
+        return unverifiable("COUNTRY");
+
+    const std::variant<Address, QuillAnswer> standard = standardForm(entered, *country);
+    if (const auto *refused = std::get_if<QuillAnswer>(&standard))
+        return *refused;
+    if (std::get<Address>(standard) == entered)
+        return QuillAnswer {QuillAnswer::Accepted, QByteArrayLiteral("VERIFIED")};
+    return corrected(std::get<Address>(standard), *country);
 }
 
 } // namespace AddressVerifier

@@ -57,51 +57,15 @@ FirstRegPage::FirstRegPage(
 {
     m_introLabel = new WrappedLabel(tr("Please enter the following information to register your "
                                        "software. An asterisk(*) denotes a required field."));
-
-    auto *contactPanel = new QVBoxLayout;
-    contactPanel->addStretch(1);
-    m_firstNameEdit = addRow(contactPanel, tr("&First Name:"), true);
-    m_lastNameEdit = addRow(contactPanel, tr("&Last Name:"), true);
-    m_titleEdit = addRow(contactPanel, tr("&Title:"), false);
-    m_companyEdit = addRow(contactPanel, tr("Compan&y:"), false);
-    m_departmentEdit = addRow(contactPanel, tr("&Department:"), false);
-    m_emailEdit = addRow(contactPanel, tr("&Email Address:"), true);
-    m_phoneEdit = addRow(contactPanel, tr("&Phone Number:"), true);
-    contactPanel->addStretch(1);
-
-    auto *addressPanel = new QVBoxLayout;
-    addressPanel->addStretch(1);
-    addressPanel->addSpacing(25);
-    m_street1Edit = addRow(addressPanel, tr("Street Address &1:"), true);
-    m_street2Edit = addRow(addressPanel, tr("Street Address &2:"), false);
-    m_cityEdit = addRow(addressPanel, tr("C&ity:"), true);
-    m_countryLabel = new QLabel(tr("C&ountry:"));
-    m_countryLabel->setFixedWidth(100);
-    m_countryButton = addChoiceRow(
-        addressPanel, m_countryLabel, tr("Select a Country"), QStringLiteral("CountryButton"));
-    m_regionLabel = new QLabel(tr("&State/Province/Region:"));
-    m_regionButton = addChoiceRow(
-        addressPanel, m_regionLabel, tr("Select a Region"), QStringLiteral("RegionButton"));
-    m_postcodeEdit = addRow(addressPanel, tr("&Zip/Postal Code:"), true);
-    addressPanel->addStretch(1);
-
-    // Until a country is chosen the menu only repeats the button's caption.
-    m_regionMenu = new ChoiceMenu(m_regionButton);
-    m_regionMenu->addAction(tr("Select a Region"));
-    m_regionButton->setMenu(m_regionMenu);
-    connect(m_regionMenu, &QMenu::aboutToShow, this, &FirstRegPage::fillRegionMenu);
-    connect(m_countryButton, &QPushButton::clicked, this, &FirstRegPage::showCountryPopup);
+    auto *panels = new QHBoxLayout;
+    panels->setSpacing(4);
+    panels->addWidget(framedPanel(createContactPanel()));
+    panels->addWidget(framedPanel(createAddressPanel()));
 
     m_nextButton = new QPushButton(tr("&Next"));
     m_nextButton->setObjectName(QStringLiteral("Next"));
     m_nextButton->setEnabled(false);
     connect(m_nextButton, &QPushButton::clicked, this, &FirstRegPage::reg1NextSignal);
-
-    auto *panels = new QHBoxLayout;
-    panels->setSpacing(4);
-    panels->addWidget(framedPanel(contactPanel));
-    panels->addWidget(framedPanel(addressPanel));
-
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_nextButton);
@@ -124,6 +88,48 @@ FirstRegPage::FirstRegPage(
     setFocusProxy(m_firstNameEdit);
 
     setWindowTitle(tr("Registration Step 1 of 3"));
+}
+
+QLayout *FirstRegPage::createContactPanel()
+{
+    auto *panel = new QVBoxLayout;
+    panel->addStretch(1);
+    m_firstNameEdit = addRow(panel, tr("&First Name:"), true);
+    m_lastNameEdit = addRow(panel, tr("&Last Name:"), true);
+    m_titleEdit = addRow(panel, tr("&Title:"), false);
+    m_companyEdit = addRow(panel, tr("Compan&y:"), false);
+    m_departmentEdit = addRow(panel, tr("&Department:"), false);
+    m_emailEdit = addRow(panel, tr("&Email Address:"), true);
+    m_phoneEdit = addRow(panel, tr("&Phone Number:"), true);
+    panel->addStretch(1);
+    return panel;
+}
+
+QLayout *FirstRegPage::createAddressPanel()
+{
+    auto *panel = new QVBoxLayout;
+    panel->addStretch(1);
+    panel->addSpacing(25);
+    m_street1Edit = addRow(panel, tr("Street Address &1:"), true);
+    m_street2Edit = addRow(panel, tr("Street Address &2:"), false);
+    m_cityEdit = addRow(panel, tr("C&ity:"), true);
+    m_countryLabel = new QLabel(tr("C&ountry:"));
+    m_countryLabel->setFixedWidth(100);
+    m_countryButton = addChoiceRow(
+        panel, m_countryLabel, tr("Select a Country"), QStringLiteral("CountryButton"));
+    m_regionLabel = new QLabel(tr("&State/Province/Region:"));
+    m_regionButton
+        = addChoiceRow(panel, m_regionLabel, tr("Select a Region"), QStringLiteral("RegionButton"));
+    m_postcodeEdit = addRow(panel, tr("&Zip/Postal Code:"), true);
+    panel->addStretch(1);
+
+    // Until a country is chosen the menu only repeats the button's caption.
+    m_regionMenu = new ChoiceMenu(m_regionButton);
+    m_regionMenu->addAction(tr("Select a Region"));
+    m_regionButton->setMenu(m_regionMenu);
+    connect(m_regionMenu, &QMenu::aboutToShow, this, &FirstRegPage::fillRegionMenu);
+    connect(m_countryButton, &QPushButton::clicked, this, &FirstRegPage::showCountryPopup);
+    return panel;
 }
 
 FirstRegPage::~FirstRegPage() = default;

@@ -20,6 +20,7 @@ class CountryDialog;
 class EngineClientInterface;
 class QBoxLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -83,6 +84,9 @@ private slots:
     void onMenuClick();
 
 private:
+    // The page's two columns.
+    QLayout *createContactPanel();
+    QLayout *createAddressPanel();
     QLineEdit *addRow(QBoxLayout *panel, const QString &labelText, bool required);
     ChoiceButton *addChoiceRow(
         QBoxLayout *panel, QLabel *label, const QString &placeholder, const QString &objectName);
