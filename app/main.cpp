@@ -2,8 +2,10 @@
 #include "mainwindow.h"
 
 #include "platform/platform.h"
+#include "translations/translations.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -13,6 +15,7 @@ int main(int argc, char *argv[])
     // The desktop finds the window's menu entry, and with it the name and the
     // icon to show, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KVB_APP_ID));
+    Translations::install();
 
     const HostChannel::Handles handles = HostChannel::fromArguments(argc, argv);
     if (!handles.isValid())
@@ -21,6 +24,11 @@ int main(int argc, char *argv[])
 
     MainWindow window(argc > 0 ? argv[0] : "");
     window.setMaximumSize(600, 400);
+    // At the size the pages ask for, within that and the screen, rather than
+    // the toolkit's two thirds of the screen.
+    window.resize(window.sizeHint()
+                      .boundedTo(window.maximumSize())
+                      .boundedTo(window.screen()->availableSize()));
     window.show();
     const int status = application.exec();
     // The window closed while the engine still worked on a request: nothing

@@ -1,8 +1,13 @@
 #include "countrydialog.h"
 
+#include "regdata/countrynames.h"
 #include "regdata/xmlregstruct.h"
 
+#include <QCollator>
+
 #include <QListWidget>
+
+#include <algorithm>
 
 CountryDialog::CountryDialog(QWidget *parent)
     : ListDialog(parent)
@@ -11,7 +16,19 @@ CountryDialog::CountryDialog(QWidget *parent)
     setWindowTitle(tr("Select a country"));
 }
 
-QStringList CountryDialog::readNames() const
+QList<ListDialog::Entry> CountryDialog::readEntries() const
 {
-    return XMLRegStruct().countryNames();
+    const XMLRegStruct catalogue;
+    QList<Entry> entries;
+    for (const QString &name : catalogue.countryNames()) {
+        const QString code = catalogue.countryCode(name);
+        entries.append({name, CountryNames::shown(name, code), CountryNames::searchNames(code),
+            CountryNames::codes(code)});
+    }
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(entries.begin(), entries.end(), [&collator](const Entry &a, const Entry &b) {
+        return collator.compare(a.shown, b.shown) < 0;
+    });
+    return entries;
 }

@@ -4,7 +4,8 @@
 #include "listdialog.h"
 
 // The modal dialog in which the user picks a country from the country
-// catalogue.
+// catalogue. Each is shown by its name in the user's language and sorted so,
+// and found also by its catalogue name, its ISO 3166 names and codes.
 class CountryDialog : public ListDialog
 {
     Q_OBJECT
@@ -16,7 +17,7 @@ public:
     QString selectedCountry() const { return selectedName(); }
 
 protected:
-    QStringList readNames() const override;
+    QList<Entry> readEntries() const override;
 };
 
 #endif

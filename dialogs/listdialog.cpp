@@ -9,7 +9,14 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
+
+// Where an item keeps its entry's value and further names.
+constexpr int ValueRole = Qt::UserRole;
+constexpr int FoundByRole = Qt::UserRole + 1;
+constexpr int CodesRole = Qt::UserRole + 2;
 
 // Text as the filter compares it: without accents, whatever its case.
 QString folded(const QString &text)
@@ -74,9 +81,9 @@ ListDialog::ListDialog(QWidget *parent)
     resize(fontMetrics().averageCharWidth() * 60, minimumHeight());
 }
 
-void ListDialog::setCurrentName(const QString &name)
+void ListDialog::setCurrentName(const QString &value)
 {
-    m_currentName = name;
+    m_currentName = value;
 }
 
 void ListDialog::showEvent(QShowEvent *event)
@@ -84,10 +91,16 @@ void ListDialog::showEvent(QShowEvent *event)
     // A window restored from being minimised is shown again; its list is
     // already filled.
     if (!event->spontaneous()) {
-        const QStringList names = readNames();
-        m_list->addItems(names);
-        const qsizetype current = names.indexOf(m_currentName);
-        m_list->setCurrentRow(current < 0 ? 0 : int(current));
+        int current = 0;
+        for (const Entry &entry : readEntries()) {
+            auto *item = new QListWidgetItem(entry.shown, m_list);
+            item->setData(ValueRole, entry.value);
+            item->setData(FoundByRole, entry.alsoFoundBy);
+            item->setData(CodesRole, entry.codes);
+            if (entry.value == m_currentName)
+                current = m_list->count() - 1;
+        }
+        m_list->setCurrentRow(current);
         m_filter->setFocus(Qt::OtherFocusReason);
     }
     QDialog::showEvent(event);
@@ -111,7 +124,7 @@ void ListDialog::OnSelectClick()
     const QListWidgetItem *item = m_list->currentItem();
     if (!item || item->isHidden())
         return;
-    m_selectedName = item->text();
+    m_selectedName = item->data(ValueRole).toString();
     accept();
 }
 
@@ -131,14 +144,26 @@ void ListDialog::filter(const QString &text)
     // The names are folded when the user first filters them, not in front
     // of every opening.
     if (m_folded.isEmpty()) {
-        for (int row = 0; row < m_list->count(); ++row)
-            m_folded << folded(m_list->item(row)->text());
+        for (int row = 0; row < m_list->count(); ++row) {
+            const QListWidgetItem *item = m_list->item(row);
+            QStringList names {folded(item->text()), folded(item->data(ValueRole).toString())};
+            for (const QString &name : item->data(FoundByRole).toStringList())
+                names << folded(name);
+            m_folded << names;
+            QStringList codes;
+            for (const QString &code : item->data(CodesRole).toStringList())
+                codes << folded(code);
+            m_codes << codes;
+        }
     }
     const QString wanted = folded(text);
     QListWidgetItem *firstShown = nullptr;
     for (int row = 0; row < m_list->count(); ++row) {
         QListWidgetItem *item = m_list->item(row);
-        item->setHidden(!m_folded.at(row).contains(wanted));
+        const QStringList &names = m_folded.at(row);
+        item->setHidden(std::none_of(names.cbegin(), names.cend(), [&wanted](const QString &name) {
+            return name.contains(wanted);
+        }) && !m_codes.at(row).contains(wanted));
         if (!firstShown && !item->isHidden())
             firstShown = item;
     }

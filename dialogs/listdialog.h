@@ -14,10 +14,12 @@ class QPushButton;
 // country and reseller dialogs fill it from their catalogues each time they
 // are shown, so that an edited file shows up at the next opening.
 //
-// It opens on the current choice, or on the first name when there is none,
-// with the focus in the filter: typing narrows the list to the names that
-// hold the text, whatever its case and accents ("cote" finds "Côte
-// d'Ivoire"); Down moves into the list, Enter picks the name selected, and
+// Each entry has a value, which the dialog hands back and the program saves
+// and sends, a name that the list shows, and further names it is found by.
+// It opens on the current choice, or on the first entry when there is none,
+// with the focus in the filter: typing narrows the list to the entries whose
+// names hold the text, whatever its case and accents ("cote" finds "Côte
+// d'Ivoire"); Down moves into the list, Enter picks the entry selected, and
 // Escape leaves everything as it was.
 class ListDialog : public QDialog
 {
@@ -26,17 +28,27 @@ class ListDialog : public QDialog
 public:
     explicit ListDialog(QWidget *parent = nullptr);
 
-    // The name to select when the dialog opens.
-    void setCurrentName(const QString &name);
+    struct Entry
+    {
+        QString value;
+        QString shown;
+        // Found by, besides what is shown: names that hold the text typed,
+        // and codes that are the text typed.
+        QStringList alsoFoundBy;
+        QStringList codes;
+    };
+
+    // The value of the entry to select when the dialog opens.
+    void setCurrentName(const QString &value);
 
 public slots:
     void OnSelectClick();
 
 protected:
     QListWidget *listWidget() const { return m_list; }
-    // The names to offer, read afresh when the dialog is shown.
-    virtual QStringList readNames() const = 0;
-    // The name of the item chosen with Select; null until then.
+    // The entries to offer, in order, read afresh when the dialog is shown.
+    virtual QList<Entry> readEntries() const = 0;
+    // The value of the entry chosen with Select; null until then.
     QString selectedName() const { return m_selectedName; }
 
     void showEvent(QShowEvent *event) override;
@@ -51,8 +63,9 @@ private:
     QPushButton *m_selectButton;
     QString m_currentName;
     QString m_selectedName;
-    // Each name as the filter compares it.
-    QStringList m_folded;
+    // Each entry's names and codes, as the filter compares them.
+    QList<QStringList> m_folded;
+    QList<QStringList> m_codes;
 };
 
 #endif

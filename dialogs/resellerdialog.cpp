@@ -11,7 +11,10 @@ ResellerDialog::ResellerDialog(QWidget *parent)
     setWindowTitle(tr("Select a Reseller"));
 }
 
-QStringList ResellerDialog::readNames() const
+QList<ListDialog::Entry> ResellerDialog::readEntries() const
 {
-    return XMLResellerStruct().resellerNames();
+    QList<Entry> entries;
+    for (const QString &name : XMLResellerStruct().resellerNames())
+        entries.append({name, name, {}, {}});
+    return entries;
 }

@@ -17,7 +17,7 @@ public:
     QString selectedReseller() const { return selectedName(); }
 
 protected:
-    QStringList readNames() const override;
+    QList<Entry> readEntries() const override;
 };
 
 #endif

@@ -150,6 +150,12 @@ struct FallbackDataFolders
 };
 FallbackDataFolders fallbackDataFolders();
 
+// The folders of data that the system's packages share, each ending in a
+// separator: elsewhere than on Windows each entry of XDG_DATA_DIRS (by
+// default /usr/local/share and /usr/share), then the share folder beside the
+// program's folder; on Windows the share folder in the program's folder.
+std::vector<std::string> sharedDataFolders();
+
 } // namespace Platform
 
 #endif

@@ -398,11 +398,19 @@ FallbackDataFolders fallbackDataFolders()
         folders.recordFolderIsUsers = true;
         folders.catalogues.push_back(folders.record);
     }
+    for (const std::string &folder : sharedDataFolders())
+        folders.catalogues.push_back(folder.substr(0, folder.size() - 1) + dataFolderSuffix());
+    return folders;
+}
+
+std::vector<std::string> sharedDataFolders()
+{
+    std::vector<std::string> folders;
     for (const std::string &folder : systemDataDirs())
-        folders.catalogues.push_back(folder + dataFolderSuffix());
+        folders.push_back(folder + '/');
     const std::string binFolder = programFolder();
     if (!binFolder.empty())
-        folders.catalogues.push_back(binFolder + "../share" + dataFolderSuffix());
+        folders.push_back(binFolder + "../share/");
     return folders;
 }
 

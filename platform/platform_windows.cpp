@@ -266,4 +266,11 @@ FallbackDataFolders fallbackDataFolders()
     return {folder, false, {folder}};
 }
 
+std::vector<std::string> sharedDataFolders()
+{
+    const std::string folder = programFolder();
+    return folder.empty() ? std::vector<std::string>()
+                          : std::vector<std::string> {folder + "share\\"};
+}
+
 } // namespace Platform

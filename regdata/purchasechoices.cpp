@@ -1,5 +1,6 @@
 #include "purchasechoices.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -45,36 +46,65 @@ QStringList years(int currentYear)
     return numbers(currentYear, 5, -1);
 }
 
+// The lists' values are marked for translation with this context; they are
+// saved and sent as they stand.
 QStringList locations()
 {
-    return {QStringLiteral("Tarn Web Store"), resellerLocation, QStringLiteral("Bundle"),
-        QStringLiteral("Mail order catalog"), QStringLiteral("On-Line catalog"),
-        QStringLiteral("Retail Store"), QStringLiteral("Other")};
+    //: The names of the maker's own shop and resellers, which stay as they are.
+    return {QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Tarn Web Store")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Tarn Reseller")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Bundle")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Mail order catalog")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "On-Line catalog")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Retail Store")),
+        //: A place of purchase not among the others.
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Other"))};
 }
 
 QStringList userTypes()
 {
-    return {QStringLiteral("Professional Editor"), QStringLiteral("Engineer / Technician"),
-        QStringLiteral("Administrator"), QStringLiteral("Student"), QStringLiteral("Educator"),
-        QStringLiteral("Enthusiast")};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Professional Editor")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Engineer / Technician")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Administrator")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Student")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Educator")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Enthusiast"))};
 }
 
 QStringList businesses()
 {
-    return {QStringLiteral("Independent / Freelance"), QStringLiteral("Production / Post Facility"),
-        QStringLiteral("TV Station or Network"), QStringLiteral("Corporate A/V"),
-        QStringLiteral("Government or Law Enforcement"), QStringLiteral("House of Worship"),
-        QStringLiteral("Education"), QStringLiteral("Studio"),
-        QStringLiteral("Internet / Mobile Content Provider")};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Independent / Freelance")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Production / Post Facility")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "TV Station or Network")),
+        //: Audio and video work within a company.
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Corporate A/V")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Government or Law Enforcement")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "House of Worship")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Education")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Studio")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Internet / Mobile Content Provider"))};
 }
 
 QStringList workTypes()
 {
-    return {QStringLiteral("Entertainment"), QStringLiteral("Documentary"),
-        QStringLiteral("Repackaging"), QStringLiteral("Short-form News"),
-        QStringLiteral("Corporate Video"), QStringLiteral("WEVA"), QStringLiteral("Personal"),
-        QStringLiteral("School Projects"), QStringLiteral("Film"),
-        QStringLiteral("Web / Mobile repackage"), QStringLiteral("Other, Please Specify")};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Entertainment")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Documentary")),
+        //: Editing existing material anew, for another release.
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Repackaging")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Short-form News")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Corporate Video")),
+        //: Wedding and event videography; the trade's own short name, which may stay.
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "WEVA")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Personal")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "School Projects")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Film")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Web / Mobile repackage")),
+        QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Other, Please Specify"))};
+}
+
+QString caption(const QString &value)
+{
+    return QCoreApplication::translate("PurchaseChoices", value.toUtf8().constData());
 }
 
 SecondPageRecord tidied(const SecondPageRecord &saved)

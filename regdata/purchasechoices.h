@@ -20,6 +20,10 @@ QStringList userTypes();
 QStringList businesses();
 QStringList workTypes();
 
+// How a value of the lists above (bar the months and numbers) is shown: in
+// the user's language where there is a translation.
+QString caption(const QString &value);
+
 // The location that asks for the reseller.
 inline const QLatin1String resellerLocation("Tarn Reseller");
 // A work type containing this asks for the user's own words.

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QResource>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTextDocument>
 
@@ -56,10 +57,10 @@ private slots:
 
         ChoiceButton button("Month");
         if (!chosen.isEmpty())
-            button.setCaption(chosen);
+            button.setChoice(chosen);
         auto *menu = new ChoiceMenu(&button);
         for (const QString &item : std::as_const(items))
-            menu->addAction(item);
+            menu->addChoice(item);
         menu->popup(QPoint());
         QVERIFY(QTest::qWaitForWindowExposed(menu));
         QTest::keyClicks(menu, typed);
@@ -69,33 +70,47 @@ private slots:
 
     void listDialogs_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("current"); // the choice the dialog opens on
         QTest::addColumn<QString>("typed"); // into the filter
         QTest::addColumn<int>("shown"); // names left in view; -1: every one
+        QTest::addColumn<int>("down"); // Down pressed, the first of which leaves the filter
         QTest::addColumn<QString>("selected"); // what Enter then picks; null: nothing
 
-        const auto row = [](const char *name, const char *current, const char *typed, int shown,
-                             const char *selected) {
-            QTest::newRow(name) << current << typed << shown << QString(selected);
+        const auto row = [](const char *name, const char *language, const char *current,
+                             const char *typed, int shown, const char *selected, int down = 0) {
+            QTest::newRow(name) << language << current << typed << shown << down
+                                << QString(selected);
         };
-        row("opens on the current choice", "Canada", "", -1, "Canada");
-        row("opens on the first name", "", "", -1, "Afghanistan");
-        row("accents", "", "cote", 1, "C\u00f4te d'Ivoire");
-        row("letters' case", "Canada", "KINGDOM", 1, "United Kingdom");
-        row("the current choice among several", "United States Minor Outlying Islands",
-            "united states", 2, "United States Minor Outlying Islands");
-        row("no match", "Canada", "xyz", 0, nullptr);
+        row("opens on the current choice", "en", "Canada", "", -1, "Canada");
+        row("opens on the first name", "en", "", "", -1, "Afghanistan");
+        row("accents", "en", "", "cote", 1, "C\u00f4te d'Ivoire");
+        row("letters' case", "en", "Canada", "UNITED KINGDOM", 1, "United Kingdom");
+        row("the current choice among several", "en", "United States Minor Outlying Islands",
+            "united states", 3, "United States Minor Outlying Islands");
+        row("a three-letter code", "en", "", "usa", 1, "United States");
+        row("a two-letter code", "en", "", "gb", 1, "United Kingdom");
+        row("iso-codes' own name", "en", "", "viet nam", 1, "Vietnam");
+        // Shown and sorted in German, and chosen by the catalogue's name.
+        row("the user's language", "de", "", "deutsch", 1, "Germany");
+        // "Ägypten" comes second, where "Åland Islands" does in English.
+        row("sorted as the user's language sorts", "de", "", "", -1, "Egypt", 2);
+        row("no match", "en", "Canada", "xyz", 0, nullptr);
     }
 
     // The country dialog, as the reseller dialog: it opens on the current choice with the focus
     // in its filter, which narrows the list whatever the case and accents.
     void listDialogs()
     {
+        QFETCH(QString, language);
         QFETCH(QString, current);
         QFETCH(QString, typed);
         QFETCH(int, shown);
+        QFETCH(int, down);
         QFETCH(QString, selected);
 
+        QLocale::setDefault(QLocale(language));
+        const auto restoreLocale = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
         DataFolder::setPath(KVB_BIN_DIR "/../share/Tarn/CustomData/");
         CountryDialog dialog;
         dialog.setCurrentName(current);
@@ -109,7 +124,9 @@ private slots:
         for (int row = 0; row < list->count(); ++row)
             inView += !list->item(row)->isHidden();
         QCOMPARE(inView, shown < 0 ? list->count() : shown);
-        QTest::keyClick(filter, Qt::Key_Return);
+        for (int press = 0; press < down; ++press)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(dialog.selectedCountry(), selected);
         QCOMPARE(dialog.isVisible(), selected.isNull());
     }
@@ -128,7 +145,7 @@ private slots:
     {
         QFETCH(QString, caption);
         ChoiceButton button("Reseller");
-        button.setCaption(caption);
+        button.setChoice(caption);
         QCOMPARE(button.caption(), caption);
         QCOMPARE(button.accessibleDescription(), caption);
         const QString tip = button.toolTip();

@@ -18,9 +18,9 @@ const QLatin1String StreetFieldName("Street Address 1:");
 
 } // namespace
 
-AddressConfirmationPage::AddressConfirmationPage(const QString &originalName, QWidget *parent)
+AddressConfirmationPage::AddressConfirmationPage(AddressFields::Address original, QWidget *parent)
     : WizardPage(parent)
-    , m_originalFields(originalName)
+    , m_originalFields(original)
     , m_choices(new QVBoxLayout)
     , m_backButton(new QPushButton(tr("&Back")))
     , m_cancelButton(new QPushButton(tr("&Cancel")))

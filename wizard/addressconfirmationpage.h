@@ -37,9 +37,9 @@ protected:
         Reenter
     };
 
-    // originalName names the fields of the address as entered for screen
-    // readers, where another address stands beside it.
-    explicit AddressConfirmationPage(const QString &originalName, QWidget *parent = nullptr);
+    // original tells whether the address as entered stands alone on the
+    // page or beside another.
+    explicit AddressConfirmationPage(AddressFields::Address original, QWidget *parent = nullptr);
 
     // Adds a choice; a choice counts as soon as it is checked, which
     // assistive technology does without a click, and calls slot.

@@ -1,7 +1,5 @@
 #include "addressfields.h"
 
-#include "accesskey.h"
-
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,19 +30,44 @@ public:
 
 } // namespace
 
-AddressFields::AddressFields(const QString &name)
+AddressFields::AddressFields(Address address)
 {
+    static const char *const objectNames[] = {"Street Address 1:", "Street Address 2:", "City:",
+        "State/Province/Region:", "Zip/Postal Code:", "Country:"};
     for (int row = 0; row < RowCount; ++row) {
         auto *field = new AddressLine;
-        const QString label = withoutAccessKey(labelText(row));
-        if (name.isEmpty()) {
-            field->setObjectName(label);
+        const QLatin1String objectName(objectNames[row]);
+        if (address == Only) {
+            field->setObjectName(objectName);
         } else {
-            field->setObjectName(name + QLatin1Char(' ') + label);
-            field->setAccessibleName(tr("%1 %2").arg(name, label.chopped(1)));
+            field->setObjectName(
+                (address == Original ? QLatin1String("Original ") : QLatin1String("Corrected "))
+                + objectName);
+            field->setAccessibleName(fieldName(address, row));
         }
         m_fields[row] = field;
     }
+}
+
+QString AddressFields::fieldName(Address address, int row)
+{
+    const bool original = address == Original;
+    switch (row) {
+    case StreetAddress1:
+        return original ? tr("Original street address 1") : tr("Corrected street address 1");
+    case StreetAddress2:
+        return original ? tr("Original street address 2") : tr("Corrected street address 2");
+    case City:
+        return original ? tr("Original city") : tr("Corrected city");
+    case Region:
+        return original ? tr("Original state, province or region")
+                        : tr("Corrected state, province or region");
+    case Postcode:
+        return original ? tr("Original zip or postal code") : tr("Corrected zip or postal code");
+    case Country:
+        return original ? tr("Original country") : tr("Corrected country");
+    }
+    return QString();
 }
 
 QString AddressFields::labelText(int row)

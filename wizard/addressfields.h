@@ -33,12 +33,19 @@ public:
         RowCount
     };
 
-    // Creates the fields. Where one label stands for several addresses, each
-    // field is named for screen readers by that label and by name, such as
-    // "Original"; without a name the label alone names it. The field's
-    // object name is the name, if any, and the label's text: "City:",
-    // "Original City:".
-    explicit AddressFields(const QString &name = QString());
+    // Which address the fields show, where one label stands for two.
+    enum Address
+    {
+        Only,
+        Original,
+        Corrected
+    };
+
+    // Creates the fields. Beside another address, each field is named for
+    // screen readers by its address and its row, "Original city"; alone, by
+    // its row's label. The fields are found by their object names, whatever
+    // the language: "City:", "Original City:".
+    explicit AddressFields(Address address = Only);
 
     // The label of a row, such as "City:".
     static QString labelText(int row);
@@ -55,6 +62,8 @@ public:
 
 private:
     static std::array<QString, RowCount> rowTexts(const AddressRecord &address);
+    // The whole name of a row's field beside another address.
+    static QString fieldName(Address address, int row);
 
     std::array<QLineEdit *, RowCount> m_fields {};
 };

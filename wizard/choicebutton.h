@@ -3,31 +3,63 @@
 
 #include <QPushButton>
 
-// A push button whose caption is a choice the user made, from its menu or a
-// list: a country, a region, a reseller, a month. Until then it shows its
+// A push button that shows a choice the user made, from its menu or a list:
+// a country, a region, a reseller, a month. Until then it shows its
 // placeholder.
 //
+// What is saved and sent is the choice's value, which stays as the maker's
+// lists and catalogues give it, in every language; the caption shows it to
+// the user, translated where the program can (a month, a country). A choice
+// not yet made has the value given for it ("Month", which a record has
+// always kept for a month not chosen), or none.
+//
 // The caption is shown as it stands, "&" included, rather than as a keyboard
-// shortcut, and since a fixed width may cut it off, the whole of it is also
-// the tool tip and the accessible description, so that a button named after
-// its question rather than its caption tells the choice.
+// shortcut, and the whole of it is also the tool tip and the accessible
+// description, so that a button named after its question tells the choice.
 class ChoiceButton : public QPushButton
 {
     Q_OBJECT
 
 public:
-    explicit ChoiceButton(const QString &placeholder, QWidget *parent = nullptr);
+    explicit ChoiceButton(const QString &placeholder, const QString &unchosenValue = QString(),
+        QWidget *parent = nullptr);
 
-    QString caption() const;
-    void setCaption(const QString &caption);
+    // The value chosen, or the unchosen value while there is no choice.
+    QString value() const { return m_value.isNull() ? m_unchosenValue : m_value; }
+    // What the button shows.
+    QString caption() const { return m_caption; }
+    bool isChosen() const { return !m_value.isNull(); }
 
-    // Whether the caption is other than the placeholder.
-    bool isChosen() const { return caption() != m_placeholder; }
+    // Makes value the choice, shown as caption, or as the value itself
+    // without one. The unchosen value, where there is one, clears the
+    // choice.
+    void setChoice(const QString &value, const QString &caption = QString());
+    // Makes value the choice, shown as the button's menu shows it, or as the
+    // value itself where no item of the menu has it.
+    void setValue(const QString &value);
     // Shows the placeholder again.
-    void clearChoice() { setCaption(m_placeholder); }
+    void clearChoice();
+
+    // As wide as the widest of what it may show, its placeholder and its
+    // menu's items, so that the page keeps its layout from one choice to
+    // the next; a name from a file is given room for 20 characters. A
+    // narrower button shows the start of its caption and an ellipsis.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void show(const QString &caption);
+    // The room the button takes beside its text.
+    int chromeWidth() const;
+    void showElided();
+
     QString m_placeholder;
+    QString m_unchosenValue;
+    QString m_value;
+    QString m_caption;
 };
 
 #endif

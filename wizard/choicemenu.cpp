@@ -17,7 +17,14 @@ ChoiceMenu::ChoiceMenu(ChoiceButton *button)
     , m_button(button)
 { }
 
-QString ChoiceMenu::choiceOf(const QAction *item)
+QAction *ChoiceMenu::addChoice(const QString &value, const QString &caption)
+{
+    QAction *item = addAction(literalCaption(caption.isNull() ? value : caption));
+    item->setData(value);
+    return item;
+}
+
+QString ChoiceMenu::valueOf(const QAction *item)
 {
     return item->data().isValid() ? item->data().toString() : withoutAccessKey(item->text());
 }
@@ -28,7 +35,7 @@ void ChoiceMenu::showEvent(QShowEvent *event)
     m_typed.clear();
     const QList<QAction *> items = actions();
     for (QAction *item : items) {
-        if (m_button->isChosen() && choiceOf(item) == m_button->caption()) {
+        if (m_button->isChosen() && valueOf(item) == m_button->value()) {
             setActiveAction(item);
             break;
         }
@@ -64,7 +71,7 @@ QAction *ChoiceMenu::itemStartingWith(const QString &text) const
     const QList<QAction *> items = actions();
     for (QAction *item : items) {
         if (item->isEnabled() && item->isVisible() && !item->isSeparator()
-            && choiceOf(item).startsWith(text, Qt::CaseInsensitive))
+            && withoutAccessKey(item->text()).startsWith(text, Qt::CaseInsensitive))
             return item;
     }
     return nullptr;

@@ -8,14 +8,17 @@
 #include <utility>
 
 CorrectRegPage::CorrectRegPage(QWidget *parent)
-    : AddressConfirmationPage(tr("Original"), parent)
-    , m_correctedFields(tr("Corrected"))
+    : AddressConfirmationPage(AddressFields::Original, parent)
+    , m_correctedFields(AddressFields::Corrected)
 {
     m_replaceButton = addChoice(Replace, &CorrectRegPage::replace);
     m_keepButton = addChoice(Keep, &CorrectRegPage::keep);
     m_reenterButton = addChoice(Reenter, &CorrectRegPage::reenter);
-    layOut(PageLayout::centred(AddressFields::rows(
-               {&m_originalFields, &m_correctedFields}, {tr("Original:"), tr("Corrected:")})),
+    layOut(PageLayout::centred(AddressFields::rows({&m_originalFields, &m_correctedFields},
+               {//: The heading over the address as the user entered it.
+                   tr("Original:"),
+                   //: The heading over the address as the address check corrected it.
+                   tr("Corrected:")})),
         &CorrectRegPage::regCorBackSignal, &CorrectRegPage::regCorCancelSignal,
         &CorrectRegPage::regCorNextSignal);
     updateChoices();

@@ -4,7 +4,7 @@
 #include "choicebutton.h"
 #include "choicemenu.h"
 #include "correctregpage.h"
-#include "fieldrow.h"
+#include "formrows.h"
 #include "managewidget.h"
 #include "secondregpage.h"
 #include "statuslabel.h"
@@ -15,6 +15,7 @@
 #include "dialogs/countrydialog.h"
 #include "engine/engineclientinterface.h"
 #include "engine/requesttext.h"
+#include "regdata/countrynames.h"
 #include "regdata/datafolder.h"
 #include "regdata/xmlregstruct.h"
 
@@ -22,6 +23,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +45,17 @@ QFrame *framedPanel(QLayout *layout)
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setLayout(layout);
     return frame;
+}
+
+// The rows of a column in the middle of its height, as the two columns have
+// rows of different heights.
+QLayout *centredVertically(QLayout *rows)
+{
+    auto *column = new QVBoxLayout;
+    column->addStretch(1);
+    column->addLayout(rows);
+    column->addStretch(1);
+    return column;
 }
 
 } // namespace
@@ -92,44 +105,40 @@ FirstRegPage::FirstRegPage(
 
 QLayout *FirstRegPage::createContactPanel()
 {
-    auto *panel = new QVBoxLayout;
-    panel->addStretch(1);
-    m_firstNameEdit = addRow(panel, tr("&First Name:"), true);
-    m_lastNameEdit = addRow(panel, tr("&Last Name:"), true);
-    m_titleEdit = addRow(panel, tr("&Title:"), false);
-    m_companyEdit = addRow(panel, tr("Compan&y:"), false);
-    m_departmentEdit = addRow(panel, tr("&Department:"), false);
-    m_emailEdit = addRow(panel, tr("&Email Address:"), true);
-    m_phoneEdit = addRow(panel, tr("&Phone Number:"), true);
-    panel->addStretch(1);
-    return panel;
+    QGridLayout *form = FormRows::form();
+    //: The labels of the contact details; "&" marks each one's access key.
+    m_firstNameEdit = addRow(form, tr("&First Name:"), "First Name:", tr("First Name"), true);
+    m_lastNameEdit = addRow(form, tr("&Last Name:"), "Last Name:", tr("Last Name"), true);
+    //: A title such as "Dr." or "Ms.", as part of a name.
+    m_titleEdit = addRow(form, tr("&Title:"), "Title:", tr("Title"), false);
+    m_companyEdit = addRow(form, tr("Compan&y:"), "Company:", tr("Company"), false);
+    m_departmentEdit = addRow(form, tr("&Department:"), "Department:", tr("Department"), false);
+    m_emailEdit = addRow(form, tr("&Email Address:"), "Email Address:", tr("Email Address"), true);
+    m_phoneEdit = addRow(form, tr("&Phone Number:"), "Phone Number:", tr("Phone Number"), true);
+    return centredVertically(form);
 }
 
 QLayout *FirstRegPage::createAddressPanel()
 {
-    auto *panel = new QVBoxLayout;
-    panel->addStretch(1);
-    panel->addSpacing(25);
-    m_street1Edit = addRow(panel, tr("Street Address &1:"), true);
-    m_street2Edit = addRow(panel, tr("Street Address &2:"), false);
-    m_cityEdit = addRow(panel, tr("C&ity:"), true);
-    m_countryLabel = new QLabel(tr("C&ountry:"));
-    m_countryLabel->setFixedWidth(100);
-    m_countryButton = addChoiceRow(
-        panel, m_countryLabel, tr("Select a Country"), QStringLiteral("CountryButton"));
-    m_regionLabel = new QLabel(tr("&State/Province/Region:"));
+    QGridLayout *form = FormRows::form();
+    m_street1Edit
+        = addRow(form, tr("Street Address &1:"), "Street Address 1:", tr("Street Address 1"), true);
+    m_street2Edit = addRow(
+        form, tr("Street Address &2:"), "Street Address 2:", tr("Street Address 2"), false);
+    m_cityEdit = addRow(form, tr("C&ity:"), "City:", tr("City"), true);
+    m_countryButton = addChoiceRow(form, tr("C&ountry:"), tr("Select a Country"), "CountryButton");
     m_regionButton
-        = addChoiceRow(panel, m_regionLabel, tr("Select a Region"), QStringLiteral("RegionButton"));
-    m_postcodeEdit = addRow(panel, tr("&Zip/Postal Code:"), true);
-    panel->addStretch(1);
+        = addChoiceRow(form, tr("&State/Province/Region:"), tr("Select a Region"), "RegionButton");
+    m_postcodeEdit
+        = addRow(form, tr("&Zip/Postal Code:"), "Zip/Postal Code:", tr("Zip/Postal Code"), true);
 
     // Until a country is chosen the menu only repeats the button's caption.
     m_regionMenu = new ChoiceMenu(m_regionButton);
-    m_regionMenu->addAction(tr("Select a Region"));
+    m_regionMenu->addAction(m_regionButton->caption());
     m_regionButton->setMenu(m_regionMenu);
     connect(m_regionMenu, &QMenu::aboutToShow, this, &FirstRegPage::fillRegionMenu);
     connect(m_countryButton, &QPushButton::clicked, this, &FirstRegPage::showCountryPopup);
-    return panel;
+    return centredVertically(form);
 }
 
 FirstRegPage::~FirstRegPage() = default;
@@ -148,9 +157,9 @@ void FirstRegPage::fillFromRecord()
     m_cityEdit->setText(m_record.city);
     // Saved captions are taken as they are, even empty ones or a country
     // that the catalogue no longer lists.
-    m_countryButton->setCaption(m_record.country);
+    m_countryButton->setChoice(m_record.country, CountryNames::shown(m_record.country));
     setCountry(m_record.country);
-    m_regionButton->setCaption(m_record.state);
+    m_regionButton->setChoice(m_record.state);
     m_postcodeEdit->setText(m_record.zip);
     // Show the start of every text, as the user would have typed it.
     for (QLineEdit *field : findChildren<QLineEdit *>())
@@ -162,7 +171,7 @@ void FirstRegPage::setCountry(const QString &country)
 {
     if (country.isEmpty())
         return;
-    m_countryButton->setCaption(country);
+    m_countryButton->setChoice(country, CountryNames::shown(country));
     m_countrySet = true;
     // The regions are read from the catalogue when the menu opens, so that a
     // saved country costs no reading before the window shows.
@@ -179,10 +188,8 @@ void FirstRegPage::fillRegionMenu()
     for (const RegionEntry *region : catalogue.regions()) {
         if (region->country->longName != m_regionsOf)
             continue;
-        auto *item = new QAction(literalCaption(region->longName), this);
-        item->setData(region->longName);
+        QAction *item = m_regionMenu->addChoice(region->longName);
         connect(item, &QAction::triggered, this, &FirstRegPage::onMenuClick);
-        m_regionMenu->addAction(item);
     }
     m_regionsOf = QString();
 }
@@ -190,14 +197,14 @@ void FirstRegPage::fillRegionMenu()
 void FirstRegPage::updateNextButton()
 {
     bool complete = m_countryButton->isChosen() && m_regionButton->isChosen();
-    for (const QString &labelText : std::as_const(m_requiredFields))
-        complete = complete && isFieldFilled(labelText);
+    for (const QString &name : std::as_const(m_requiredFields))
+        complete = complete && isFieldFilled(name);
     m_nextButton->setEnabled(complete);
 }
 
-bool FirstRegPage::isFieldFilled(const QString &labelText) const
+bool FirstRegPage::isFieldFilled(const QString &name) const
 {
-    const auto *field = findChild<QLineEdit *>(labelText);
+    const auto *field = findChild<QLineEdit *>(name);
     return field && !field->text().trimmed().isEmpty();
 }
 
@@ -303,7 +310,7 @@ void FirstRegPage::showCountryPopup()
     // as its answer is read.
     m_countryDialog = std::make_unique<CountryDialog>(this);
     if (m_countryButton->isChosen())
-        m_countryDialog->setCurrentName(m_countryButton->caption());
+        m_countryDialog->setCurrentName(m_countryButton->value());
     m_countryDialog->exec();
     const QString country = m_countryDialog->selectedCountry();
     m_countryDialog.reset();
@@ -317,19 +324,20 @@ void FirstRegPage::onMenuClick()
 {
     const auto *item = qobject_cast<QAction *>(sender());
     if (item)
-        m_regionButton->setCaption(item->data().toString());
+        m_regionButton->setChoice(ChoiceMenu::valueOf(item));
     else
         m_regionButton->clearChoice();
     updateNextButton();
 }
 
-QLineEdit *FirstRegPage::addRow(QBoxLayout *panel, const QString &labelText, bool required)
+QLineEdit *FirstRegPage::addRow(QGridLayout *form, const QString &labelText, const char *objectName,
+    const QString &name, bool required)
 {
-    QLineEdit *field = addFieldRow(panel, labelText, required);
-    const QString name = withoutAccessKey(labelText);
-    m_unsendable->watch(field, QString(name).remove(QLatin1Char(':')));
+    QLineEdit *field = FormRows::textField(QLatin1String(objectName));
+    FormRows::addRow(form, labelText, field, required);
+    m_unsendable->watch(field, name);
     if (required) {
-        m_requiredFields << name;
+        m_requiredFields << field->objectName();
         field->installEventFilter(this);
         // Typing counts at once, so that a user of the keyboard alone is
         // never left with a disabled Next.
@@ -339,31 +347,16 @@ QLineEdit *FirstRegPage::addRow(QBoxLayout *panel, const QString &labelText, boo
 }
 
 ChoiceButton *FirstRegPage::addChoiceRow(
-    QBoxLayout *panel, QLabel *label, const QString &placeholder, const QString &objectName)
+    QGridLayout *form, const QString &labelText, const QString &placeholder, const char *objectName)
 {
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
     auto *button = new ChoiceButton(placeholder);
-    button->setObjectName(objectName);
-    button->setFixedWidth(160);
-    QFont font = label->font();
-    font.setPointSize(10);
-    button->setFont(font);
+    button->setObjectName(QLatin1String(objectName));
+    // As wide as the text fields around it.
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QLabel *label = FormRows::addRow(form, labelText, button, true);
     // The button's own text is the choice, so the label names it.
     button->setAccessibleName(withoutAccessKey(label->text()));
-    label->setBuddy(button);
-    button->clearChoice();
     button->installEventFilter(this);
-
-    auto *mark = new QLabel(QStringLiteral("*"));
-    mark->setFixedWidth(8);
-
-    auto *row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(label);
-    row->addWidget(button);
-    row->addWidget(mark);
-    panel->addLayout(row);
     return button;
 }
 
@@ -394,9 +387,9 @@ AddressRecord FirstRegPage::address() const
     address.streetAddress1 = m_street1Edit->text();
     address.streetAddress2 = m_street2Edit->text();
     address.city = m_cityEdit->text();
-    address.regionName = m_regionButton->isChosen() ? m_regionButton->caption() : QString();
+    address.regionName = m_regionButton->isChosen() ? m_regionButton->value() : QString();
     address.postcode = m_postcodeEdit->text();
-    address.countryName = m_countryButton->isChosen() ? m_countryButton->caption() : QString();
+    address.countryName = m_countryButton->isChosen() ? m_countryButton->value() : QString();
     if (m_countrySet) {
         const XMLRegStruct catalogue;
         address.regionCode = catalogue.regionCode(address.regionName, address.countryName);
@@ -442,7 +435,7 @@ QStringList FirstRegPage::state() const
     QStringList texts;
     for (const QLineEdit *field : findChildren<QLineEdit *>())
         texts << field->text();
-    return texts << m_countryButton->caption() << m_regionButton->caption();
+    return texts << m_countryButton->value() << m_regionButton->value();
 }
 
 void FirstRegPage::readCorrection()

@@ -15,10 +15,11 @@
 #include <memory>
 
 class ChoiceButton;
+class ChoiceMenu;
 class CorrectRegPage;
 class CountryDialog;
 class EngineClientInterface;
-class QBoxLayout;
+class QGridLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -67,8 +68,9 @@ public:
     // Enables Next once every required field is filled and both a country
     // and a region are chosen.
     void updateNextButton();
-    // Whether the field named labelText holds more than blanks.
-    bool isFieldFilled(const QString &labelText) const;
+    // Whether the field of that object name, "City:" say, holds more than
+    // blanks.
+    bool isFieldFilled(const QString &name) const;
     // One "@" followed later by a ".", with no second "@" before that ".",
     // in at least five characters.
     static bool isValidEmail(const QString &text);
@@ -87,9 +89,12 @@ private:
     // The page's two columns.
     QLayout *createContactPanel();
     QLayout *createAddressPanel();
-    QLineEdit *addRow(QBoxLayout *panel, const QString &labelText, bool required);
-    ChoiceButton *addChoiceRow(
-        QBoxLayout *panel, QLabel *label, const QString &placeholder, const QString &objectName);
+    // A row of a text field found by objectName, which name names in
+    // messages.
+    QLineEdit *addRow(QGridLayout *form, const QString &labelText, const char *objectName,
+        const QString &name, bool required);
+    ChoiceButton *addChoiceRow(QGridLayout *form, const QString &labelText,
+        const QString &placeholder, const char *objectName);
     void fillRegionMenu();
     void clearRegionMenu();
     // The texts and captions of the page.
@@ -116,13 +121,11 @@ private:
     QLineEdit *m_street1Edit;
     QLineEdit *m_street2Edit;
     QLineEdit *m_cityEdit;
-    QLabel *m_countryLabel;
     ChoiceButton *m_countryButton;
-    QLabel *m_regionLabel;
     ChoiceButton *m_regionButton;
     QLineEdit *m_postcodeEdit;
     QPushButton *m_nextButton;
-    QMenu *m_regionMenu;
+    ChoiceMenu *m_regionMenu;
     // The country whose regions the menu is still to offer, or null when it
     // offers them.
     QString m_regionsOf;

@@ -1,7 +1,9 @@
 #include "secondregpage.h"
 
+#include "accesskey.h"
 #include "choicebutton.h"
 #include "choicemenu.h"
+#include "formrows.h"
 #include "pagelayout.h"
 #include "statuslabel.h"
 #include "unsendablefields.h"
@@ -23,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,28 +41,17 @@ namespace {
 const char SaveName[] = "Save";
 const char RegisterName[] = "Save and Register";
 
-QLabel *rowLabel(const QString &text)
+// How the menus show their values: the month by the user's locale's name,
+// a number as it is, the maker's lists as translated.
+QString monthCaption(const QString &month)
 {
-    auto *label = new QLabel(text);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
+    const qsizetype index = PurchaseChoices::months().indexOf(month);
+    return index < 0 ? month : QLocale().standaloneMonthName(int(index) + 1);
 }
 
-// Adds a row of required choices to the grid: the label, which is the buddy
-// of the first, and the row of controls, which the caller may extend after
-// the "*".
-QHBoxLayout *addRequiredRow(
-    QGridLayout *grid, int row, const QString &labelText, std::initializer_list<QWidget *> fields)
+QString asItIs(const QString &value)
 {
-    QLabel *label = rowLabel(labelText);
-    label->setBuddy(*fields.begin());
-    auto *controls = new QHBoxLayout;
-    for (QWidget *field : fields)
-        controls->addWidget(field);
-    controls->addWidget(new QLabel(QStringLiteral("*")));
-    grid->addWidget(label, row, 0);
-    grid->addLayout(controls, row, 1);
-    return controls;
+    return value;
 }
 
 } // namespace
@@ -80,7 +72,7 @@ SecondRegPage::SecondRegPage(
     // The user's own type of work is the one text on this page that goes to
     // the maker's service.
     m_unsendable = new UnsendableFields(m_statusLabel, this);
-    m_unsendable->watch(m_workOtherField, m_workOtherField->accessibleName());
+    m_unsendable->watch(m_workOtherField, tr("Your own type of work"));
 
     QVBoxLayout *body = PageLayout::column();
     body->addWidget(introLabel);
@@ -99,69 +91,60 @@ SecondRegPage::SecondRegPage(
 void SecondRegPage::createChoiceButtons()
 {
     using namespace PurchaseChoices;
-    m_monthButton = createMenuButton(tr("Month"), QStringLiteral("MonthButton"), 120, months(),
-        &SecondRegPage::onMonthMenuClick);
+    //: The placeholder of the purchase date's month, until one is chosen.
+    m_monthButton = createMenuButton(tr("Month"), Placeholder::month, "MonthButton", months(),
+        monthCaption, &SecondRegPage::onMonthMenuClick);
+    //: The placeholder of the purchase date's day of the month, until one is chosen.
     m_dayButton = createMenuButton(
-        tr("Day"), QStringLiteral("DayButton"), 70, days(), &SecondRegPage::onDayMenuClick);
-    m_yearButton = createMenuButton(tr("Year"), QStringLiteral("YearButton"), 85,
-        years(QDate::currentDate().year()), &SecondRegPage::onYearMenuClick);
-    // One label stands for the three date buttons, so each names its part
-    // and tells its choice as its description.
-    m_monthButton->setAccessibleName(tr("Purchase month"));
-    m_dayButton->setAccessibleName(tr("Purchase day"));
-    m_yearButton->setAccessibleName(tr("Purchase year"));
-    for (ChoiceButton *button : {m_monthButton, m_dayButton, m_yearButton})
-        button->clearChoice();
-    m_locationButton = createMenuButton(tr("Purchase Location"), QStringLiteral("PurchaseLocation"),
-        165, locations(), &SecondRegPage::onLocationMenuClick);
-
-    m_resellerButton = new ChoiceButton(tr("Reseller"));
+        tr("Day"), Placeholder::day, "DayButton", days(), asItIs, &SecondRegPage::onDayMenuClick);
+    //: The placeholder of the purchase date's year, until one is chosen.
+    m_yearButton = createMenuButton(tr("Year"), Placeholder::year, "YearButton",
+        years(QDate::currentDate().year()), asItIs, &SecondRegPage::onYearMenuClick);
+    m_locationButton = createMenuButton(tr("Purchase Location"), Placeholder::location,
+        "PurchaseLocation", locations(), caption, &SecondRegPage::onLocationMenuClick);
+    //: The placeholder of the reseller, until one is chosen from the list.
+    m_resellerButton = new ChoiceButton(tr("Reseller"), Placeholder::reseller);
     m_resellerButton->setObjectName(QStringLiteral("Reseller"));
-    m_resellerButton->setFixedWidth(145);
-    QFont resellerFont = m_resellerButton->font();
-    resellerFont.setPointSize(7);
-    m_resellerButton->setFont(resellerFont);
     connect(m_resellerButton, &QPushButton::clicked, this, &SecondRegPage::showResellerPopup);
-
-    m_userTypeButton = createMenuButton(tr("Type of User"), QStringLiteral("BuyerDescription"), 190,
-        userTypes(), &SecondRegPage::onDescMenuClick);
-    m_businessButton = createMenuButton(tr("Type of Business"), QStringLiteral("BuyerBusiness"),
-        265, businesses(), &SecondRegPage::onBusMenuClick);
-    m_workButton = createMenuButton(tr("Type of Work"), QStringLiteral("BuyerWorkType"), 200,
-        workTypes(), &SecondRegPage::onWorkMenuClick);
-    m_workOtherField = new QLineEdit;
-    m_workOtherField->setObjectName(QStringLiteral("WorkTypeOther"));
-    m_workOtherField->setFixedWidth(160);
-    m_workOtherField->setAccessibleName(tr("Other type of work"));
+    m_userTypeButton = createMenuButton(tr("Type of User"), Placeholder::userType,
+        "BuyerDescription", userTypes(), caption, &SecondRegPage::onDescMenuClick);
+    m_businessButton = createMenuButton(tr("Type of Business"), Placeholder::business,
+        "BuyerBusiness", businesses(), caption, &SecondRegPage::onBusMenuClick);
+    m_workButton = createMenuButton(tr("Type of Work"), Placeholder::workType, "BuyerWorkType",
+        workTypes(), caption, &SecondRegPage::onWorkMenuClick);
+    m_workOtherField = FormRows::textField(QStringLiteral("WorkTypeOther"));
 }
 
 QLayout *SecondRegPage::createChoiceRows()
 {
-    auto *grid = new QGridLayout;
-    grid->setVerticalSpacing(2);
-    addRequiredRow(grid, 0, tr("Purchase &Date:"), {m_monthButton, m_dayButton, m_yearButton})
-        ->addStretch(0);
+    QGridLayout *form = FormRows::form();
+    form->setVerticalSpacing(2);
+    auto *date = new QHBoxLayout;
+    for (ChoiceButton *button : {m_monthButton, m_dayButton, m_yearButton})
+        date->addWidget(button);
+    FormRows::addRow(form, tr("Purchase &Date:"), date, m_monthButton, true);
+    // One label stands for the three date buttons, so each names its part.
+    m_monthButton->setAccessibleName(tr("Purchase month"));
+    m_dayButton->setAccessibleName(tr("Purchase day"));
+    m_yearButton->setAccessibleName(tr("Purchase year"));
 
-    QHBoxLayout *locationRow
-        = addRequiredRow(grid, 1, tr("Purchase &Location:"), {m_locationButton});
-    m_resellerLabel = rowLabel(tr("&Reseller:"));
-    // Clear of the location row's "*", which it follows directly.
-    m_resellerLabel->setContentsMargins(8, 0, 0, 0);
-    m_resellerLabel->setBuddy(m_resellerButton);
-    locationRow->addWidget(m_resellerLabel);
-    locationRow->addWidget(m_resellerButton);
-    locationRow->addStretch(0);
+    addChoiceRow(form, tr("Purchase &Location:"), m_locationButton);
+    m_resellerLabel = addChoiceRow(form, tr("&Reseller:"), m_resellerButton);
+    addChoiceRow(form, tr("What best describes yo&u?"), m_userTypeButton);
+    addChoiceRow(form, tr("What business are you &in?"), m_businessButton);
+    addChoiceRow(form, tr("What type of &work do you do?"), m_workButton);
+    m_workOtherLabel
+        = FormRows::addRow(form, tr("Your own type of wor&k:"), m_workOtherField, false);
+    return form;
+}
 
-    QHBoxLayout *userTypeRow
-        = addRequiredRow(grid, 2, tr("What best describes yo&u?"), {m_userTypeButton});
-    userTypeRow->addStretch(1);
-    userTypeRow->addSpacing(12);
-    addRequiredRow(grid, 3, tr("What business are you &in?"), {m_businessButton})->addStretch(0);
-    QHBoxLayout *workRow
-        = addRequiredRow(grid, 4, tr("What type of &work do you do?"), {m_workButton});
-    workRow->addWidget(m_workOtherField);
-    workRow->addStretch(0);
-    return grid;
+QLabel *SecondRegPage::addChoiceRow(
+    QGridLayout *form, const QString &labelText, ChoiceButton *button)
+{
+    QLabel *label = FormRows::addRow(form, labelText, button, true);
+    // Named by its question; its choice is its description.
+    button->setAccessibleName(withoutAccessKey(label->text()));
+    return label;
 }
 
 QLayout *SecondRegPage::createSystemsRow()
@@ -169,7 +152,6 @@ QLayout *SecondRegPage::createSystemsRow()
     m_systemsLabel = new QLabel(tr("Do you own any other &Tarn systems?"));
     m_yesButton = new QRadioButton(tr("&Yes"));
     m_yesButton->setObjectName(QStringLiteral("Yes"));
-    m_yesButton->setFixedWidth(60);
     m_noButton = new QRadioButton(tr("&No"));
     m_noButton->setObjectName(QStringLiteral("No"));
     m_systemsLabel->setBuddy(m_yesButton);
@@ -177,6 +159,7 @@ QLayout *SecondRegPage::createSystemsRow()
     row->addWidget(m_systemsLabel);
     row->addWidget(m_yesButton);
     row->addWidget(m_noButton);
+    row->addStretch(1);
     return row;
 }
 
@@ -231,15 +214,15 @@ void SecondRegPage::fillFromRecord()
     // A choice not offered comes as its placeholder, which the button shows
     // as no choice.
     const SecondPageRecord shown = PurchaseChoices::tidied(m_record);
-    m_monthButton->setCaption(shown.purchaseMonth);
-    m_dayButton->setCaption(shown.purchaseDay);
-    m_yearButton->setCaption(shown.purchaseYear);
-    m_locationButton->setCaption(shown.purchaseLocation);
-    m_resellerButton->setCaption(shown.resellerInfo);
+    m_monthButton->setValue(shown.purchaseMonth);
+    m_dayButton->setValue(shown.purchaseDay);
+    m_yearButton->setValue(shown.purchaseYear);
+    m_locationButton->setValue(shown.purchaseLocation);
+    m_resellerButton->setValue(shown.resellerInfo);
     showReseller(shown.purchaseLocation == PurchaseChoices::resellerLocation);
-    m_userTypeButton->setCaption(shown.buyerDescription);
-    m_businessButton->setCaption(shown.buyerBusiness);
-    m_workButton->setCaption(shown.buyerWorkType);
+    m_userTypeButton->setValue(shown.buyerDescription);
+    m_businessButton->setValue(shown.buyerBusiness);
+    m_workButton->setValue(shown.buyerWorkType);
     m_workOtherField->setText(shown.workTypeOther);
     showWorkOther(shown.buyerWorkType.contains(PurchaseChoices::otherWork));
     const QLatin1String yes("1");
@@ -266,7 +249,7 @@ void SecondRegPage::updateSaveButtons()
 void SecondRegPage::regPage2NextSignal()
 {
     QPushButton *registerButton = actionButton(RegisterName);
-    if (registerButton->text() == quitCaption()) {
+    if (m_quitting.contains(registerButton)) {
         quit();
         return;
     }
@@ -320,7 +303,7 @@ void SecondRegPage::regPage2BackSignal()
 void SecondRegPage::regPage2SaveSignal()
 {
     QPushButton *saveButton = actionButton(SaveName);
-    if (saveButton->text() == quitCaption()) {
+    if (m_quitting.contains(saveButton)) {
         quit();
         return;
     }
@@ -363,8 +346,7 @@ void SecondRegPage::onLocationMenuClick(QAction *action)
     setChoice(m_locationButton, action);
     // The reseller name stays on the hidden button, ready for when the
     // location is chosen again.
-    if (action)
-        showReseller(action->text() == PurchaseChoices::resellerLocation);
+    showReseller(m_locationButton->value() == PurchaseChoices::resellerLocation);
     updateSaveButtons();
 }
 
@@ -384,8 +366,7 @@ void SecondRegPage::onWorkMenuClick(QAction *action)
 {
     setChoice(m_workButton, action);
     // Hiding keeps the text, so that it is back when "Other" is chosen again.
-    if (action)
-        showWorkOther(action->text().contains(PurchaseChoices::otherWork));
+    showWorkOther(m_workButton->value().contains(PurchaseChoices::otherWork));
     updateSaveButtons();
 }
 
@@ -393,25 +374,24 @@ void SecondRegPage::showResellerPopup()
 {
     ResellerDialog dialog(this);
     if (m_resellerButton->isChosen())
-        dialog.setCurrentName(m_resellerButton->caption());
+        dialog.setCurrentName(m_resellerButton->value());
     dialog.exec();
     const QString name = dialog.selectedReseller();
     if (!name.isNull())
-        m_resellerButton->setCaption(name);
+        m_resellerButton->setChoice(name);
     m_resellerButton->setFocus(Qt::OtherFocusReason);
     updateSaveButtons();
 }
 
-ChoiceButton *SecondRegPage::createMenuButton(const QString &placeholder, const QString &objectName,
-    int width, const QStringList &items, void (SecondRegPage::*handler)(QAction *))
+ChoiceButton *SecondRegPage::createMenuButton(const QString &placeholder,
+    const QString &unchosenValue, const char *objectName, const QStringList &values,
+    QString (*caption)(const QString &), void (SecondRegPage::*handler)(QAction *))
 {
-    auto *button = new ChoiceButton(placeholder);
-    button->setObjectName(objectName);
-    button->setFixedWidth(width);
-
+    auto *button = new ChoiceButton(placeholder, unchosenValue);
+    button->setObjectName(QLatin1String(objectName));
     auto *menu = new ChoiceMenu(button);
-    for (const QString &item : items)
-        menu->addAction(item);
+    for (const QString &value : values)
+        menu->addChoice(value, caption(value));
     connect(menu, &QMenu::triggered, this, handler);
     button->setMenu(menu);
     return button;
@@ -422,32 +402,29 @@ QPushButton *SecondRegPage::actionButton(const char *objectName) const
     return findChild<QPushButton *>(QLatin1String(objectName));
 }
 
-int SecondRegPage::itemIndex(const ChoiceButton *button, const QString &caption)
-{
-    const QList<QAction *> items = button->menu()->actions();
-    for (int index = 0; index < items.size(); ++index)
-        if (items.at(index)->text() == caption)
-            return index;
-    return -1;
-}
-
 void SecondRegPage::setChoice(ChoiceButton *button, QAction *action)
 {
     if (action)
-        button->setCaption(action->text());
+        button->setChoice(ChoiceMenu::valueOf(action), withoutAccessKey(action->text()));
     else
         button->clearChoice();
 }
 
 void SecondRegPage::showReseller(bool shown)
 {
-    m_resellerLabel->setVisible(shown);
-    m_resellerButton->setVisible(shown);
+    showRow(m_resellerLabel, shown);
 }
 
 void SecondRegPage::showWorkOther(bool shown)
 {
-    m_workOtherField->setVisible(shown);
+    showRow(m_workOtherLabel, shown);
+}
+
+void SecondRegPage::showRow(QLabel *label, bool shown)
+{
+    // The row's field is the label's buddy, its mark the widget after it.
+    label->setVisible(shown);
+    label->buddy()->setVisible(shown);
 }
 
 RegistrationRecord SecondRegPage::record() const
@@ -458,8 +435,8 @@ RegistrationRecord SecondRegPage::record() const
 RegistrationRecord SecondRegPage::record(
     const ContactRecord &contact, const AddressRecord &address) const
 {
-    return purchaseDetails().toRecord(contact, address, m_monthButton->caption(),
-        m_dayButton->caption(), m_yearButton->caption());
+    return purchaseDetails().toRecord(
+        contact, address, m_monthButton->value(), m_dayButton->value(), m_yearButton->value());
 }
 
 QWidget *SecondRegPage::firstControl() const
@@ -467,14 +444,11 @@ QWidget *SecondRegPage::firstControl() const
     return m_monthButton;
 }
 
-QString SecondRegPage::quitCaption()
-{
-    return tr("&Quit");
-}
-
 void SecondRegPage::becomeQuit(QPushButton *button)
 {
-    button->setText(quitCaption());
+    //: An action button that has done its work, and now ends the program.
+    button->setText(tr("&Quit"));
+    m_quitting.insert(button);
     m_becameQuit.start();
 }
 
@@ -497,13 +471,13 @@ PurchaseDetails SecondRegPage::purchaseDetails() const
     // Neither yes nor no checked leaves that answer as it was.
     PurchaseDetails details = m_purchaseDetails;
     details.purchaseDate
-        = PurchaseDetails::dateText(itemIndex(m_monthButton, m_monthButton->caption()),
-            m_dayButton->caption().toInt(), m_yearButton->caption().toInt());
-    details.businessType = m_businessButton->caption();
-    details.purchaseLocation = m_locationButton->caption();
-    details.reseller = m_resellerButton->caption();
-    details.userType = m_userTypeButton->caption();
-    details.workType = m_workButton->caption();
+        = PurchaseDetails::dateText(int(PurchaseChoices::months().indexOf(m_monthButton->value())),
+            m_dayButton->value().toInt(), m_yearButton->value().toInt());
+    details.businessType = m_businessButton->value();
+    details.purchaseLocation = m_locationButton->value();
+    details.reseller = m_resellerButton->value();
+    details.userType = m_userTypeButton->value();
+    details.workType = m_workButton->value();
     details.workTypeOther = m_workOtherField->text();
     details.contactMe = m_offersBox->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
     details.thirdParty

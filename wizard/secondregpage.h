@@ -9,6 +9,7 @@
 #include "regdata/secondpagerecord.h"
 
 #include <QElapsedTimer>
+#include <QSet>
 #include <QSharedPointer>
 
 class ChoiceButton;
@@ -16,6 +17,7 @@ class EngineClientInterface;
 class QAction;
 class QCheckBox;
 class QLabel;
+class QGridLayout;
 class QLayout;
 class QLineEdit;
 class QPushButton;
@@ -86,13 +88,15 @@ private:
     void createOfferBoxes();
     QLayout *createButtonRow();
 
-    ChoiceButton *createMenuButton(const QString &placeholder, const QString &objectName, int width,
-        const QStringList &items, void (SecondRegPage::*handler)(QAction *));
+    // A button whose menu offers values, each shown by caption.
+    ChoiceButton *createMenuButton(const QString &placeholder, const QString &unchosenValue,
+        const char *objectName, const QStringList &values, QString (*caption)(const QString &),
+        void (SecondRegPage::*handler)(QAction *));
+    QLabel *addChoiceRow(QGridLayout *form, const QString &labelText, ChoiceButton *button);
     QPushButton *actionButton(const char *objectName) const;
-    // The position of caption among the items of button's menu, or -1.
-    static int itemIndex(const ChoiceButton *button, const QString &caption);
     static void setChoice(ChoiceButton *button, QAction *action);
     void showReseller(bool shown);
+    void showRow(QLabel *label, bool shown);
     void showWorkOther(bool shown);
 
     void collectPurchaseDetails();
@@ -101,7 +105,6 @@ private:
     bool sendRegistration();
     void showRegistrationOutcome(bool registered, bool saved, bool noted);
     // An action button that has done its work offers to quit.
-    static QString quitCaption();
     void becomeQuit(QPushButton *button);
     void quit();
 
@@ -111,7 +114,8 @@ private:
     QSharedPointer<AddressRecord> m_address;
     PurchaseDetails m_purchaseDetails;
     bool m_registering = false;
-    // Since a button became "Quit".
+    // The buttons that have become "Quit", and since when.
+    QSet<QPushButton *> m_quitting;
     QElapsedTimer m_becameQuit;
 
     ChoiceButton *m_monthButton;
@@ -124,6 +128,7 @@ private:
     ChoiceButton *m_businessButton;
     ChoiceButton *m_workButton;
     QLineEdit *m_workOtherField;
+    QLabel *m_workOtherLabel;
     QRadioButton *m_yesButton;
     QRadioButton *m_noButton;
     QLabel *m_systemsLabel;

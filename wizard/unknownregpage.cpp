@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 UnknownRegPage::UnknownRegPage(QWidget *parent)
-    : AddressConfirmationPage(QString(), parent)
+    : AddressConfirmationPage(AddressFields::Only, parent)
 {
     auto *heading = new QLabel(tr("Original Address:"));
     auto *addresses = new QVBoxLayout;

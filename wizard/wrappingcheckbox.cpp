@@ -1,6 +1,7 @@
 #include "wrappingcheckbox.h"
 
 #include "accesskey.h"
+#include "linebreaks.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -33,13 +34,11 @@ QSize WrappingCheckBox::sizeHint() const
 
 QSize WrappingCheckBox::minimumSizeHint() const
 {
-    // Wide enough for the text in two lines: half of it and the longest
-    // word, which may not fit into the first line.
+    // Wide enough for the text in two lines: half of it and the widest piece
+    // that cannot be broken, which may not fit into the first line.
     const QString shown = withoutAccessKey(text());
-    int longestWord = 0;
-    for (const QString &word : shown.split(QLatin1Char(' ')))
-        longestWord = qMax(longestWord, fontMetrics().horizontalAdvance(word));
-    const int width = textIndent() + (fontMetrics().horizontalAdvance(shown) + 1) / 2 + longestWord;
+    const int width = textIndent() + (fontMetrics().horizontalAdvance(shown) + 1) / 2
+        + widestUnbreakable(shown, fontMetrics());
     return QSize(width, heightForWidth(width));
 }
 
