@@ -43,6 +43,7 @@ MainWindow::MainWindow(const char *programArgument)
     // The tab first, so that the pages are made in the font they are shown
     // in. The first page added is the current one: the wizard opens on it.
     auto *registrationStack = new QStackedWidget;
+    //: The name of the window's one tab, which holds the registration.
     tabs->addTab(registrationStack, tr("Registration"));
     m_registrationTab = std::make_unique<RegistrationTab>(m_engineThread.get(), registrationStack);
     registry->setRegistrationStack(registrationStack);

@@ -1,12 +1,13 @@
 # kvb_add_test(<name> SOURCES <files...> LIBRARIES <targets...>)
 #
 # Declares a Qt Test program and registers it with CTest. Tests run on the
-# offscreen platform, so they need no display.
+# offscreen platform, so they need no display, and in English.
 #
 # Under the sanitizers, a test fails at the first error. A test that preloads
 # a library into a child process puts it before the sanitizer runtime, which
 # is then told not to mind.
-set(KVB_TEST_ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+# The tests find controls by their English names, and compare English texts.
+set(KVB_TEST_ENVIRONMENT QT_QPA_PLATFORM=offscreen LANGUAGE=C LC_ALL=C.UTF-8)
 if(KVB_SANITIZE)
     list(APPEND KVB_TEST_ENVIRONMENT
         ASAN_OPTIONS=verify_asan_link_order=0:detect_stack_use_after_return=1

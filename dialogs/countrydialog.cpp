@@ -12,6 +12,7 @@
 CountryDialog::CountryDialog(QWidget *parent)
     : ListDialog(parent)
 {
+    //: The name of the list of countries, for screen readers.
     listWidget()->setAccessibleName(tr("Countries"));
     setWindowTitle(tr("Select a country"));
 }

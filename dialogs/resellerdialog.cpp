@@ -7,6 +7,7 @@
 ResellerDialog::ResellerDialog(QWidget *parent)
     : ListDialog(parent)
 {
+    //: The name of the list of resellers, for screen readers.
     listWidget()->setAccessibleName(tr("Resellers"));
     setWindowTitle(tr("Select a Reseller"));
 }

@@ -53,6 +53,7 @@ QStringList locations()
     //: The names of the maker's own shop and resellers, which stay as they are.
     return {QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Tarn Web Store")),
         QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Tarn Reseller")),
+        //: Bought together with other products, a computer say.
         QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Bundle")),
         QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Mail order catalog")),
         QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "On-Line catalog")),
@@ -81,6 +82,7 @@ QStringList businesses()
         QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Government or Law Enforcement")),
         QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "House of Worship")),
         QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Education")),
+        //: A business: a film, television or sound studio.
         QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Studio")),
         QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Internet / Mobile Content Provider"))};
 }
@@ -95,8 +97,10 @@ QStringList workTypes()
         QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Corporate Video")),
         //: Wedding and event videography; the trade's own short name, which may stay.
         QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "WEVA")),
+        //: Work of one's own, not for a client.
         QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Personal")),
         QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "School Projects")),
+        //: A kind of work: films for the cinema.
         QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Film")),
         QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Web / Mobile repackage")),
         QStringLiteral(QT_TRANSLATE_NOOP("PurchaseChoices", "Other, Please Specify"))};

@@ -21,11 +21,6 @@ QString chosenLanguage(const QStringList &languages, const QStringList &availabl
 // an empty text for English. Call once, after the application is made.
 QString install();
 
-// Installs the translation file at path, and Qt's own for language, as
-// install() does for the user's language; for the program's tests and
-// tools.
-bool installFile(const QString &path, const QString &language);
-
 } // namespace Translations
 
 #endif

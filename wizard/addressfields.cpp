@@ -54,6 +54,8 @@ QString AddressFields::fieldName(Address address, int row)
     const bool original = address == Original;
     switch (row) {
     case StreetAddress1:
+        //: For screen readers, a field of the address as the user entered it ("Original") or
+        //: as the address check corrected it ("Corrected").
         return original ? tr("Original street address 1") : tr("Corrected street address 1");
     case StreetAddress2:
         return original ? tr("Original street address 2") : tr("Corrected street address 2");

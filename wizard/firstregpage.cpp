@@ -39,7 +39,7 @@ namespace {
 // two columns fit side by side in the window.
 QFrame *framedPanel(QLayout *layout)
 {
-    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(4);
     auto *frame = new QFrame;
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);

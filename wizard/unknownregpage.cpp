@@ -9,6 +9,7 @@
 UnknownRegPage::UnknownRegPage(QWidget *parent)
     : AddressConfirmationPage(AddressFields::Only, parent)
 {
+    //: The heading over the address as the user entered it.
     auto *heading = new QLabel(tr("Original Address:"));
     auto *addresses = new QVBoxLayout;
     addresses->addLayout(PageLayout::centred(heading));

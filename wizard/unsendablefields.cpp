@@ -50,7 +50,9 @@ void UnsendableFields::update()
     if (!names.isEmpty()) {
         m_message = tr("Some characters in %1 cannot be sent: they will reach the maker as \"?\". "
                        "Latin letters, with or without accents, reach the maker as written.")
-                        .arg(names.join(tr(", ")));
+                        .arg(names.join(
+                            //: Between the names of two fields in a list, "City, Zip/Postal Code".
+                            tr(", ")));
         m_statusLine->setMessage(m_message, StatusLabel::Warning);
     } else if (!m_message.isEmpty() && m_statusLine->text() == m_message) {
         m_statusLine->clearMessage();

@@ -139,8 +139,8 @@ class Kvb:
         env = {name: value for name, value in os.environ.items()
                if not name.startswith(("QUILL_", "KVB_"))}
         # The purchase date goes out converted to UTC; in UTC it is the same
-        # on every machine.
-        env.update(TZ="UTC")
+        # on every machine. The tests find controls by their English names.
+        env.update(TZ="UTC", LANGUAGE="C", LC_ALL="C.UTF-8")
         if folder is not None:
             env.update(KVB_COMMON_FILES_DIR=folder.root, QUILL_OUTBOX=folder.outbox)
         env.update(environment)

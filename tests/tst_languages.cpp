@@ -1,0 +1,295 @@
+// The wizard in other languages: two pseudo-translations made from the sources at each build
+// (every text accented, a third longer and in brackets; every text shaped like Japanese), and the
+// German and Japanese translations. Every text a user sees or a screen reader reads is translated
+// but for data; nothing is cut off; no page is wider than the window's 600 pixels; access keys
+// stay unique and work; and what is sent and saved is what English sends and saves.
+#include "regdata/datafolder.h"
+#include "regdata/readreginfo.h"
+#include "regdata/savereginfo.h"
+#include "support/recordingengine.h"
+#include "support/wizard.h"
+#include "translations/translations.h"
+#include "wizard/accesskey.h"
+#include "wizard/choicebutton.h"
+#include "wizard/choicemenu.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QResource>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// The room a page has in the window at its largest, 600 by 400, below the tab bar.
+constexpr QSize PageRoom(588, 360);
+
+// The steps to each page, with the engine's answer to the address check; the purchase page with
+// every row that a choice can show.
+struct Visit
+{
+    const char *page;
+    int result;
+    QStringList steps;
+};
+const QList<Visit> visits = {
+    {"FirstRegPage", 0, {}},
+    {"CorrectRegPage", 1, {"Next"}},
+    {"UnknownRegPage", 2, {"Next"}},
+    {"SecondRegPage", 0,
+        {"Next", "PurchaseLocation:Tarn Reseller", "BuyerWorkType:Other, Please Specify"}},
+};
+
+// Chooses the item of value on the purchase page's button of that object name.
+void choose(const Wizard &wizard, const QString &button, const QString &value)
+{
+    for (QAction *item : wizard.find<ChoiceButton>(button)->menu()->actions()) {
+        if (ChoiceMenu::valueOf(item) == value)
+            item->trigger();
+    }
+}
+
+void walk(const Wizard &wizard, const QStringList &steps)
+{
+    for (const QString &step : steps) {
+        if (step.contains(':'))
+            choose(wizard, step.section(':', 0, 0), step.section(':', 1));
+        else
+            QVERIFY2(wizard.act(step), qPrintable(step));
+    }
+}
+
+} // namespace
+
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    RecordingEngine m_engine;
+    std::unique_ptr<QTranslator> m_translator;
+    // Whether a text shows the translation; empty for a real one, which may keep a word as it is.
+    std::function<bool(const QString &)> m_translated;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QResource::registerResource(KVB_BIN_DIR "/KVB.rcc"));
+        QVERIFY(QDir().mkpath(m_dir.filePath("Tarn/CustomData/RegData")));
+    }
+
+    void init()
+    {
+        DataFolder::setFolders(m_dir.filePath("Tarn/CustomData/"), false, {KVB_TEST_DATA_DIR "/"});
+        const RegistrationRecord record = completeRecord();
+        QVERIFY(SaveRegInfo(&record.firstPage, &record.secondPage).save());
+        m_engine = RecordingEngine();
+        m_engine.reply = correction;
+    }
+
+    void cleanup()
+    {
+        if (m_translator)
+            QCoreApplication::removeTranslator(m_translator.get());
+        m_translator.reset();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void chosenLanguage_data()
+    {
+        QTest::addColumn<QStringList>("languages"); // as the toolkit reads them, in order
+        QTest::addColumn<QString>("chosen"); // of German, Japanese and Brazilian Portuguese
+
+        QTest::newRow("German in Austria") << QStringList {"de-AT", "de"} << "de";
+        QTest::newRow("Japanese") << QStringList {"ja-JP", "ja"} << "ja";
+        QTest::newRow("one that is not there, then German") << QStringList {"fr-FR", "de"} << "de";
+        QTest::newRow("English before German") << QStringList {"en-GB", "de"} << "";
+        QTest::newRow("C") << QStringList {"C"} << "";
+        QTest::newRow("a country's own before the language's") << QStringList {"pt-BR"} << "pt_BR";
+    }
+
+    // The first of the user's languages that is English or translated wins.
+    void chosenLanguage()
+    {
+        QFETCH(QStringList, languages);
+        QFETCH(QString, chosen);
+        QCOMPARE(Translations::chosenLanguage(languages, {"de", "ja", "pt", "pt_BR"}), chosen);
+    }
+
+    void pages_data() { languages(); }
+
+    // Each page as the window shows it at its largest.
+    void pages()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, locale);
+        translateInto(file, locale);
+        for (const Visit &visit : visits) {
+            m_engine.addressResult = visit.result;
+            Wizard wizard(&m_engine);
+            wizard.stack.setFixedSize(PageRoom);
+            walk(wizard, visit.steps);
+            QCOMPARE(wizard.page()->objectName(), visit.page);
+            QCoreApplication::processEvents();
+            checkPage(wizard.page());
+        }
+    }
+
+    void sameRegistration_data() { languages(); }
+
+    // The same choices send and save the same bytes in every language, and the keyboard alone
+    // gets there: each button by its access key.
+    void sameRegistration()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, locale);
+        const auto registerAll = [this] {
+            m_engine = RecordingEngine();
+            Wizard wizard(&m_engine);
+            wizard.stack.show();
+            QVERIFY(QTest::qWaitForWindowActive(&wizard.stack));
+            // A button's access key clicks it a moment later, as a click shows.
+            pressAccessKey(wizard, "Next");
+            QTRY_COMPARE(wizard.page()->objectName(), "SecondRegPage");
+            wizard.find<ChoiceButton>("Reseller")->setChoice("Amberline");
+            walk(wizard,
+                {"PurchaseLocation:Tarn Reseller", "BuyerWorkType:Other, Please Specify",
+                    "WorkTypeOther=Trailers", "Yes"});
+            pressAccessKey(wizard, "Save and Register");
+            QTRY_COMPARE(m_engine.registrations.size(), 1);
+        };
+        registerAll();
+        const QByteArrayList english = m_engine.addresses + m_engine.registrations;
+        const QByteArray savedInEnglish = saved();
+        translateInto(file, locale);
+        init();
+        registerAll();
+        QCOMPARE(m_engine.addresses + m_engine.registrations, english);
+        QCOMPARE(saved(), savedInEnglish);
+    }
+
+private:
+    void languages()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("accented, a third longer") << KVB_PSEUDO_DIR "/accented.qm"
+                                                  << "en";
+        QTest::newRow("shaped like Japanese") << KVB_PSEUDO_DIR "/japanese.qm"
+                                              << "ja";
+        QTest::newRow("German") << ":/i18n/kvb_de.qm"
+                                << "de";
+        QTest::newRow("Japanese") << ":/i18n/kvb_ja.qm"
+                                  << "ja";
+    }
+
+    void translateInto(const QString &file, const QString &locale)
+    {
+        m_translator = std::make_unique<QTranslator>();
+        QVERIFY2(m_translator->load(file), qPrintable(file));
+        QCoreApplication::installTranslator(m_translator.get());
+        QLocale::setDefault(QLocale(locale));
+        if (file.endsWith("accented.qm"))
+            m_translated = [](const QString &text) { return text.contains('['); };
+        else if (file.endsWith("japanese.qm"))
+            m_translated = [](const QString &text) { return text.contains(QChar(0x540d)); };
+        else
+            m_translated = nullptr;
+    }
+
+    // Whether text is data, which stays as the record, the catalogue or the locale has it.
+    static bool isData(const QString &text)
+    {
+        QStringList data {"Amberline"};
+        const RegistrationRecord record = completeRecord();
+        for (const auto &field : FirstPageRecord::fields)
+            data << record.firstPage.*field.value;
+        for (int month = 1; month <= 12; ++month)
+            data << QLocale().standaloneMonthName(month);
+        const bool hasLetters
+            = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetter(); });
+        return !hasLetters || data.contains(text) || text.startsWith("2 Corrected Rd");
+    }
+
+    void expectTranslated(const QString &text, const QObject *where)
+    {
+        if (m_translated && !isData(text))
+            QVERIFY2(m_translated(text), qPrintable(where->objectName() + ": " + text));
+    }
+
+    void checkPage(QWidget *page)
+    {
+        expectTranslated(page->windowTitle(), page);
+        auto *body = page->findChild<QScrollArea *>();
+        QVERIFY2(body->widget()->minimumSizeHint().width() <= body->viewport()->width(),
+            qPrintable(QString("%1 needs %2 pixels, has %3")
+                           .arg(page->objectName())
+                           .arg(body->widget()->minimumSizeHint().width())
+                           .arg(body->viewport()->width())));
+        QSet<QKeySequence> keys;
+        for (QWidget *widget : page->findChildren<QWidget *>()) {
+            if (!widget->isVisibleTo(page))
+                continue;
+            expectTranslated(widget->accessibleName(), widget);
+            if (!qobject_cast<ChoiceButton *>(widget) && !qobject_cast<QLineEdit *>(widget))
+                expectTranslated(widget->accessibleDescription(), widget);
+            checkText(widget, keys);
+        }
+    }
+
+    // A label's or a button's text translated, whole, and its access key its own.
+    void checkText(QWidget *widget, QSet<QKeySequence> &keys)
+    {
+        QString text;
+        bool whole = true;
+        if (auto *choice = qobject_cast<ChoiceButton *>(widget)) {
+            text = choice->caption();
+            whole = withoutAccessKey(choice->text()) == text || isData(text);
+            for (const QAction *item :
+                choice->menu() ? choice->menu()->actions() : QList<QAction *>())
+                expectTranslated(withoutAccessKey(item->text()), choice);
+        } else if (auto *label = qobject_cast<QLabel *>(widget)) {
+            text = label->text();
+            whole = label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
+                                      : label->width() >= label->sizeHint().width();
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            text = button->text();
+            whole = button->hasHeightForWidth()
+                ? button->height() >= button->heightForWidth(button->width())
+                : button->width() >= button->sizeHint().width();
+        } else {
+            return;
+        }
+        expectTranslated(withoutAccessKey(text), widget);
+        QVERIFY2(whole, qPrintable(widget->objectName() + " cut: " + text));
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (!key.isEmpty() && !qobject_cast<ChoiceButton *>(widget)) {
+            QVERIFY2(!keys.contains(key), qPrintable(text));
+            keys << key;
+        }
+    }
+
+    static void pressAccessKey(Wizard &wizard, const QString &button)
+    {
+        QTest::keySequence(&wizard.stack, QKeySequence::mnemonic(wizard.find(button)->text()));
+    }
+
+    QByteArray saved() const
+    {
+        QFile file(m_dir.filePath("Tarn/CustomData/RegData/RegInfo.xml"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"
