@@ -157,18 +157,35 @@ void ListDialog::filter(const QString &text)
         }
     }
     const QString wanted = folded(text);
-    QListWidgetItem *firstShown = nullptr;
+    // How well an entry matches: its shown name starts with the text (0), or
+    // holds it (1), or another of its names or codes does (2); 3 hides it.
+    const auto rank = [this, &wanted](int row) {
+        const QStringList &names = m_folded.at(row);
+        if (names.first().startsWith(wanted))
+            return 0;
+        if (names.first().contains(wanted))
+            return 1;
+        const bool found = std::any_of(names.cbegin(), names.cend(),
+                               [&wanted](const QString &name) { return name.contains(wanted); })
+            || m_codes.at(row).contains(wanted);
+        return found ? 2 : 3;
+    };
+    QListWidgetItem *best = nullptr;
+    int bestRank = 3;
+    int currentRank = 3;
     for (int row = 0; row < m_list->count(); ++row) {
         QListWidgetItem *item = m_list->item(row);
-        const QStringList &names = m_folded.at(row);
-        item->setHidden(std::none_of(names.cbegin(), names.cend(), [&wanted](const QString &name) {
-            return name.contains(wanted);
-        }) && !m_codes.at(row).contains(wanted));
-        if (!firstShown && !item->isHidden())
-            firstShown = item;
+        const int itemRank = rank(row);
+        item->setHidden(itemRank == 3);
+        if (itemRank < bestRank) {
+            best = item;
+            bestRank = itemRank;
+        }
+        if (item == m_list->currentItem())
+            currentRank = itemRank;
     }
-    // What Select would take is always a name in view, or none.
-    QListWidgetItem *current = m_list->currentItem();
-    if (!current || current->isHidden())
-        m_list->setCurrentItem(firstShown);
+    // What Select would take is always a name in view, or none: the current
+    // one while it matches as well as any, else the first that matches best.
+    if (currentRank > bestRank || currentRank == 3)
+        m_list->setCurrentItem(best);
 }

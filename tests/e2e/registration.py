@@ -43,7 +43,7 @@ FIELDS = [("First Name:", "FirstName", "FirstName"), ("Last Name:", "LastName", 
 # (the date buttons keep theirs; the others are named after their caption).
 YEAR = str(datetime.date.today().year)
 PURCHASE = [("Purchase month", "March"), ("Purchase day", "5"), ("Purchase year", YEAR),
-            ("Type of User", "Student"), ("Type of Business", "Studio")]
+            ("What best describes you?", "Student"), ("What business are you in?", "Studio")]
 # The purchase date as the service takes it: one month and one day early,
 # months counted from 0, at one second past midnight in UTC (the tests run
 # the program in UTC).
@@ -136,8 +136,8 @@ class KvbTestCase(unittest.TestCase):
     def fill_purchase_page(self, kvb, location="Tarn Web Store", work="Film", year=YEAR):
         for button, item in dict(PURCHASE, **{"Purchase year": year}).items():
             kvb.choose_from_menu(button, item)
-        kvb.choose_from_menu("Purchase Location", location)
-        kvb.choose_from_menu("Type of Work", work)
+        kvb.choose_from_menu("Purchase Location:", location)
+        kvb.choose_from_menu("What type of work do you do?", work)
 
     # Next from the contact page filled with CONTACT, whose first name
     # reaches the maker with a "?": the first press warns, the second sends.

@@ -63,10 +63,10 @@ class RegistrationTest(KvbTestCase):
         self.send_contact_page(kvb, "purchase")
 
         self.fill_purchase_page(kvb, "Tarn Reseller", "Other, Please Specify", OLDEST_YEAR)
-        kvb.press("Reseller")
+        kvb.press("Reseller:")
         self.assert_named(kvb.dialog("Select a Reseller"))
         kvb.choose_from_list("Select a Reseller", "Resellers", "Smith & Sons")
-        kvb.set_text("Other type of work", "Trailers")
+        kvb.set_text("Your own type of work:", "Trailers")
         kvb.press("Yes", role="radio button")
         # An offer toggles from its box, and from its wrapped words.
         click_at(extents(kvb.get("check box", PARTNER_OFFERS)), 6, 6)
@@ -129,7 +129,7 @@ class RegistrationTest(KvbTestCase):
         wait_for(lambda: kvb.has_focus("radio button", REPLACE), "the focus on the first choice")
         self.assert_fits(kvb)
         shown = [(kvb.text("Original " + name), kvb.text("Corrected " + name)) for name in
-                 ("Street Address 1", "City", "State/Province/Region", "Zip/Postal Code")]
+                 ("street address 1", "city", "state, province or region", "zip or postal code")]
         self.assertEqual(shown, [("600 W 5th Ave", "350 5th Ave"), ("Anchorage", "New York"),
                                  ("Alaska", "New York"), ("99501", "10118")])
         key("alt+r")
