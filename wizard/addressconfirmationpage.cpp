@@ -110,7 +110,7 @@ void AddressConfirmationPage::layOutPage(QLayout *addresses)
 
     QVBoxLayout *body = PageLayout::column();
     body->addWidget(introLabel);
-    body->addSpacing(40);
+    body->addSpacing(fontMetrics().height());
     body->addLayout(addresses);
     body->addLayout(PageLayout::centred(m_choices));
     setPageLayout(

@@ -1,5 +1,7 @@
 #include "addressfields.h"
 
+#include "regdata/countrynames.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -118,8 +120,10 @@ void AddressFields::markChanges(const AddressRecord &original)
 
 std::array<QString, AddressFields::RowCount> AddressFields::rowTexts(const AddressRecord &address)
 {
+    // The country by its name in the user's language, as the contact page
+    // shows it.
     return {address.streetAddress1, address.streetAddress2, address.city, address.regionName,
-        address.postcode, address.countryName};
+        address.postcode, CountryNames::shown(address.countryName, address.countryCode)};
 }
 
 QGridLayout *AddressFields::rows(const QList<AddressFields *> &columns, const QStringList &headings)

@@ -13,7 +13,7 @@ UnknownRegPage::UnknownRegPage(QWidget *parent)
     auto *heading = new QLabel(tr("Original Address:"));
     auto *addresses = new QVBoxLayout;
     addresses->addLayout(PageLayout::centred(heading));
-    addresses->addSpacing(10);
+    addresses->addSpacing(fontMetrics().height() / 2);
     addresses->addLayout(PageLayout::centred(AddressFields::rows({&m_originalFields}, {})));
 
     m_keepButton = addChoice(Keep, &UnknownRegPage::keepUnknown);

@@ -1,5 +1,7 @@
 """Walks through one registration and takes a picture of every page and
-dialog on the way, each cut to its window. Run by docs/screenshots/make."""
+dialog on the way, each cut to its window, in English, or in the language
+given ("de", "ja"), whose pictures are named with it ("contact-empty-de").
+Run by docs/screenshots/make."""
 
 import os
 import subprocess
@@ -8,10 +10,15 @@ import sys
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
                                 "tests", "e2e"))
 
-from kvb import DataFolder, Kvb, extents, key, pump, type_text  # noqa: E402
+from kvb import DataFolder, Kvb, extents, key, pump, show_in, type_text  # noqa: E402
 from registration import CONTACT, PURCHASE  # noqa: E402
 
 FOLDER = sys.argv[1]
+LANGUAGE = sys.argv[2] if len(sys.argv) > 2 else ""
+# The names that come from elsewhere than the program's translations: the
+# toolkit's month names and iso-codes' country names.
+FURTHER = {"de": {"March": "März", "Canada": "Kanada"},
+           "ja": {"March": "3月", "Canada": "カナダ"}}
 
 # A country whose region menu fits under its button.
 COUNTRY = "Canada"
@@ -38,7 +45,7 @@ def shoot(name, *boxes):
     right = max(box[0] + box[2] for box in boxes)
     bottom = max(box[1] + box[3] for box in boxes)
     crop = "%dx%d+%d+%d" % (right - left, bottom - top, left, top)
-    path = os.path.join(FOLDER, name + ".png")
+    path = os.path.join(FOLDER, name + ("-" + LANGUAGE if LANGUAGE else "") + ".png")
     subprocess.run(["import", "-window", "root", "-crop", crop, "+repage", path], check=True)
     print("wrote", path)
 
@@ -56,7 +63,9 @@ def window_boxes(kvb):
 
 def main():
     folder = DataFolder()
-    kvb = Kvb(folder)
+    if LANGUAGE:
+        show_in(LANGUAGE, FURTHER[LANGUAGE])
+    kvb = Kvb(folder, **({"LANGUAGE": LANGUAGE} if LANGUAGE else {}))
     try:
         window = extents(kvb.frame)
         shoot("contact-empty", window)

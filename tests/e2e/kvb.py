@@ -18,6 +18,7 @@ from gi.repository import Atspi, GLib
 
 BUILD_DIR = os.environ.get("KVB_BUILD_DIR", "build")
 SAMPLE_DATA = os.path.join(BUILD_DIR, "share", "Tarn", "CustomData", "RegData")
+TRANSLATIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "translations")
 TIMEOUT = 10.0
 
 # The focus and showing events, newest last, as (type, role, name, detail1).
@@ -33,6 +34,30 @@ def _record(event):
 
 for _kind in ("object:state-changed:focused", "object:state-changed:showing"):
     pyatspi.Registry.registerEventListener(_record, _kind)
+
+
+# The names of controls and texts as the program shows them in the language
+# of the run; empty for English, in which the tests run.
+_shown = {}
+
+
+def without_access_key(text):
+    return text.replace("&&", "\0").replace("&", "").replace("\0", "&")
+
+
+# Makes the names sought those of the program's translation into language,
+# and of further, for names that come from elsewhere (the toolkit's month
+# names, iso-codes' country names).
+def show_in(language, further):
+    tree = ElementTree.parse(os.path.join(TRANSLATIONS, "kvb_%s.ts" % language))
+    for message in tree.iter("message"):
+        _shown[without_access_key(message.findtext("source"))] = \
+            without_access_key(message.findtext("translation"))
+    _shown.update(further)
+
+
+def shown(name):
+    return _shown.get(name, name)
 
 
 # Delivers the accessibility events that have arrived, for a while.
@@ -128,6 +153,7 @@ class DataFolder:
 
 # A control that tells which wizard page is current.
 PAGES = {"contact": ("text", "First Name:"), "corrected": ("label", "Corrected:"),
+         "unverified": ("label", "Original Address:"),
          "purchase": ("label", "Purchase Date:")}
 
 
@@ -175,7 +201,7 @@ class Kvb:
     # The first showing control of the role and name, or None.
     def find(self, role, name, within=None):
         return next((control for control in descendants(within or self.app, True)
-                     if control.getRoleName() == role and control.name == name
+                     if control.getRoleName() == role and control.name == shown(name)
                      and has_state(control, "showing")), None)
 
     def get(self, role, name, within=None):
@@ -222,7 +248,7 @@ class Kvb:
         found = {control.name: control for control in descendants(self.app, True)
                  if control.getRoleName() == "text" and has_state(control, "showing")}
         for name, value in fields.items():
-            found[name].queryEditableText().setTextContents(value)
+            found[shown(name)].queryEditableText().setTextContents(value)
 
     def press(self, name, role="push button", within=None):
         # A click takes effect a moment later (the toolkit animates it), so
@@ -237,7 +263,7 @@ class Kvb:
     # keyboard, reading each item's name as it gets the focus.
     def choose_from_menu(self, button_name, item):
         self._in_menu(lambda: click_at(extents(self.get("push button", button_name))),
-                      lambda: self._move_to(item), button_name)
+                      lambda: self.move_in_menu(item), button_name)
 
     # Opens a menu with the keys given (one after the other, separated by
     # blanks), and picks the item by typing it.
@@ -257,13 +283,13 @@ class Kvb:
         wait_for(lambda: menu(0), "the menu of %r to close" % what)
 
     # Presses Down in an open menu until the item has the focus.
-    def _move_to(self, item):
+    def move_in_menu(self, item):
         for _ in range(80):
             mark = len(_events)
             key("Down")
             gained = wait_for(lambda: [(role, name) for kind, role, name, detail in _events[mark:]
                                        if kind.endswith("focused") and detail], "the focus to move")
-            if gained[-1] == ("menu item", item):
+            if gained[-1] == ("menu item", shown(item)):
                 return
         raise AssertionError("Down never reaches menu item %r" % item)
 
@@ -274,6 +300,6 @@ class Kvb:
         items = self.get("list", list_name, dialog)
         type_text(item)
         wait_for(lambda: [row for row in items.queryTable().getSelectedRows()
-                          if items.getChildAtIndex(row).name == item], "%r selected" % item)
+                          if items.getChildAtIndex(row).name == shown(item)], "%r selected" % item)
         self.press("Select", within=dialog)
         wait_for(lambda: self.find("dialog", dialog_title) is None, "the dialog to close")
