@@ -98,8 +98,7 @@ void CatalogueBenchmark::run(BenchmarkTable &table, int repetitions)
         0.3);
 
     DataFolder::setPath(folder);
-    FirstPageRecord record;
-    FirstRegPage page(&record, &EngineClient::instance());
+    FirstRegPage page(FirstPageRecord(), &EngineClient::instance());
     page.show();
     QCoreApplication::processEvents();
     table.addTimeRatio(QStringLiteral("choose a country, region menu filled"),
