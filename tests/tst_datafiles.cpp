@@ -230,15 +230,14 @@ void TestDataFiles::readsSafely_data()
     QByteArray defaults = "<!DOCTYPE Data [<!ATTLIST e";
     for (int i = 0; i < 32; ++i)
         defaults += " a" + QByteArray::number(i) + " CDATA '" + QByteArray(4000, 'd') + "'";
-    QTest::newRow("attribute defaults") << defaults + ">]>" + usable + QByteArray("<e/>").repeated(9000)
-            + "</Data>"
-                                        << none;
+    QTest::newRow("attribute defaults")
+        << defaults + ">]>" + usable + QByteArray("<e/>").repeated(9000) + "</Data>" << none;
     // Values longer than any real one are cut, combining marks piled on a letter too.
     const QString marks = "O" + QString(1000000, QChar(0x0301));
     QTest::newRow("a city of 6 million letters, a reseller of a million marks")
         << QByteArray(usable)
-               .replace("<City>Oslo", "<City>" + QByteArray(6000000, 'O'))
-               .replace(">Nordic Soft", '>' + marks.toUtf8())
+                .replace("<City>Oslo", "<City>" + QByteArray(6000000, 'O'))
+                .replace(">Nordic Soft", '>' + marks.toUtf8())
             + "</Data>"
         << QStringList {QString(1000, 'O'), "Norway|Oslo|03",
                "O" + QString(XmlFile::MaxCombiningMarks, QChar(0x0301))};
@@ -282,10 +281,10 @@ void TestDataFiles::onlyFoldersOfItsOwnAreTrusted_data()
     QTest::addColumn<bool>("read"); // whether the record and the note are believed
     QTest::addColumn<bool>("saved");
 
-    const auto row = [](const char *name, const char *change, bool read, bool saved,
-                         bool asRoot = false) {
-        QTest::newRow(name) << change << asRoot << read << saved;
-    };
+    const auto row
+        = [](const char *name, const char *change, bool read, bool saved, bool asRoot = false) {
+              QTest::newRow(name) << change << asRoot << read << saved;
+          };
     row("the user's own folder", "", true, true);
     row("the user's own link to a record elsewhere", "record link", true, true);
     row("RegData a link", "folder link", false, false);
