@@ -108,7 +108,8 @@ bool BenchmarkData::writeScaledCatalogue(int times)
 {
     const QByteArray sample = contents(dataFolder() + Catalogue);
     const qsizetype bodyStart = sample.indexOf("<Country");
-    const qsizetype bodyEnd = sample.lastIndexOf("</Country>") + qstrlen("</Country>");
+    const QByteArray countryEnd("</Country>");
+    const qsizetype bodyEnd = sample.lastIndexOf(countryEnd) + countryEnd.size();
     if (bodyStart < 0 || bodyEnd < bodyStart) {
         m_error = QStringLiteral("the sample catalogue lists no countries");
         return false;

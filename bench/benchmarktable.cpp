@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int WarmUpRounds = 3;
+int warmUpRounds = 3;
 
 QString timeText(double milliseconds)
 {
@@ -33,6 +33,11 @@ QString ratioText(double ratio)
 
 } // namespace
 
+void BenchmarkTable::setWarmUpRounds(int rounds)
+{
+    warmUpRounds = rounds;
+}
+
 BenchmarkTable::Medians BenchmarkTable::alternate(
     int repetitions, const std::function<double()> &ours, const std::function<double()> &baseline)
 {
@@ -43,7 +48,7 @@ BenchmarkTable::Medians BenchmarkTable::alternate(
 QList<double> BenchmarkTable::rotate(int repetitions, const QList<std::function<double()>> &runs)
 {
     const qsizetype count = runs.size();
-    for (int round = 0; round < WarmUpRounds; ++round) {
+    for (int round = 0; round < warmUpRounds; ++round) {
         for (const std::function<double()> &run : runs)
             run();
     }
@@ -65,7 +70,7 @@ double BenchmarkTable::milliseconds(const std::function<void()> &operation)
     QElapsedTimer timer;
     timer.start();
     operation();
-    return timer.nsecsElapsed() / 1e6;
+    return double(timer.nsecsElapsed()) / 1e6;
 }
 
 double BenchmarkTable::median(QList<double> values)

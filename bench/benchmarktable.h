@@ -27,8 +27,11 @@ public:
         Mebibytes
     };
 
-    // Runs ours and baseline alternately, repetitions times each, after a
-    // few runs to warm up, and returns the medians of what they measured.
+    // How many runs of each operation go unmeasured first, to warm up; 3
+    // unless set.
+    static void setWarmUpRounds(int rounds);
+    // Runs ours and baseline alternately, repetitions times each, after the
+    // runs to warm up, and returns the medians of what they measured.
     static Medians alternate(int repetitions, const std::function<double()> &ours,
         const std::function<double()> &baseline);
     // The same for any number of runs, taken in turn; each round starts with
