@@ -133,13 +133,18 @@ bool BenchmarkData::writeScaledCatalogue(int times)
     return true;
 }
 
-bool BenchmarkData::writeSavedRecord()
+bool BenchmarkData::saveRecord(const QString &dataFolder, const RegistrationRecord &record)
 {
-    const RegistrationRecord record = sampleRecord();
     const QString previousFolder = DataFolder::path();
-    DataFolder::setPath(dataFolder());
+    DataFolder::setPath(dataFolder);
     const bool saved = SaveRegInfo(&record.firstPage, &record.secondPage).save();
     DataFolder::setPath(previousFolder);
+    return saved;
+}
+
+bool BenchmarkData::writeSavedRecord()
+{
+    const bool saved = saveRecord(dataFolder(), sampleRecord());
     if (!saved)
         m_error = QStringLiteral("cannot save a registration in ") + dataFolder();
     return saved;

@@ -7,13 +7,15 @@
 //                             its figures are printed but not judged, and
 //                             it exits with 0
 //
-// Either exits with 2 when something cannot be measured. The start-up
-// benchmark starts programs on the X display named by KVB_BENCH_DISPLAY;
-// everything else runs in this process, offscreen.
+// Either exits with 2 when something cannot be measured. The start-up and
+// hostile-file benchmarks start programs on the X display named by
+// KVB_BENCH_DISPLAY; everything else runs in this process, offscreen.
 
 #include "benchmarkdata.h"
 #include "benchmarktable.h"
 #include "cataloguebenchmark.h"
+#include "hostilebenchmark.h"
+#include "hostiledata.h"
 #include "leakbenchmark.h"
 #include "programlauncher.h"
 #include "requestbenchmark.h"
@@ -34,6 +36,7 @@ struct Counts
     int repetitions; // quick operations in this process
     int startup; // starting a program
     int growth; // reading catalogues many times the sample
+    int hostile; // starting the program and using its window with a hostile file
     int leakRounds;
     int warmUpRounds;
 };
@@ -42,12 +45,13 @@ struct Counts
 // fewer runs for a stable median.
 Counts measuring(int repetitions)
 {
-    return Counts {repetitions, std::max(5, repetitions / 3), std::max(5, repetitions / 4), 200, 3};
+    return Counts {repetitions, std::max(5, repetitions / 3), std::max(5, repetitions / 4),
+        std::max(3, repetitions / 20), 200, 3};
 }
 
 Counts checking()
 {
-    return Counts {1, 1, 1, 0, 0};
+    return Counts {1, 1, 1, 1, 0, 0};
 }
 
 QtMessageHandler defaultHandler = nullptr;
@@ -102,6 +106,13 @@ QString runAll(BenchmarkTable &table, const Counts &counts, const QByteArray &di
     if (!leaks.run(table, counts.leakRounds))
         return leaks.errorString();
 
+    progress("hostile data files");
+    const HostileData hostileData(data);
+    if (!hostileData.isValid())
+        return hostileData.errorString();
+    HostileBenchmark hostile(hostileData, launcher, program);
+    if (!hostile.run(table, counts.hostile))
+        return hostile.errorString();
     return QString();
 }
 
