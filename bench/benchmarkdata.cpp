@@ -108,7 +108,8 @@ bool BenchmarkData::writeScaledCatalogue(int times)
 {
     const QByteArray sample = contents(dataFolder() + Catalogue);
     const qsizetype bodyStart = sample.indexOf("<Country");
-    const qsizetype bodyEnd = sample.lastIndexOf("</Country>") + qstrlen("</Country>");
+    const QByteArray countryEnd("</Country>");
+    const qsizetype bodyEnd = sample.lastIndexOf(countryEnd) + countryEnd.size();
     if (bodyStart < 0 || bodyEnd < bodyStart) {
         m_error = QStringLiteral("the sample catalogue lists no countries");
         return false;
@@ -132,13 +133,18 @@ bool BenchmarkData::writeScaledCatalogue(int times)
     return true;
 }
 
-bool BenchmarkData::writeSavedRecord()
+bool BenchmarkData::saveRecord(const QString &dataFolder, const RegistrationRecord &record)
 {
-    const RegistrationRecord record = sampleRecord();
     const QString previousFolder = DataFolder::path();
-    DataFolder::setPath(dataFolder());
+    DataFolder::setPath(dataFolder);
     const bool saved = SaveRegInfo(&record.firstPage, &record.secondPage).save();
     DataFolder::setPath(previousFolder);
+    return saved;
+}
+
+bool BenchmarkData::writeSavedRecord()
+{
+    const bool saved = saveRecord(dataFolder(), sampleRecord());
     if (!saved)
         m_error = QStringLiteral("cannot save a registration in ") + dataFolder();
     return saved;

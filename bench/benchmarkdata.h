@@ -34,6 +34,8 @@ public:
 
     // A complete registration, as a user in the United States saves it.
     static RegistrationRecord sampleRecord();
+    // Saves record as the program does, into the data folder dataFolder.
+    static bool saveRecord(const QString &dataFolder, const RegistrationRecord &record);
 
 private:
     bool copySample(const QString &sampleDataFolder);

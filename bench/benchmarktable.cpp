@@ -7,7 +7,12 @@
 
 namespace {
 
-constexpr int WarmUpRounds = 3;
+int warmUpRounds = 3;
+
+// The limits of every hostile file: a second for each thing the user waits
+// for, and 200 MB (not MiB) of memory.
+constexpr double HostileTimeLimitMs = 1000;
+constexpr double HostileMemoryLimitMebibytes = 200e6 / (1024 * 1024);
 
 QString timeText(double milliseconds)
 {
@@ -33,6 +38,11 @@ QString ratioText(double ratio)
 
 } // namespace
 
+void BenchmarkTable::setWarmUpRounds(int rounds)
+{
+    warmUpRounds = rounds;
+}
+
 BenchmarkTable::Medians BenchmarkTable::alternate(
     int repetitions, const std::function<double()> &ours, const std::function<double()> &baseline)
 {
@@ -43,7 +53,7 @@ BenchmarkTable::Medians BenchmarkTable::alternate(
 QList<double> BenchmarkTable::rotate(int repetitions, const QList<std::function<double()>> &runs)
 {
     const qsizetype count = runs.size();
-    for (int round = 0; round < WarmUpRounds; ++round) {
+    for (int round = 0; round < warmUpRounds; ++round) {
         for (const std::function<double()> &run : runs)
             run();
     }
@@ -65,7 +75,7 @@ double BenchmarkTable::milliseconds(const std::function<void()> &operation)
     QElapsedTimer timer;
     timer.start();
     operation();
-    return timer.nsecsElapsed() / 1e6;
+    return double(timer.nsecsElapsed()) / 1e6;
 }
 
 double BenchmarkTable::median(QList<double> values)
@@ -113,6 +123,16 @@ void BenchmarkTable::addNote(
     }
 }
 
+void BenchmarkTable::addHostileFile(const QString &file, const HostileFigures &figures)
+{
+    const bool met = figures.windowMs <= HostileTimeLimitMs
+        && figures.peakMebibytes < HostileMemoryLimitMebibytes
+        && std::max({figures.countryDialogMs, figures.regionMenuMs, figures.resellerDialogMs,
+               figures.toolTipMs, figures.closeMs})
+            <= HostileTimeLimitMs;
+    m_hostileRows.append(HostileRow {file, figures, met});
+}
+
 int BenchmarkTable::print(QTextStream &out) const
 {
     const Row header {QStringLiteral("operation"), QStringLiteral("ours"),
@@ -145,7 +165,48 @@ int BenchmarkTable::print(QTextStream &out) const
                 : *row.met       ? QStringLiteral("yes")
                                  : QStringLiteral("no"));
     }
+    const int hostileMissed = printHostileRows(out);
+    goals += int(m_hostileRows.size());
+    met += int(m_hostileRows.size()) - hostileMissed;
     out << QStringLiteral("goals met: %1 of %2\n").arg(met).arg(goals);
     out.flush();
     return goals - met;
+}
+
+int BenchmarkTable::printHostileRows(QTextStream &out) const
+{
+    if (m_hostileRows.isEmpty())
+        return 0;
+    const QStringList header {QStringLiteral("hostile file"), QStringLiteral("window"),
+        QStringLiteral("memory"), QStringLiteral("countries"), QStringLiteral("regions"),
+        QStringLiteral("resellers"), QStringLiteral("tool tip"), QStringLiteral("close"),
+        QStringLiteral("met")};
+    QList<QStringList> rows {header};
+    int missed = 0;
+    for (const HostileRow &row : m_hostileRows) {
+        const HostileFigures &figures = row.figures;
+        rows.append({row.file, timeText(figures.windowMs), mebibyteText(figures.peakMebibytes),
+            timeText(figures.countryDialogMs), timeText(figures.regionMenuMs),
+            timeText(figures.resellerDialogMs), timeText(figures.toolTipMs),
+            timeText(figures.closeMs), row.met ? QStringLiteral("yes") : QStringLiteral("no")});
+        missed += row.met ? 0 : 1;
+    }
+    QList<qsizetype> widths(header.size(), 0);
+    for (const QStringList &row : std::as_const(rows)) {
+        for (qsizetype column = 0; column < row.size(); ++column)
+            widths[column] = std::max(widths[column], row.at(column).size());
+    }
+    out << '\n';
+    for (const QStringList &row : std::as_const(rows)) {
+        out << row.at(0).leftJustified(widths[0]);
+        for (qsizetype column = 1; column < row.size() - 1; ++column)
+            out << "  " << row.at(column).rightJustified(widths[column]);
+        out << "  " << row.last() << '\n';
+    }
+    out << QStringLiteral("goal of each hostile file: the window shown within %1 s and under "
+                          "200 MB (%2 MiB), each of the four controls open within %1 s, the "
+                          "window closed within %1 s\n")
+               .arg(HostileTimeLimitMs / 1000)
+               .arg(HostileMemoryLimitMebibytes, 0, 'f', 1);
+    return missed;
 }

@@ -98,8 +98,7 @@ void CatalogueBenchmark::run(BenchmarkTable &table, int repetitions)
         0.3);
 
     DataFolder::setPath(folder);
-    FirstPageRecord record;
-    FirstRegPage page(&record, &EngineClient::instance());
+    FirstRegPage page(FirstPageRecord(), &EngineClient::instance());
     page.show();
     QCoreApplication::processEvents();
     table.addTimeRatio(QStringLiteral("choose a country, region menu filled"),
@@ -111,7 +110,7 @@ void CatalogueBenchmark::run(BenchmarkTable &table, int repetitions)
 void CatalogueBenchmark::runGrowth(BenchmarkTable &table, int repetitions)
 {
     const QString sample = m_data.dataFolder();
-    const double sampleSize = BenchmarkData::catalogueSize(sample);
+    const auto sampleSize = double(BenchmarkData::catalogueSize(sample));
     for (const int times : {10, 100}) {
         const QString scaled = m_data.scaledDataFolder(times);
         const BenchmarkTable::Medians medians = BenchmarkTable::alternate(
@@ -119,7 +118,7 @@ void CatalogueBenchmark::runGrowth(BenchmarkTable &table, int repetitions)
             [&] { return openDialog(sample, true); });
         const QString operation
             = QStringLiteral("open the country dialog, catalogue %1x the sample").arg(times);
-        const double inputRatio = BenchmarkData::catalogueSize(scaled) / sampleSize;
+        const double inputRatio = double(BenchmarkData::catalogueSize(scaled)) / sampleSize;
         if (BenchmarkData::catalogueSize(scaled) > XmlFile::MaxFileSize) {
             table.addNote(operation, medians, BenchmarkTable::Unit::Milliseconds,
                 QStringLiteral("over the size limit: rejected unread"));

@@ -19,9 +19,9 @@ class LeakBenchmark
 public:
     LeakBenchmark(const BenchmarkData &data, const QByteArray &program);
 
-    // False when a round cannot be completed, which errorString() then
-    // tells.
-    bool run(BenchmarkTable &table);
+    // Plays rounds rounds, at least one more than the first ones; false
+    // when a round cannot be completed, which errorString() then tells.
+    bool run(BenchmarkTable &table, int rounds);
     QString errorString() const { return m_error; }
 
 private:

@@ -16,12 +16,12 @@ QString attribute(const QDomElement &element, const char *name)
 
 // The regions of one country element: its direct children named "State",
 // each named by its first direct child "LongName" (an empty name without
-// one), as many as a list takes for the country's name.
+// one), as many as a country offers, counted over all elements of its name.
 void parseRegions(const QDomElement &countryElement, const CountryEntry *country,
     XMLRegStruct::Entries &entries, int &listed)
 {
     for (QDomElement state = countryElement.firstChildElement(QStringLiteral("State"));
-         !state.isNull() && listed < XmlFile::MaxListEntries;
+         !state.isNull() && listed < XmlFile::MaxRegionsPerCountry;
          state = state.nextSiblingElement(QStringLiteral("State")), ++listed) {
         const QDomElement name = state.firstChildElement(QStringLiteral("LongName"));
         entries.regions.append(&entries.regionStore.emplace_back(
