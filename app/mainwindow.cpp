@@ -56,6 +56,9 @@ MainWindow::MainWindow(const char *programArgument)
     auto *central = new QWidget;
     central->setLayout(layout);
     setCentralWidget(central);
+    if (!engine.isEngineLoaded())
+        m_registrationTab->setEngineMissing(
+            QString::fromStdString(Platform::engineLibraryPath(m_programArgument)));
     // The window opens ready for typing into the first field.
     m_registrationTab->firstRegPage()->setFocus();
 

@@ -47,8 +47,12 @@ void EngineClient::setCallerType(const char *callerType)
 int EngineClient::verifyAddress(const QByteArray &addressText)
 {
     announceCaller();
-    if (!fillParameters(addressText, 8, "1", RequestKeys::Address))
+    std::optional<ParameterMap> parameters = addressParameters(addressText);
+    if (!parameters) {
+        m_parameters.clear();
         return TextTooShort;
+    }
+    m_parameters = *std::move(parameters);
     const int result = sendAddress(m_parameters, m_reply);
     if (result == 1)
         m_addressReply = m_reply;
@@ -63,10 +67,12 @@ QByteArray EngineClient::addressReply() const
 bool EngineClient::submitRegistration(const QByteArray &registrationText)
 {
     announceCaller();
-    // Nineteen items are enough for a registration, although the purchase
-    // page always writes more.
-    if (!fillParameters(registrationText, 19, "2", RequestKeys::Registration))
+    std::optional<ParameterMap> parameters = registrationParameters(registrationText);
+    if (!parameters) {
+        m_parameters.clear();
         return false;
+    }
+    m_parameters = *std::move(parameters);
     return sendRegistrationData(m_parameters, m_reply) == 0;
 }
 
@@ -116,22 +122,44 @@ void EngineClient::announceCaller()
     sendCallerType(m_parameters);
 }
 
-// Fills the parameter map from a key=value text, or leaves it empty when the
-// text has fewer than minimumItems items.
-template <std::size_t KeyCount>
-bool EngineClient::fillParameters(const QByteArray &text, int minimumItems,
-    const char *registerValue, const std::array<const char *, KeyCount> &keys)
+QByteArray EngineClient::addressParameterText(const QByteArray &addressText)
 {
-    m_parameters.clear();
+    const std::optional<ParameterMap> parameters = addressParameters(addressText);
+    return parameters ? parameterText(*parameters) : QByteArray();
+}
+
+QByteArray EngineClient::registrationParameterText(const QByteArray &registrationText)
+{
+    const std::optional<ParameterMap> parameters = registrationParameters(registrationText);
+    return parameters ? parameterText(*parameters) : QByteArray();
+}
+
+std::optional<EngineClient::ParameterMap> EngineClient::addressParameters(const QByteArray &text)
+{
+    return parameters(text, 8, "1", RequestKeys::Address);
+}
+
+std::optional<EngineClient::ParameterMap> EngineClient::registrationParameters(
+    const QByteArray &text)
+{
+    // Nineteen items are enough for a registration, although the purchase
+    // page always writes more.
+    return parameters(text, 19, "2", RequestKeys::Registration);
+}
+
+template <std::size_t KeyCount>
+std::optional<EngineClient::ParameterMap> EngineClient::parameters(const QByteArray &text,
+    int minimumItems, const char *registerValue, const std::array<const char *, KeyCount> &keys)
+{
     const KeyValueText items(text);
     if (items.itemCount() < minimumItems)
-        return false;
-    m_parameters.insert(QByteArrayLiteral("Register"), registerValue);
+        return std::nullopt;
+    ParameterMap parameters;
+    parameters.insert(QByteArrayLiteral("Register"), registerValue);
     // The keys are literals, which the map can share instead of copying.
     for (const char *key : keys)
-        m_parameters.insert(
-            QByteArray::fromRawData(key, qsizetype(qstrlen(key))), items.value(key));
-    return true;
+        parameters.insert(QByteArray::fromRawData(key, qsizetype(qstrlen(key))), items.value(key));
+    return parameters;
 }
 
 int EngineClient::callCommand(

@@ -53,6 +53,12 @@ public:
 
     static QByteArray parameterText(const ParameterMap &parameters);
 
+    // The parameter texts that verifyAddress() and submitRegistration() hand
+    // the engine for a text, byte for byte; empty when the text holds too few
+    // items to be sent.
+    static QByteArray addressParameterText(const QByteArray &addressText);
+    static QByteArray registrationParameterText(const QByteArray &registrationText);
+
     int sendCallerType(const ParameterMap &parameters);
     int sendAddress(const ParameterMap &parameters, QByteArray &reply);
     int sendRegistrationData(const ParameterMap &parameters, QByteArray &reply);
@@ -60,9 +66,13 @@ public:
 private:
     int callCommand(const char *command, const ParameterMap &parameters, QByteArray *reply);
     void announceCaller();
+    // The parameters of a request from a key=value text, or none when the
+    // text has fewer than minimumItems items.
     template <std::size_t KeyCount>
-    bool fillParameters(const QByteArray &text, int minimumItems, const char *registerValue,
-        const std::array<const char *, KeyCount> &keys);
+    static std::optional<ParameterMap> parameters(const QByteArray &text, int minimumItems,
+        const char *registerValue, const std::array<const char *, KeyCount> &keys);
+    static std::optional<ParameterMap> addressParameters(const QByteArray &text);
+    static std::optional<ParameterMap> registrationParameters(const QByteArray &text);
 
     bool m_hasTriedLoading = false;
     EngineContract::Entry m_entry = nullptr;

@@ -6,7 +6,6 @@
 #include <QStringList>
 
 #include <array>
-#include <utility>
 
 namespace RequestText {
 
@@ -54,58 +53,63 @@ QString typed(QString value)
         .replace(QLatin1Char('='), QLatin1Char(' '));
 }
 
-QString item(QLatin1String key, const QString &value)
+} // namespace
+
+QList<Pair> addressPairs(const AddressRecord &address)
 {
-    return key + QLatin1Char('=') + value;
+    QList<Pair> pairs;
+    for (const Item &each : addressItems)
+        pairs.append({each.key, address.*each.value, each.typed});
+    return pairs;
 }
 
-QString joined(const QStringList &items)
+QList<Pair> registrationPairs(const QString &systemId, const QString &serial,
+    const ContactRecord &contact, const PurchaseDetails &purchase, const AddressRecord &address)
 {
+    using namespace RequestKeys;
+    const auto key = [](const char *name) { return QLatin1String(name); };
+    QList<Pair> pairs = {
+        {key(SystemId), systemId, false},
+        {key(Serial), serial, false},
+        {key(FirstName), contact.firstName, true},
+        {key(LastName), contact.lastName, true},
+        {key(Company), contact.company, true},
+        {key(Department), contact.department, true},
+        {key(Email), contact.emailAddress, true},
+        {key(Phone), contact.phoneNumber, true},
+        {key(Title), contact.title, true},
+        {key(PurchaseDate), purchase.purchaseDate, false},
+        {key(BusinessType), purchase.businessType, false},
+        {key(PurchaseLocation), purchase.purchaseLocation, false},
+        {key(UserType), purchase.userType, false},
+        {key(WorkType), purchase.workType, false},
+        {key(OtherSystems), purchase.otherSystems, false},
+        {key(Reseller), purchase.reseller, false},
+        {key(WorkTypeOther), purchase.workTypeOther, true},
+        {key(ThirdParty), purchase.thirdParty, false},
+        {key(ContactMe), purchase.contactMe, false},
+    };
+    // The address goes as the address check takes it.
+    return pairs + addressPairs(address);
+}
+
+QString joined(const QList<Pair> &pairs)
+{
+    QStringList items;
+    for (const Pair &pair : pairs)
+        items << pair.key + QLatin1Char('=') + (pair.typed ? typed(pair.value) : pair.value);
     return items.join(QLatin1Char(','));
 }
 
-} // namespace
-
 QString address(const AddressRecord &address)
 {
-    QStringList items;
-    for (const Item &each : addressItems) {
-        const QString &value = address.*each.value;
-        items << item(each.key, each.typed ? typed(value) : value);
-    }
-    return joined(items);
+    return joined(addressPairs(address));
 }
 
 QString registration(const QString &systemId, const QString &serial, const ContactRecord &contact,
     const PurchaseDetails &purchase, const AddressRecord &address)
 {
-    const std::pair<const char *, QString> pairs[] = {
-        {RequestKeys::SystemId, systemId},
-        {RequestKeys::Serial, serial},
-        {RequestKeys::FirstName, typed(contact.firstName)},
-        {RequestKeys::LastName, typed(contact.lastName)},
-        {RequestKeys::Company, typed(contact.company)},
-        {RequestKeys::Department, typed(contact.department)},
-        {RequestKeys::Email, typed(contact.emailAddress)},
-        {RequestKeys::Phone, typed(contact.phoneNumber)},
-        {RequestKeys::Title, typed(contact.title)},
-        {RequestKeys::PurchaseDate, purchase.purchaseDate},
-        {RequestKeys::BusinessType, purchase.businessType},
-        {RequestKeys::PurchaseLocation, purchase.purchaseLocation},
-        {RequestKeys::UserType, purchase.userType},
-        {RequestKeys::WorkType, purchase.workType},
-        {RequestKeys::OtherSystems, purchase.otherSystems},
-        {RequestKeys::Reseller, purchase.reseller},
-        {RequestKeys::WorkTypeOther, typed(purchase.workTypeOther)},
-        {RequestKeys::ThirdParty, purchase.thirdParty},
-        {RequestKeys::ContactMe, purchase.contactMe},
-    };
-    QStringList items;
-    for (const auto &[key, value] : pairs)
-        items << item(QLatin1String(key), value);
-    // The address goes as the address check takes it.
-    items << RequestText::address(address);
-    return joined(items);
+    return joined(registrationPairs(systemId, serial, contact, purchase, address));
 }
 
 bool readCorrectedAddress(const QString &reply, AddressRecord &corrected)

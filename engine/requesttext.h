@@ -5,6 +5,7 @@
 #include "regdata/contactrecord.h"
 #include "regdata/purchasedetails.h"
 
+#include <QList>
 #include <QString>
 
 // The key=value texts that the pages hand to the engine client, and the
@@ -17,12 +18,30 @@
 // service knows them so.
 namespace RequestText {
 
-// The address as the address check takes it: eight items, the region and
-// country by both name and code.
+// One item of a text: its key, its value as the user entered or chose it,
+// and whether the user typed it rather than chose it from a list.
+struct Pair
+{
+    QLatin1String key;
+    QString value;
+    bool typed;
+};
+
+// The items of the two texts, in the order in which they are written: the
+// address's eight, the region and country by both name and code, and the
+// registration's 27, the system identifier, the serial number, the contact
+// details, the purchase details and the address.
+QList<Pair> addressPairs(const AddressRecord &address);
+QList<Pair> registrationPairs(const QString &systemId, const QString &serial,
+    const ContactRecord &contact, const PurchaseDetails &purchase, const AddressRecord &address);
+
+// The text of the pairs, each a key, "=" and its value, joined by commas;
+// in a typed value "," and "=" become blanks.
+QString joined(const QList<Pair> &pairs);
+
+// The address as the address check takes it, and the registration.
 QString address(const AddressRecord &address);
 
-// The registration: the 27 items of the system identifier, the serial number,
-// the contact details, the purchase details and the address.
 QString registration(const QString &systemId, const QString &serial, const ContactRecord &contact,
     const PurchaseDetails &purchase, const AddressRecord &address);
 

@@ -153,4 +153,13 @@ SecondPageRecord unchosen()
     return record;
 }
 
+DateProblem dateProblem(
+    const QString &month, const QString &day, const QString &year, const QDate &today)
+{
+    const QDate date(year.toInt(), int(months().indexOf(month)) + 1, day.toInt());
+    if (!date.isValid())
+        return DateProblem::NoSuchDay;
+    return date > today ? DateProblem::AfterToday : DateProblem::None;
+}
+
 } // namespace PurchaseChoices

@@ -3,6 +3,7 @@
 
 #include "secondpagerecord.h"
 
+#include <QDate>
 #include <QStringList>
 
 // The items of the purchase page's menus, in the order shown. An item is
@@ -51,6 +52,17 @@ SecondPageRecord tidied(const SecondPageRecord &saved);
 
 // What the purchase page saves before any choice is made.
 SecondPageRecord unchosen();
+
+// Whether a purchase date can be sent: a day that the month has in that year,
+// and not after today. month is one of months(), day and year numbers.
+enum class DateProblem
+{
+    None,
+    NoSuchDay,
+    AfterToday
+};
+DateProblem dateProblem(const QString &month, const QString &day, const QString &year,
+    const QDate &today);
 
 } // namespace PurchaseChoices
 

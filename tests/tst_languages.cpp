@@ -96,6 +96,7 @@ private slots:
         DataFolder::setFolders(m_dir.filePath("Tarn/CustomData/"), false, {KVB_TEST_DATA_DIR "/"});
         const RegistrationRecord record = completeRecord();
         QVERIFY(SaveRegInfo(&record.firstPage, &record.secondPage).save());
+        QFile::remove(m_dir.filePath("Tarn/CustomData/RegData/Registered.txt"));
         m_engine = RecordingEngine();
         m_engine.reply = correction;
     }

@@ -1,5 +1,6 @@
 // The wizard's pages: every way through them with the engine's every answer, what the two save
 // buttons do, say and send, pre-filling, and closing.
+#include "engine/engineclient.h"
 #include "engine/keyvaluetext.h"
 #include "engine/threadedengineclient.h"
 #include "regdata/datafolder.h"
@@ -17,6 +18,7 @@
 #include "wizard/managewidget.h"
 #include "wizard/registrationtab.h"
 #include "wizard/secondregpage.h"
+#include "wizard/sentitemsdialog.h"
 #include "wizard/statuslabel.h"
 
 #include <QApplication>
@@ -30,6 +32,7 @@
 #include <QResource>
 #include <QScopeGuard>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -238,7 +241,13 @@ private slots:
         // A registration that went through is noted, and the next start says so.
         const bool noted = button != "Save" && accepts && writable;
         QCOMPARE(RegistrationNote::read().isValid(), noted);
-        QCOMPARE(Wizard(&m_engine).status().startsWith("This copy was registered on "), noted);
+        // The next start says whether the copy was registered.
+        const QString next = Wizard(&m_engine).status();
+        QVERIFY2(writable ? next.startsWith(noted ? "This copy was registered on "
+                                                  : "Your details are saved on this computer, "
+                                                    "but this copy is not registered")
+                          : next.isEmpty(),
+            qPrintable(next));
         QCOMPARE(ReadRegInfo().recordFound(), writable);
     }
 
@@ -500,22 +509,183 @@ private slots:
         QCOMPARE(ReadRegInfo().firstPageRecord()->city, saved);
     }
 
-    // While a registration goes out the window stays; closed while an address is checked, the
-    // check's answer changes nothing.
+    // Closed while a registration goes out, the window says that it closes once the maker
+    // answers, and does then; closed again, it may close at once. Closed while an address is
+    // checked, the question says that the address is out; the check's answer changes nothing.
     void closingWhileTheEngineWorks()
     {
         Wizard wizard(&m_engine);
-        bool mayClose = true;
-        m_engine.whileWorking = [&] { mayClose = wizard.tab.mayClose(&wizard.stack); };
-        QVERIFY(wizard.act("Next") && wizard.act("Save and Register"));
-        QVERIFY(!mayClose);
+        QVERIFY(wizard.act("Next"));
+        QList<bool> mayClose;
+        QString shown;
+        m_engine.whileWorking = [&] {
+            mayClose << wizard.tab.mayClose(&wizard.stack) << wizard.tab.mayClose(&wizard.stack);
+            shown = wizard.status();
+        };
+        QVERIFY(wizard.act("Save and Register"));
+        QCOMPARE(mayClose, QList<bool>({false, true}));
+        QVERIFY2(shown.endsWith("KVB closes as soon as the maker answers."), qPrintable(shown));
+        QVERIFY(!wizard.stack.isVisible());
 
-        Wizard closed(&m_engine);
+        Wizard checking(&m_engine);
         m_engine.addressResult = 3;
-        m_engine.whileWorking = [&] { closed.stack.hide(); };
-        QVERIFY(closed.act("Next"));
-        QCOMPARE(closed.page()->objectName(), ManageWidget::FirstPage);
-        QCOMPARE(closed.status(), "");
+        checking.find<QLineEdit>("City:")->setText("Elsewhere");
+        QString told;
+        m_engine.whileWorking = [&] {
+            QTimer::singleShot(0, [&] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                told = box->informativeText();
+                box->button(QMessageBox::Discard)->click();
+            });
+            if (checking.tab.mayClose(&checking.stack))
+                checking.stack.hide();
+        };
+        QVERIFY(checking.act("Next"));
+        QVERIFY2(told.contains("is with the maker's address check right now"), qPrintable(told));
+        QCOMPARE(checking.page()->objectName(), ManageWidget::FirstPage);
+        QCOMPARE(checking.status(), "");
+    }
+
+    // A copy registered before is registered again only when the user says so.
+    void secondRegistrationIsAsked()
+    {
+        QVERIFY(RegistrationNote::write(QDate(2025, 1, 2)));
+        Wizard wizard(&m_engine);
+        QVERIFY(wizard.act("Next"));
+        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            QString asked;
+            QTimer::singleShot(0, [&] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                asked = box->text();
+                box->button(answer)->click();
+            });
+            QVERIFY(wizard.act("Save and Register"));
+            QVERIFY2(asked.startsWith("This copy was registered on"), qPrintable(asked));
+            QCOMPARE(m_engine.registrations.size(), answer == QMessageBox::Yes ? 1 : 0);
+        }
+    }
+
+    // Without an engine library the pages name it and its folder, at once and when a request
+    // fails.
+    void missingEngineIsNamed()
+    {
+        m_engine.addressResult = -1;
+        m_engine.accepts = false;
+        Wizard wizard(&m_engine);
+        wizard.tab.setEngineMissing("/opt/kvb/libQuill.so");
+        const QString missing = wizard.status();
+        QVERIFY2(missing.contains("libQuill.so is missing from /opt/kvb."), qPrintable(missing));
+        QVERIFY(wizard.act("Next"));
+        QCOMPARE(wizard.status(), missing);
+        m_engine.addressResult = 0;
+        QVERIFY(wizard.act("Next") && wizard.act("Save and Register"));
+        QVERIFY(wizard.status().endsWith(missing));
+    }
+
+    void purchaseDateMustExist_data()
+    {
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("missing"); // what the page says; empty: it may be saved
+
+        const QDate today = QDate::currentDate();
+        const QDate tomorrow = today.addDays(1);
+        const auto month
+            = [](const QDate &date) { return PurchaseChoices::months()[date.month() - 1]; };
+        QTest::newRow("February 29 of a leap year") << "February"
+                                                    << "29"
+                                                    << "2024"
+                                                    << "";
+        QTest::newRow("February 29 of another year") << "February"
+                                                     << "29"
+                                                     << "2023"
+                                                     << "There is no such day";
+        QTest::newRow("February 31") << "February"
+                                     << "31"
+                                     << "2024"
+                                     << "There is no such day";
+        QTest::newRow("today") << month(today) << QString::number(today.day())
+                               << QString::number(today.year()) << "";
+        QTest::newRow("tomorrow") << month(tomorrow) << QString::number(tomorrow.day())
+                                  << QString::number(tomorrow.year())
+                                  << "The purchase date is after";
+        QTest::newRow("no day yet") << "February"
+                                    << "Day"
+                                    << "2024"
+                                    << "Choose the day of purchase.";
+    }
+
+    // Only a day that the month has in that year, and none after today, can be saved or sent;
+    // while the buttons wait, the page says what is still to do.
+    void purchaseDateMustExist()
+    {
+        QFETCH(QString, month);
+        QFETCH(QString, day);
+        QFETCH(QString, year);
+        QFETCH(QString, missing);
+
+        SecondPageRecord record = completeRecord().secondPage;
+        record.purchaseMonth = month;
+        record.purchaseDay = day;
+        record.purchaseYear = year;
+        SecondRegPage page(record, &m_engine);
+        page.fillFromRecord();
+        QCOMPARE(
+            page.findChild<QPushButton *>("Save and Register")->isEnabled(), missing.isEmpty());
+        const auto *said = page.findChild<QLabel *>("Missing");
+        QVERIFY2(missing.isEmpty() ? said->text().isEmpty() : said->text().startsWith(missing),
+            qPrintable(said->text()));
+        QCOMPARE(said->isVisibleTo(&page), !missing.isEmpty());
+    }
+
+    // What the view of what is sent shows is what the engine receives, byte for byte, the items
+    // that arrive otherwise than typed marked.
+    void sentItemsAreWhatTheEngineReceives()
+    {
+        QTemporaryDir outbox;
+        ScopedEnvironment environment;
+        environment.set("QUILL_OUTBOX", QFile::encodeName(outbox.filePath("outbox")));
+        environment.set("QUILL_FORCE_SENDADDRESS", "0");
+        EngineClient engine;
+        engine.loadEngineLibrary(KVB_BIN_DIR "/libQuill.so");
+        engine.setCallerType("KVB");
+        Wizard wizard(&engine);
+        wizard.find<QLineEdit>("Company:")->setText("Smith, Jones \u5343");
+        QVERIFY(wizard.act("Next") && wizard.act("Next"));
+        QByteArray shown;
+        QString marked;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<SentItemsDialog *>(QApplication::activeModalWidget());
+            shown = dialog->sentText();
+            const auto *table = dialog->findChild<QTableWidget *>();
+            for (int row = 0; row < table->rowCount(); ++row)
+                if (!table->item(row, 1)->toolTip().isEmpty())
+                    marked += table->item(row, 0)->text() + ' ';
+            dialog->reject();
+        });
+        QVERIFY(wizard.act("ViewSent"));
+        QCOMPARE(marked, "Company ");
+        QVERIFY(wizard.act("Save and Register"));
+        QFile file(outbox.filePath("outbox"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(
+            file.readAll().split('\t').value(2).trimmed(), QString::fromLatin1(shown).toUtf8());
+    }
+
+    // A registration that does not end lets a closed window go after the time given.
+    void closingWhileTheEngineHangs()
+    {
+        m_engine.whileWorking = [] { QThread::msleep(600); };
+        ThreadedEngineClient engine(&m_engine);
+        Wizard wizard(&engine);
+        wizard.tab.setAnswerTimeout(50);
+        QVERIFY(wizard.act("Next"));
+        bool open = true;
+        QTimer::singleShot(10, [&] { wizard.tab.mayClose(&wizard.stack); });
+        QTimer::singleShot(300, [&] { open = wizard.stack.isVisible(); });
+        QVERIFY(wizard.act("Save and Register"));
+        QVERIFY(!open);
     }
 
     // The region menu is filled when it opens, also right after the start, with the saved
@@ -574,6 +744,9 @@ private slots:
 
         QVERIFY(wizard.act("Save and Register"));
         QCOMPARE(m_engine.registrations.size(), 0);
+        QVERIFY2(wizard.status().endsWith(
+                     "Press Save and Register again to send them with \"?\" in their place."),
+            qPrintable(wizard.status()));
         QCOMPARE(QApplication::focusWidget(), edit);
         QVERIFY(wizard.act("Save and Register"));
         QCOMPARE(m_engine.registrations.size(), 1);

@@ -285,6 +285,22 @@
         <source>Zip/Postal Code</source>
         <translation>Postleitzahl</translation>
     </message>
+    <message>
+        <source>Press Next again to send them with &quot;?&quot; in their place.</source>
+        <translation>Drücken Sie erneut auf „Weiter“, um sie mit „?“ an ihrer Stelle zu senden.</translation>
+    </message>
+    <message>
+        <source>&amp;View what is sent</source>
+        <translation>&amp;Gesendete Angaben</translation>
+    </message>
+    <message>
+        <source>The address check receives the address alone, with the region and the country by their codes.</source>
+        <translation>Die Adressprüfung erhält nur die Adresse, Region und Land als Kürzel.</translation>
+    </message>
+    <message>
+        <source>Your details are saved on this computer, but this copy is not registered with the maker yet.</source>
+        <translation>Ihre Angaben sind auf diesem Computer gespeichert, aber diese Kopie ist noch nicht beim Hersteller registriert.</translation>
+    </message>
 </context>
 <context>
     <name>ListDialog</name>
@@ -467,6 +483,14 @@
         <source>Failed to save registration data.</source>
         <translation>Die Registrierungsdaten konnten nicht gespeichert werden.</translation>
     </message>
+    <message>
+        <source>KVB cannot reach the maker: the engine library %1 is missing from %2. This installation is incomplete; please install KVB again.</source>
+        <translation>KVB kann den Hersteller nicht erreichen: Die Engine-Bibliothek %1 fehlt in %2. Diese Installation ist unvollständig; bitte installieren Sie KVB erneut.</translation>
+    </message>
+    <message>
+        <source>They are kept on this computer only. Your address is with the maker&apos;s address check right now; closing does not call it back.</source>
+        <translation>Sie werden nur auf diesem Computer gespeichert. Ihre Adresse liegt gerade der Adressprüfung des Herstellers vor; das Schließen holt sie nicht zurück.</translation>
+    </message>
 </context>
 <context>
     <name>ResellerDialog</name>
@@ -646,6 +670,102 @@
     <message>
         <source>Your own type of wor&amp;k:</source>
         <translation>Eigene &amp;Arbeitsart:</translation>
+    </message>
+    <message>
+        <source>Press Save and Register again to send them with &quot;?&quot; in their place.</source>
+        <translation>Drücken Sie erneut auf „Speichern und registrieren“, um sie mit „?“ an ihrer Stelle zu senden.</translation>
+    </message>
+    <message>
+        <source>&amp;View what is sent</source>
+        <translation>&amp;Was gesendet wird</translation>
+    </message>
+    <message>
+        <source>SystemID tells the maker which computer this copy runs on: the program that started KVB gives it, or KVB works it out from the computer&apos;s own ID in a way that cannot be undone, so that ID itself never leaves the computer.</source>
+        <translation>Die SystemID teilt dem Hersteller mit, auf welchem Computer diese Kopie läuft: Das Programm, das KVB gestartet hat, gibt sie vor, oder KVB leitet sie so aus der eigenen ID des Computers ab, dass sich das nicht umkehren lässt; diese ID selbst verlässt den Computer nie.</translation>
+    </message>
+    <message>
+        <source>Choose the month of purchase.</source>
+        <translation>Wählen Sie den Monat des Kaufs.</translation>
+    </message>
+    <message>
+        <source>Choose the day of purchase.</source>
+        <translation>Wählen Sie den Tag des Kaufs.</translation>
+    </message>
+    <message>
+        <source>Choose the year of purchase.</source>
+        <translation>Wählen Sie das Jahr des Kaufs.</translation>
+    </message>
+    <message>
+        <source>Choose where you bought the product.</source>
+        <translation>Wählen Sie, wo Sie das Produkt gekauft haben.</translation>
+    </message>
+    <message>
+        <source>Choose the reseller.</source>
+        <translation>Wählen Sie den Händler.</translation>
+    </message>
+    <message>
+        <source>Choose what best describes you.</source>
+        <translation>Wählen Sie, was Sie am besten beschreibt.</translation>
+    </message>
+    <message>
+        <source>Choose the business you are in.</source>
+        <translation>Wählen Sie Ihre Branche.</translation>
+    </message>
+    <message>
+        <source>Choose the type of work you do.</source>
+        <translation>Wählen Sie die Art Ihrer Arbeit.</translation>
+    </message>
+    <message>
+        <source>There is no such day: please choose the day of purchase again.</source>
+        <translation>Diesen Tag gibt es nicht: Bitte wählen Sie den Tag des Kaufs erneut.</translation>
+    </message>
+    <message>
+        <source>The purchase date is after today: please choose the day of purchase again.</source>
+        <translation>Das Kaufdatum liegt nach dem heutigen Tag: Bitte wählen Sie den Tag des Kaufs erneut.</translation>
+    </message>
+    <message>
+        <source>This copy was registered on %1. Register it again?</source>
+        <translation>Diese Kopie wurde am %1 registriert. Erneut registrieren?</translation>
+    </message>
+    <message>
+        <source>The maker has that registration. A second one sends your details as they are now, as a registration of its own.</source>
+        <translation>Dem Hersteller liegt diese Registrierung vor. Eine zweite sendet Ihre Angaben, wie sie jetzt sind, als eigene Registrierung.</translation>
+    </message>
+    <message>
+        <source>KVB closes as soon as the maker answers.</source>
+        <translation>KVB wird geschlossen, sobald der Hersteller antwortet.</translation>
+    </message>
+</context>
+<context>
+    <name>SentItemsDialog</name>
+    <message>
+        <source>Item</source>
+        <extracomment>The names of the columns of the items sent: an item&apos;s name, as the maker&apos;s service knows it, and its value.</extracomment>
+        <translation>Angabe</translation>
+    </message>
+    <message>
+        <source>Value as sent</source>
+        <translation>Gesendeter Wert</translation>
+    </message>
+    <message>
+        <source>Items sent</source>
+        <translation>Gesendete Angaben</translation>
+    </message>
+    <message>
+        <source>Entered as: %1</source>
+        <translation>Eingegeben als: %1</translation>
+    </message>
+    <message>
+        <source>The maker&apos;s service receives these items, exactly as they stand here.</source>
+        <translation>Der Dienst des Herstellers erhält diese Angaben genau so, wie sie hier stehen.</translation>
+    </message>
+    <message>
+        <source>A marked item arrives otherwise than it was entered: a character that cannot be sent arrives as &quot;?&quot;, a &quot;,&quot; or &quot;=&quot; that you typed as a blank, and a choice of a list up to its first &quot;,&quot;.</source>
+        <translation>Eine markierte Angabe kommt anders an, als sie eingegeben wurde: Ein Zeichen, das nicht gesendet werden kann, kommt als „?“ an, ein von Ihnen eingegebenes „,“ oder „=“ als Leerzeichen und eine Auswahl aus einer Liste nur bis zu ihrem ersten „,“.</translation>
+    </message>
+    <message>
+        <source>What KVB sends</source>
+        <translation>Was KVB sendet</translation>
     </message>
 </context>
 <context>

@@ -285,6 +285,22 @@
         <source>Zip/Postal Code</source>
         <translation>郵便番号</translation>
     </message>
+    <message>
+        <source>Press Next again to send them with &quot;?&quot; in their place.</source>
+        <translation>もう一度「次へ」を押すと、これらの文字を「?」に置き換えて送信します。</translation>
+    </message>
+    <message>
+        <source>&amp;View what is sent</source>
+        <translation>送信内容を表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>The address check receives the address alone, with the region and the country by their codes.</source>
+        <translation>住所の確認には住所だけが送られ、地域と国はコードで送られます。</translation>
+    </message>
+    <message>
+        <source>Your details are saved on this computer, but this copy is not registered with the maker yet.</source>
+        <translation>入力内容はこのコンピューターに保存されていますが、このコピーはまだメーカーに登録されていません。</translation>
+    </message>
 </context>
 <context>
     <name>ListDialog</name>
@@ -467,6 +483,14 @@
         <source>Failed to save registration data.</source>
         <translation>登録データを保存できませんでした。</translation>
     </message>
+    <message>
+        <source>KVB cannot reach the maker: the engine library %1 is missing from %2. This installation is incomplete; please install KVB again.</source>
+        <translation>KVB はメーカーに接続できません。エンジン ライブラリ %1 が %2 にありません。インストールが不完全です。KVB をインストールし直してください。</translation>
+    </message>
+    <message>
+        <source>They are kept on this computer only. Your address is with the maker&apos;s address check right now; closing does not call it back.</source>
+        <translation>内容はこのコンピューターにのみ保存されます。住所は現在メーカーの住所確認サービスで確認中で、閉じても取り消されません。</translation>
+    </message>
 </context>
 <context>
     <name>ResellerDialog</name>
@@ -646,6 +670,102 @@
     <message>
         <source>Your own type of wor&amp;k:</source>
         <translation>お仕事の種類 (その他)(&amp;K):</translation>
+    </message>
+    <message>
+        <source>Press Save and Register again to send them with &quot;?&quot; in their place.</source>
+        <translation>もう一度「保存して登録」を押すと、これらの文字を「?」に置き換えて送信します。</translation>
+    </message>
+    <message>
+        <source>&amp;View what is sent</source>
+        <translation>送信内容を表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>SystemID tells the maker which computer this copy runs on: the program that started KVB gives it, or KVB works it out from the computer&apos;s own ID in a way that cannot be undone, so that ID itself never leaves the computer.</source>
+        <translation>SystemID は、このコピーがどのコンピューターで使われているかをメーカーに伝えるものです。KVB を起動したプログラムが指定するか、KVB がコンピューター固有の ID から元に戻せない方法で求めるため、その ID 自体がコンピューターの外に出ることはありません。</translation>
+    </message>
+    <message>
+        <source>Choose the month of purchase.</source>
+        <translation>購入した月を選んでください。</translation>
+    </message>
+    <message>
+        <source>Choose the day of purchase.</source>
+        <translation>購入した日を選んでください。</translation>
+    </message>
+    <message>
+        <source>Choose the year of purchase.</source>
+        <translation>購入した年を選んでください。</translation>
+    </message>
+    <message>
+        <source>Choose where you bought the product.</source>
+        <translation>製品を購入した場所を選んでください。</translation>
+    </message>
+    <message>
+        <source>Choose the reseller.</source>
+        <translation>販売店を選んでください。</translation>
+    </message>
+    <message>
+        <source>Choose what best describes you.</source>
+        <translation>ご自身に最も当てはまるものを選んでください。</translation>
+    </message>
+    <message>
+        <source>Choose the business you are in.</source>
+        <translation>業種を選んでください。</translation>
+    </message>
+    <message>
+        <source>Choose the type of work you do.</source>
+        <translation>お仕事の種類を選んでください。</translation>
+    </message>
+    <message>
+        <source>There is no such day: please choose the day of purchase again.</source>
+        <translation>その日付は存在しません。購入した日を選び直してください。</translation>
+    </message>
+    <message>
+        <source>The purchase date is after today: please choose the day of purchase again.</source>
+        <translation>購入日が今日より後になっています。購入した日を選び直してください。</translation>
+    </message>
+    <message>
+        <source>This copy was registered on %1. Register it again?</source>
+        <translation>このコピーは %1 に登録されています。もう一度登録しますか?</translation>
+    </message>
+    <message>
+        <source>The maker has that registration. A second one sends your details as they are now, as a registration of its own.</source>
+        <translation>メーカーにはその登録があります。もう一度登録すると、現在の内容が別の登録として送信されます。</translation>
+    </message>
+    <message>
+        <source>KVB closes as soon as the maker answers.</source>
+        <translation>メーカーから応答があり次第、KVB を終了します。</translation>
+    </message>
+</context>
+<context>
+    <name>SentItemsDialog</name>
+    <message>
+        <source>Item</source>
+        <extracomment>The names of the columns of the items sent: an item&apos;s name, as the maker&apos;s service knows it, and its value.</extracomment>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>Value as sent</source>
+        <translation>送信される値</translation>
+    </message>
+    <message>
+        <source>Items sent</source>
+        <translation>送信される項目</translation>
+    </message>
+    <message>
+        <source>Entered as: %1</source>
+        <translation>入力した内容: %1</translation>
+    </message>
+    <message>
+        <source>The maker&apos;s service receives these items, exactly as they stand here.</source>
+        <translation>メーカーのサービスは、ここに表示されているとおりにこれらの項目を受け取ります。</translation>
+    </message>
+    <message>
+        <source>A marked item arrives otherwise than it was entered: a character that cannot be sent arrives as &quot;?&quot;, a &quot;,&quot; or &quot;=&quot; that you typed as a blank, and a choice of a list up to its first &quot;,&quot;.</source>
+        <translation>印の付いた項目は、入力した内容とは異なる形で届きます。送信できない文字は「?」に、入力した「,」や「=」は空白になり、一覧から選んだ項目は最初の「,」の手前までが届きます。</translation>
+    </message>
+    <message>
+        <source>What KVB sends</source>
+        <translation>KVB が送信する内容</translation>
     </message>
 </context>
 <context>

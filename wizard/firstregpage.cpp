@@ -7,13 +7,16 @@
 #include "formrows.h"
 #include "managewidget.h"
 #include "secondregpage.h"
+#include "sentitemsdialog.h"
 #include "statuslabel.h"
 #include "unknownregpage.h"
 #include "unsendablefields.h"
 #include "wrappedlabel.h"
 
 #include "dialogs/countrydialog.h"
+#include "engine/engineclient.h"
 #include "engine/engineclientinterface.h"
+#include "engine/enginetext.h"
 #include "engine/requesttext.h"
 #include "regdata/countrynames.h"
 #include "regdata/datafolder.h"
@@ -64,7 +67,8 @@ FirstRegPage::FirstRegPage(
     const FirstPageRecord &record, EngineClientInterface *engine, QWidget *parent)
     : WizardPage(parent)
     , m_statusLabel(new StatusLabel)
-    , m_unsendable(new UnsendableFields(m_statusLabel, this))
+    , m_unsendable(new UnsendableFields(m_statusLabel,
+          tr("Press Next again to send them with \"?\" in their place."), this))
     , m_record(record)
     , m_engine(engine)
 {
@@ -79,7 +83,13 @@ FirstRegPage::FirstRegPage(
     m_nextButton->setObjectName(QStringLiteral("Next"));
     m_nextButton->setEnabled(false);
     connect(m_nextButton, &QPushButton::clicked, this, &FirstRegPage::reg1NextSignal);
+    // Shown while a field holds characters that the service cannot take.
+    auto *viewButton = new QPushButton(tr("&View what is sent"));
+    viewButton->setObjectName(QStringLiteral("ViewSent"));
+    connect(viewButton, &QPushButton::clicked, this, &FirstRegPage::showSentItems);
+    m_unsendable->showWhileUnsendable(viewButton);
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(viewButton);
     buttons->addStretch(1);
     buttons->addWidget(m_nextButton);
 
@@ -271,8 +281,10 @@ qint16 FirstRegPage::sendAddress()
         m_secondPage->setAddress(nullptr);
     }
     qint16 result = 0;
+    m_checking = true;
     whileBusy(tr("Verifying address...."), {m_nextButton},
         [&] { result = m_engine->verifyAddress(RequestText::address(*m_original)); });
+    m_checking = false;
     m_statusLabel->clearMessage();
     m_unsendable->update();
     return result;
@@ -296,12 +308,25 @@ void FirstRegPage::followAnswer(qint16 result)
         showPage(ManageWidget::UnknownPage);
         break;
     default:
-        // The check itself failed; the user may simply try again.
-        m_statusLabel->setMessage(
-            tr("The address could not be verified just now. Please try again."),
+        // The check itself failed; the user may simply try again, unless
+        // there is no engine to check it.
+        m_statusLabel->setMessage(m_engineMissing.isEmpty()
+                ? tr("The address could not be verified just now. Please try again.")
+                : m_engineMissing,
             StatusLabel::Error);
         break;
     }
+}
+
+void FirstRegPage::showSentItems()
+{
+    const QList<RequestText::Pair> pairs = RequestText::addressPairs(address());
+    SentItemsDialog dialog(
+        EngineClient::addressParameterText(engineText(RequestText::joined(pairs))), pairs,
+        tr("The address check receives the address alone, with the region and the country by "
+           "their codes."),
+        this);
+    dialog.exec();
 }
 
 void FirstRegPage::showCountryPopup()
@@ -428,6 +453,19 @@ void FirstRegPage::setRecordRefused()
            "folder %1 or the files in it.")
             .arg(QDir::toNativeSeparators(DataFolder::filePath(QStringLiteral("RegData")))),
         StatusLabel::Warning);
+}
+
+void FirstRegPage::setNotRegistered()
+{
+    m_statusLabel->setMessage(tr("Your details are saved on this computer, but this copy is not "
+                                 "registered with the maker yet."),
+        StatusLabel::Information);
+}
+
+void FirstRegPage::setEngineMissing(const QString &message)
+{
+    m_engineMissing = message;
+    m_statusLabel->setMessage(message, StatusLabel::Error);
 }
 
 QStringList FirstRegPage::state() const

@@ -60,6 +60,14 @@ public:
     // Says in the status line that the saved details were not read, as
     // another user could have put them there.
     void setRecordRefused();
+    // Says in the status line that the saved details were never sent to the
+    // maker.
+    void setNotRegistered();
+    // The engine library could not be loaded: message says so, at once and
+    // whenever an address check fails.
+    void setEngineMissing(const QString &message);
+    // Whether the address check is under way.
+    bool isChecking() const { return m_checking; }
 
     // Shows country on the country button and offers its regions, read
     // afresh from the catalogue; the region is to be chosen again. An empty
@@ -84,6 +92,8 @@ private slots:
     void reg1NextSignal();
     void showCountryPopup();
     void onMenuClick();
+    // Shows what the address check would receive now.
+    void showSentItems();
 
 private:
     // The page's two columns.
@@ -146,6 +156,8 @@ private:
     QStringList m_requiredFields;
     // state() when Next last sent the page; empty before.
     QStringList m_sentState;
+    bool m_checking = false;
+    QString m_engineMissing;
 };
 
 #endif

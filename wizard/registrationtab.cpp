@@ -12,6 +12,9 @@
 #include "regdata/registrationnote.h"
 #include "regdata/savereginfo.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 
 RegistrationTab::RegistrationTab(EngineClientInterface *engine, QStackedWidget *pages)
@@ -47,6 +50,22 @@ RegistrationTab::RegistrationTab(EngineClientInterface *engine, QStackedWidget *
         m_firstPage->setRecordRefused();
     else if (registered.isValid())
         m_firstPage->setRegisteredOn(registered);
+    else if (saved.recordFound())
+        m_firstPage->setNotRegistered();
+}
+
+void RegistrationTab::setEngineMissing(const QString &library)
+{
+    // Without a folder, the system looks for it where the program is.
+    const QFileInfo file(library.contains(QLatin1Char('/')) || library.contains(QLatin1Char('\\'))
+            ? library
+            : QCoreApplication::applicationDirPath() + QLatin1Char('/') + library);
+    const QString message = tr("KVB cannot reach the maker: the engine library %1 is missing "
+                               "from %2. This installation is incomplete; please install KVB "
+                               "again.")
+                                .arg(file.fileName(), QDir::toNativeSeparators(file.path()));
+    m_firstPage->setEngineMissing(message);
+    m_secondPage->setEngineMissing(message);
 }
 
 RegistrationTab::~RegistrationTab() = default;
@@ -59,15 +78,17 @@ QWidget *RegistrationTab::firstRegPage() const
 bool RegistrationTab::mayClose(QWidget *window)
 {
     if (m_secondPage->isRegistering())
-        return false;
+        return m_secondPage->closeWhenAnswered(m_answerTimeout);
     if (!detailsChanged())
         return true;
 
     QMessageBox question(QMessageBox::Question, QStringLiteral("KVB"),
         tr("Keep the details you entered for the next time?"),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window);
-    question.setInformativeText(
-        tr("They are kept on this computer only. Nothing is sent to the maker."));
+    question.setInformativeText(m_firstPage->isChecking()
+            ? tr("They are kept on this computer only. Your address is with the maker's "
+                 "address check right now; closing does not call it back.")
+            : tr("They are kept on this computer only. Nothing is sent to the maker."));
     question.setDefaultButton(QMessageBox::Save);
     switch (question.exec()) {
     case QMessageBox::Save: {

@@ -30,11 +30,21 @@ public:
     QWidget *firstRegPage() const;
 
     // Whether the window that shows the pages may close. While a
-    // registration is being sent it may not. When the pages hold details
-    // that differ from the saved record, the user is asked, in a dialog over
-    // window, whether to keep them for next time, to throw them away or to
-    // go back to them; kept, they are saved as Save does.
+    // registration is being sent it closes once the maker answers, or after
+    // a while without an answer, or when it is closed a second time. When
+    // the pages hold details that differ from the saved record, the user is
+    // asked, in a dialog over window, whether to keep them for next time, to
+    // throw them away or to go back to them; kept, they are saved as Save
+    // does.
     bool mayClose(QWidget *window);
+
+    // How long a registration may keep a window that was closed, in
+    // milliseconds.
+    static constexpr int AnswerTimeout = 30000;
+    void setAnswerTimeout(int milliseconds) { m_answerTimeout = milliseconds; }
+
+    // The engine library at library could not be loaded; the pages say so.
+    void setEngineMissing(const QString &library);
 
 private:
     // The record that the pages hold: that of the purchase page, or, while
@@ -50,6 +60,7 @@ private:
     CorrectRegPage *m_correctPage;
     UnknownRegPage *m_unknownPage;
     SecondRegPage *m_secondPage;
+    int m_answerTimeout = AnswerTimeout;
 };
 
 #endif

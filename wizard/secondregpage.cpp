@@ -5,12 +5,14 @@
 #include "choicemenu.h"
 #include "formrows.h"
 #include "pagelayout.h"
+#include "sentitemsdialog.h"
 #include "statuslabel.h"
 #include "unsendablefields.h"
 #include "wrappedlabel.h"
 #include "wrappingcheckbox.h"
 
 #include "dialogs/resellerdialog.h"
+#include "engine/engineclient.h"
 #include "engine/engineclientinterface.h"
 #include "engine/enginetext.h"
 #include "engine/requesttext.h"
@@ -27,8 +29,10 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <initializer_list>
@@ -71,8 +75,12 @@ SecondRegPage::SecondRegPage(
     m_statusLabel = new StatusLabel;
     // The user's own type of work is the one text on this page that goes to
     // the maker's service.
-    m_unsendable = new UnsendableFields(m_statusLabel, this);
+    m_unsendable = new UnsendableFields(m_statusLabel,
+        tr("Press Save and Register again to send them with \"?\" in their place."), this);
     m_unsendable->watch(m_workOtherField, tr("Your own type of work"));
+    auto *viewButton = new QPushButton(tr("&View what is sent"));
+    viewButton->setObjectName(QStringLiteral("ViewSent"));
+    connect(viewButton, &QPushButton::clicked, this, &SecondRegPage::showSentItems);
 
     QVBoxLayout *body = PageLayout::column();
     body->addWidget(introLabel);
@@ -81,7 +89,14 @@ SecondRegPage::SecondRegPage(
     body->addWidget(m_offersBox);
     body->addWidget(m_partnerOffersBox);
     body->addWidget(m_unsubscribeLabel);
-    setPageLayout(body, createButtonRow(), m_statusLabel);
+    body->addWidget(viewButton, 0, Qt::AlignLeft);
+    // What is still to choose or correct, while the save buttons wait.
+    m_missingLabel = new WrappedLabel;
+    m_missingLabel->setObjectName(QStringLiteral("Missing"));
+    auto *footer = new QVBoxLayout;
+    footer->addWidget(m_missingLabel);
+    footer->addLayout(createButtonRow());
+    setPageLayout(body, footer, m_statusLabel);
 
     showReseller(false);
     showWorkOther(false);
@@ -198,6 +213,19 @@ QLayout *SecondRegPage::createButtonRow()
     return PageLayout::buttonRow(backButton, {cancelButton, saveButton, registerButton});
 }
 
+void SecondRegPage::showSentItems()
+{
+    collectPurchaseDetails();
+    const QList<RequestText::Pair> pairs = registrationPairs();
+    SentItemsDialog dialog(
+        EngineClient::registrationParameterText(engineText(RequestText::joined(pairs))), pairs,
+        tr("SystemID tells the maker which computer this copy runs on: the program that started "
+           "KVB gives it, or KVB works it out from the computer's own ID in a way that cannot be "
+           "undone, so that ID itself never leaves the computer."),
+        this);
+    dialog.exec();
+}
+
 void SecondRegPage::setContact(QSharedPointer<ContactRecord> contact)
 {
     m_contact = std::move(contact);
@@ -234,16 +262,40 @@ void SecondRegPage::fillFromRecord()
 
 void SecondRegPage::updateSaveButtons()
 {
-    bool complete = true;
-    for (const ChoiceButton *button : {m_monthButton, m_yearButton, m_dayButton, m_locationButton,
-             m_userTypeButton, m_businessButton, m_workButton})
-        complete = complete && button->isChosen();
-    if (!m_resellerButton->isHidden())
-        complete = complete && m_resellerButton->isChosen();
-
+    const QString missing = missingChoice();
+    m_missingLabel->setText(missing);
+    m_missingLabel->setVisible(!missing.isEmpty());
     for (const char *name : {SaveName, RegisterName})
         if (QPushButton *button = actionButton(name))
-            button->setEnabled(complete);
+            button->setEnabled(missing.isEmpty());
+}
+
+QString SecondRegPage::missingChoice() const
+{
+    const std::pair<const ChoiceButton *, QString> required[] = {
+        {m_monthButton, tr("Choose the month of purchase.")},
+        {m_dayButton, tr("Choose the day of purchase.")},
+        {m_yearButton, tr("Choose the year of purchase.")},
+        {m_locationButton, tr("Choose where you bought the product.")},
+        {m_resellerButton, tr("Choose the reseller.")},
+        {m_userTypeButton, tr("Choose what best describes you.")},
+        {m_businessButton, tr("Choose the business you are in.")},
+        {m_workButton, tr("Choose the type of work you do.")},
+    };
+    for (const auto &[button, message] : required) {
+        if (!button->isChosen() && !button->isHidden())
+            return message;
+    }
+    switch (PurchaseChoices::dateProblem(m_monthButton->value(), m_dayButton->value(),
+        m_yearButton->value(), QDate::currentDate())) {
+    case PurchaseChoices::DateProblem::NoSuchDay:
+        return tr("There is no such day: please choose the day of purchase again.");
+    case PurchaseChoices::DateProblem::AfterToday:
+        return tr("The purchase date is after today: please choose the day of purchase again.");
+    case PurchaseChoices::DateProblem::None:
+        break;
+    }
+    return QString();
 }
 
 void SecondRegPage::regPage2NextSignal()
@@ -253,7 +305,7 @@ void SecondRegPage::regPage2NextSignal()
         quit();
         return;
     }
-    if (!m_unsendable->confirm())
+    if (!m_unsendable->confirm() || !confirmSecondRegistration())
         return;
 
     collectPurchaseDetails();
@@ -271,6 +323,8 @@ void SecondRegPage::regPage2NextSignal()
     showRegistrationOutcome(registered, saved, noted);
     // There is no second attempt: what is left is to quit.
     becomeQuit(registerButton);
+    if (m_closeWhenAnswered)
+        window()->close();
 }
 
 void SecondRegPage::showRegistrationOutcome(bool registered, bool saved, bool noted)
@@ -279,6 +333,8 @@ void SecondRegPage::showRegistrationOutcome(bool registered, bool saved, bool no
     // message.
     QString message = registered ? tr("Registration successful.")
                                  : tr("Registration failed.Please contact Tarn customer support.");
+    if (!registered && !m_engineMissing.isEmpty())
+        message += QLatin1Char(' ') + m_engineMissing;
     if (!saved)
         message += QLatin1Char(' ')
             + tr("Your details could not be saved on this computer, so KVB cannot fill them in "
@@ -288,6 +344,38 @@ void SecondRegPage::showRegistrationOutcome(bool registered, bool saved, bool no
             + tr("KVB could not note on this computer that this copy is registered.");
     m_statusLabel->setMessage(
         message, registered && saved && noted ? StatusLabel::Success : StatusLabel::Error);
+}
+
+bool SecondRegPage::confirmSecondRegistration()
+{
+    const QDate registered = RegistrationNote::read();
+    if (!registered.isValid())
+        return true;
+    QMessageBox question(QMessageBox::Question, QStringLiteral("KVB"),
+        tr("This copy was registered on %1. Register it again?")
+            .arg(QLocale().toString(registered, QLocale::LongFormat)),
+        QMessageBox::Yes | QMessageBox::No, this);
+    question.setInformativeText(tr("The maker has that registration. A second one sends your "
+                                   "details as they are now, as a registration of its own."));
+    question.setDefaultButton(QMessageBox::No);
+    return question.exec() == QMessageBox::Yes;
+}
+
+bool SecondRegPage::closeWhenAnswered(int timeout)
+{
+    if (m_closeWhenAnswered)
+        return true;
+    m_closeWhenAnswered = true;
+    m_statusLabel->setMessage(tr("Registering your product....") + QLatin1Char(' ')
+            + tr("KVB closes as soon as the maker answers."),
+        StatusLabel::Information);
+    // A registration that never ends must not keep the window: the record
+    // is saved, and what the maker says no longer reaches anyone.
+    QTimer::singleShot(timeout, this, [this] {
+        if (m_registering)
+            window()->close();
+    });
+    return false;
 }
 
 void SecondRegPage::regPage2CancelSignal()
@@ -495,10 +583,13 @@ bool SecondRegPage::saveRecord()
     return SaveRegInfo(&saved.firstPage, &saved.secondPage).save();
 }
 
+QList<RequestText::Pair> SecondRegPage::registrationPairs() const
+{
+    return RequestText::registrationPairs(HostValues::systemId(), HostValues::serialNumber(),
+        *m_contact, m_purchaseDetails, m_address ? *m_address : AddressRecord());
+}
+
 bool SecondRegPage::sendRegistration()
 {
-    const AddressRecord address = m_address ? *m_address : AddressRecord();
-    const QString text = RequestText::registration(
-        HostValues::systemId(), HostValues::serialNumber(), *m_contact, m_purchaseDetails, address);
-    return m_engine->submitRegistration(engineText(text));
+    return m_engine->submitRegistration(engineText(RequestText::joined(registrationPairs())));
 }

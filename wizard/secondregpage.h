@@ -3,6 +3,7 @@
 
 #include "wizardpage.h"
 
+#include "engine/requesttext.h"
 #include "regdata/addressrecord.h"
 #include "regdata/contactrecord.h"
 #include "regdata/purchasedetails.h"
@@ -62,6 +63,13 @@ public:
     bool hasAddress() const { return !m_address.isNull(); }
     // Whether a registration is being sent.
     bool isRegistering() const { return m_registering; }
+    // The window is to close while a registration is sent: the first time,
+    // it closes once the maker answers, or after timeout milliseconds
+    // without an answer; asked again, it may close at once. Returns whether
+    // it may close now.
+    bool closeWhenAnswered(int timeout);
+    // The engine library could not be loaded: a failed registration says so.
+    void setEngineMissing(const QString &message) { m_engineMissing = message; }
 
 protected:
     QWidget *firstControl() const override;
@@ -79,6 +87,8 @@ private slots:
     void onBusMenuClick(QAction *action);
     void onWorkMenuClick(QAction *action);
     void showResellerPopup();
+    // Shows what a registration would send now.
+    void showSentItems();
 
 private:
     // The parts of the page, top to bottom.
@@ -102,8 +112,14 @@ private:
     void collectPurchaseDetails();
     PurchaseDetails purchaseDetails() const;
     bool saveRecord();
+    QList<RequestText::Pair> registrationPairs() const;
     bool sendRegistration();
+    // What is still to choose or correct before the page can be saved, or
+    // nothing.
+    QString missingChoice() const;
     void showRegistrationOutcome(bool registered, bool saved, bool noted);
+    // Whether to send a registration of a copy registered before.
+    bool confirmSecondRegistration();
     // An action button that has done its work offers to quit.
     void becomeQuit(QPushButton *button);
     void quit();
@@ -114,6 +130,8 @@ private:
     QSharedPointer<AddressRecord> m_address;
     PurchaseDetails m_purchaseDetails;
     bool m_registering = false;
+    bool m_closeWhenAnswered = false;
+    QString m_engineMissing;
     // The buttons that have become "Quit", and since when.
     QSet<QPushButton *> m_quitting;
     QElapsedTimer m_becameQuit;
@@ -135,6 +153,7 @@ private:
     QCheckBox *m_offersBox;
     QCheckBox *m_partnerOffersBox;
     QLabel *m_unsubscribeLabel;
+    QLabel *m_missingLabel;
     StatusLabel *m_statusLabel;
     UnsendableFields *m_unsendable;
 };

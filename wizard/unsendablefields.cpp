@@ -8,11 +8,19 @@
 #include <QIcon>
 #include <QLineEdit>
 
-UnsendableFields::UnsendableFields(StatusLabel *statusLine, QObject *parent)
+UnsendableFields::UnsendableFields(
+    StatusLabel *statusLine, const QString &sendAgain, QObject *parent)
     : QObject(parent)
     , m_statusLine(statusLine)
+    , m_sendAgain(sendAgain)
     , m_markIcon(QStringLiteral(":/warning.png"))
 { }
+
+void UnsendableFields::showWhileUnsendable(QWidget *widget)
+{
+    m_shownWhileUnsendable = widget;
+    widget->hide();
+}
 
 void UnsendableFields::watch(QLineEdit *field, const QString &name)
 {
@@ -47,12 +55,16 @@ void UnsendableFields::update()
         if (loses)
             names << field.name;
     }
+    if (m_shownWhileUnsendable)
+        m_shownWhileUnsendable->setVisible(!names.isEmpty());
     if (!names.isEmpty()) {
         m_message = tr("Some characters in %1 cannot be sent: they will reach the maker as \"?\". "
                        "Latin letters, with or without accents, reach the maker as written.")
                         .arg(names.join(
                             //: Between the names of two fields in a list, "City, Zip/Postal Code".
                             tr(", ")));
+        if (texts() == m_confirmed)
+            m_message += QLatin1Char(' ') + m_sendAgain;
         m_statusLine->setMessage(m_message, StatusLabel::Warning);
     } else if (!m_message.isEmpty() && m_statusLine->text() == m_message) {
         m_statusLine->clearMessage();

@@ -9,6 +9,7 @@
 
 class QAction;
 class QLineEdit;
+class QWidget;
 class StatusLabel;
 
 // The text fields of a page whose text goes to the maker's service, which
@@ -23,10 +24,14 @@ class UnsendableFields : public QObject
     Q_OBJECT
 
 public:
-    explicit UnsendableFields(StatusLabel *statusLine, QObject *parent = nullptr);
+    // sendAgain is the sentence that tells, once the user was warned, how
+    // to send all the same: "Press Next again ...".
+    UnsendableFields(StatusLabel *statusLine, const QString &sendAgain, QObject *parent = nullptr);
 
     // Watches field, which name names in the status line.
     void watch(QLineEdit *field, const QString &name);
+    // Shows widget while a field holds such characters, and hides it else.
+    void showWhileUnsendable(QWidget *widget);
 
     // Whether the send may go; false after warning.
     bool confirm();
@@ -48,6 +53,8 @@ private:
     QStringList texts() const;
 
     StatusLabel *m_statusLine;
+    QString m_sendAgain;
+    QWidget *m_shownWhileUnsendable = nullptr;
     // One picture, read once, for every field's mark.
     QIcon m_markIcon;
     QList<Field> m_fields;
