@@ -4,6 +4,7 @@
 #include "choicemenu.h"
 #include "plaintooltip.h"
 
+#include <QEvent>
 #include <QMenu>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -54,16 +55,16 @@ void ChoiceButton::show(const QString &caption)
     showElided();
 }
 
+void ChoiceButton::fitToMenu()
+{
+    m_fitsMenu = true;
+    m_textWidth = -1;
+    updateGeometry();
+}
+
 QSize ChoiceButton::sizeHint() const
 {
-    const QFontMetrics metrics = fontMetrics();
-    int widest = qMax(metrics.horizontalAdvance(m_placeholder), metrics.averageCharWidth() * 20);
-    if (menu() && !menu()->isEmpty()) {
-        widest = metrics.horizontalAdvance(m_placeholder);
-        for (const QAction *item : menu()->actions())
-            widest = qMax(widest, metrics.horizontalAdvance(withoutAccessKey(item->text())));
-    }
-    return {chromeWidth() + widest, QPushButton::sizeHint().height()};
+    return {chromeWidth() + textWidth(), QPushButton::sizeHint().height()};
 }
 
 QSize ChoiceButton::minimumSizeHint() const
@@ -79,17 +80,45 @@ void ChoiceButton::resizeEvent(QResizeEvent *event)
     showElided();
 }
 
+void ChoiceButton::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        m_chromeWidth = -1;
+        m_textWidth = -1;
+    }
+    QPushButton::changeEvent(event);
+}
+
 int ChoiceButton::chromeWidth() const
 {
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.text.clear();
-    const int indicator
-        = menu() ? style()->pixelMetric(QStyle::PM_MenuButtonIndicator, &option, this) : 0;
-    return style()
-        ->sizeFromContents(
-            QStyle::CT_PushButton, &option, QSize(indicator, fontMetrics().height()), this)
-        .width();
+    if (m_chromeWidth < 0) {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        const int indicator
+            = menu() ? style()->pixelMetric(QStyle::PM_MenuButtonIndicator, &option, this) : 0;
+        m_chromeWidth = style()
+                            ->sizeFromContents(QStyle::CT_PushButton, &option,
+                                QSize(indicator, fontMetrics().height()), this)
+                            .width();
+    }
+    return m_chromeWidth;
+}
+
+int ChoiceButton::textWidth() const
+{
+    if (m_textWidth < 0) {
+        const QFontMetrics metrics = fontMetrics();
+        m_textWidth = metrics.horizontalAdvance(m_placeholder);
+        if (m_fitsMenu && menu()) {
+            for (const QAction *item : menu()->actions())
+                m_textWidth
+                    = qMax(m_textWidth, metrics.horizontalAdvance(withoutAccessKey(item->text())));
+        } else {
+            m_textWidth = qMax(m_textWidth, metrics.averageCharWidth() * 20);
+        }
+    }
+    return m_textWidth;
 }
 
 void ChoiceButton::showElided()

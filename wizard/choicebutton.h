@@ -40,26 +40,35 @@ public:
     // Shows the placeholder again.
     void clearChoice();
 
-    // As wide as the widest of what it may show, its placeholder and its
-    // menu's items, so that the page keeps its layout from one choice to
-    // the next; a name from a file is given room for 20 characters. A
+    // Makes the button as wide as the widest of its placeholder and its
+    // menu's items, so that the page keeps its layout from one choice to the
+    // next; call it once the menu holds its items. Without it a button,
+    // whose choices are names from a file, has room for 20 characters. A
     // narrower button shows the start of its caption and an ellipsis.
+    void fitToMenu();
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void show(const QString &caption);
-    // The room the button takes beside its text.
+    // The room the button takes beside its text, and the width of the
+    // widest text it is to have room for; worked out once for each font.
     int chromeWidth() const;
+    int textWidth() const;
     void showElided();
 
     QString m_placeholder;
     QString m_unchosenValue;
     QString m_value;
     QString m_caption;
+    bool m_fitsMenu = false;
+    mutable int m_chromeWidth = -1;
+    mutable int m_textWidth = -1;
 };
 
 #endif

@@ -482,6 +482,7 @@ ChoiceButton *SecondRegPage::createMenuButton(const QString &placeholder,
         menu->addChoice(value, caption(value));
     connect(menu, &QMenu::triggered, this, handler);
     button->setMenu(menu);
+    button->fitToMenu();
     return button;
 }
 
