@@ -3,7 +3,9 @@
 #include "engine/engineclient.h"
 #include "engine/threadedengineclient.h"
 #include "platform/platform.h"
+#include "regdata/countrynames.h"
 #include "regdata/datafolder.h"
+#include "regdata/xmlregstruct.h"
 #include "wizard/managewidget.h"
 #include "wizard/registrationtab.h"
 
@@ -14,7 +16,9 @@
 #include <QResource>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -86,6 +90,31 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        windowHandle()->installEventFilter(this);
+    }
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Once the window is drawn, the country catalogue and the names of the
+    // countries in the user's language are read, so that neither the window
+    // waits for them nor, later, the country list or the region menu.
+    if (watched == windowHandle() && event->type() == QEvent::Expose
+        && windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(0, this, [] {
+            const XMLRegStruct catalogue;
+            CountryNames::preload();
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::registerResources()

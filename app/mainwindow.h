@@ -27,6 +27,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void registerResources();
@@ -34,6 +36,7 @@ private:
 
     const char *m_programArgument;
     QString m_resourceFile;
+    bool m_shown = false;
     // The pages' way to the engine: a thread of its own, so that the window
     // stays alive while a slow service works.
     std::unique_ptr<ThreadedEngineClient> m_engineThread;

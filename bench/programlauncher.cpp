@@ -74,14 +74,14 @@ bool ProgramLauncher::isReady()
 }
 
 std::optional<ProgramLauncher::Launch> ProgramLauncher::launch(
-    const QStringList &command, const QString &commonFilesFolder)
+    const QStringList &command, const QString &commonFilesFolder, const QByteArrayList &more)
 {
     QByteArrayList localCommand;
     for (const QString &part : command)
         localCommand.append(part.toLocal8Bit());
     const std::vector<char *> arguments = pointers(localCommand);
     const QByteArrayList environmentEntries = m_environment
-        + QByteArrayList {"KVB_COMMON_FILES_DIR=" + commonFilesFolder.toLocal8Bit()};
+        + QByteArrayList {"KVB_COMMON_FILES_DIR=" + commonFilesFolder.toLocal8Bit()} + more;
     const std::vector<char *> environment = pointers(environmentEntries);
 
     // Its standard input stays open, as the program refuses to start on a

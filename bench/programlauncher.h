@@ -28,9 +28,11 @@ public:
     bool isReady();
 
     // command is the program and its arguments; commonFilesFolder is where
-    // it finds its data folder. Empty when the program could not be started
-    // or showed no window, which errorString() then tells.
-    std::optional<Launch> launch(const QStringList &command, const QString &commonFilesFolder);
+    // it finds its data folder, and more holds further variables of its
+    // environment, as "LANGUAGE=de". Empty when the program could not be
+    // started or showed no window, which errorString() then tells.
+    std::optional<Launch> launch(const QStringList &command, const QString &commonFilesFolder,
+        const QByteArrayList &more = {});
     QString errorString() const { return m_error; }
 
 private:

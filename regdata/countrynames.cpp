@@ -117,6 +117,12 @@ QStringList searchNames(const QString &code)
     return names;
 }
 
+void preload()
+{
+    translations();
+    isoCountries();
+}
+
 QStringList codes(const QString &code)
 {
     const QString alpha3 = isoCountries().value(code).alpha3;

@@ -25,6 +25,10 @@ QStringList searchNames(const QString &code);
 // Its two- and three-letter codes.
 QStringList codes(const QString &code);
 
+// Reads what the two functions above need, so that their first use costs
+// nothing.
+void preload();
+
 // The strings of a gettext message catalogue (a .mo file), by their
 // untranslated text; empty when data is none.
 QHash<QString, QString> readMessageCatalogue(const QByteArray &data);
