@@ -165,11 +165,11 @@ void FirstRegPage::fillFromRecord()
     m_street1Edit->setText(m_record.streetAddress1);
     m_street2Edit->setText(m_record.streetAddress2);
     m_cityEdit->setText(m_record.city);
-    // Saved captions are taken as they are, even empty ones or a country
-    // that the catalogue no longer lists.
-    m_countryButton->setChoice(m_record.country, CountryNames::shown(m_record.country));
+    // A saved country is taken as it is, even one that the catalogue no
+    // longer lists; an empty one is none.
     setCountry(m_record.country);
-    m_regionButton->setChoice(m_record.state);
+    if (!m_record.state.isEmpty())
+        m_regionButton->setChoice(m_record.state);
     m_postcodeEdit->setText(m_record.zip);
     // Show the start of every text, as the user would have typed it.
     for (QLineEdit *field : findChildren<QLineEdit *>())
