@@ -27,6 +27,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QResource>
 #include <QScopeGuard>
 #include <QStackedWidget>
@@ -51,6 +52,17 @@ struct PaintCount : QObject
     }
     int count = 0;
 };
+
+// What a widget shows: "hidden", a field's text, whether a box is checked, or a button's caption.
+QString shownBy(const QWidget *widget)
+{
+    const auto *button = qobject_cast<const QAbstractButton *>(widget);
+    const auto *text = qobject_cast<const QLineEdit *>(widget);
+    return widget->isHidden()   ? "hidden"
+        : text                  ? text->text()
+        : button->isCheckable() ? button->isChecked() ? "checked" : "unchecked"
+                                : withoutAccessKey(button->text());
+}
 
 } // namespace
 
@@ -384,21 +396,100 @@ private slots:
         SecondRegPage page(record, &m_engine);
         page.fillFromRecord();
 
-        const QWidget *shownBy = page.findChild<QWidget *>(widget);
-        QVERIFY(shownBy);
-        const auto *button = qobject_cast<const QAbstractButton *>(shownBy);
-        const auto *text = qobject_cast<const QLineEdit *>(shownBy);
-        QCOMPARE(shownBy->isHidden()    ? "hidden"
-                : text                  ? text->text()
-                : button->isCheckable() ? button->isChecked() ? "checked" : "unchecked"
-                                        : withoutAccessKey(button->text()),
-            shown);
+        const QWidget *showing = page.findChild<QWidget *>(widget);
+        QVERIFY(showing);
+        QCOMPARE(shownBy(showing), shown);
         // The save buttons wait while a choice shows its placeholder.
         const bool complete = !QStringList {"Month", "Day", "Year", "Purchase Location",
             "Type of User", "Type of Business", "Type of Work", "Reseller"}
                                    .contains(shown);
         for (const char *name : {"Save", "Save and Register"})
             QCOMPARE(page.findChild<QPushButton *>(name)->isEnabled(), complete);
+    }
+
+    void presets_data()
+    {
+        QTest::addColumn<QString>("defaults"); // the lines of [Defaults] in Tarn/KVB.conf
+        QTest::addColumn<bool>("saved"); // whether a record is saved
+        QTest::addColumn<QString>("widget"); // the object name of a widget of either page
+        QTest::addColumn<QString>("shown"); // what it shows
+        QTest::addColumn<QString>("warning"); // the line on standard error, if any
+
+        const auto row = [](const char *name, const char *defaults, bool saved, const char *widget,
+                             const char *shown, const char *warning = "") {
+            QTest::newRow(name) << defaults << saved << widget << shown << warning;
+        };
+        row("a company", "Company=Acme Studios", false, "Company:", "Acme Studios");
+        row("a saved company wins", "Company=Acme Studios", true, "Company:", "Acme");
+        row("a comma outside quotes", "Department=Post, Sound", false,
+            "Department:", "Post, Sound");
+        row("a country of the catalogue", "Country=Freedonia", false, "CountryButton", "Freedonia");
+        row("its region left to choose", "Country=Freedonia", false, "RegionButton",
+            "Select a Region");
+        row("a country not in the catalogue", "Country=Atlantis", false, "CountryButton",
+            "Select a Country",
+            "kvb: [Defaults] Country=Atlantis is not a country of the country catalogue; ignored");
+        row("a saved location wins", "PurchaseLocation=Bundle", true, "PurchaseLocation",
+            "Tarn Web Store");
+        row("a reseller with its location", "PurchaseLocation=Tarn Reseller\nReseller=Amberline",
+            false, "Reseller", "Amberline");
+        row("a reseller waits for its location", "Reseller=Amberline", false, "Reseller", "hidden");
+        row("a reseller not in the catalogue",
+            "PurchaseLocation=Tarn Reseller\nReseller=Best Video", false, "Reseller", "Reseller",
+            "kvb: [Defaults] Reseller=Best Video is not a reseller of the reseller catalogue; "
+            "ignored");
+        row("a business as the menu shows it", "BuyerBusiness=Studio", false, "BuyerBusiness",
+            "Studio");
+        row("a business not in the menu", "BuyerBusiness=Film Studio", false, "BuyerBusiness",
+            "Type of Business",
+            "kvb: [Defaults] BuyerBusiness=Film Studio is not a type of business of the menu; "
+            "ignored");
+        row("work in the user's own words", "BuyerWorkType=\"Other, Please Specify\"", false,
+            "WorkTypeOther", "");
+        row("the offers are the user's to accept", "TarnSpecial=1", false, "Offers", "unchecked",
+            "kvb: [Defaults] TarnSpecial is no setting of KVB; ignored");
+    }
+
+    // The presets fill a page that no saved record fills, and closing then asks nothing; a
+    // value that the page does not offer is left out, and said so.
+    void presets()
+    {
+        QFETCH(QString, defaults);
+        QFETCH(bool, saved);
+        QFETCH(QString, widget);
+        QFETCH(QString, shown);
+        QFETCH(QString, warning);
+
+        QTemporaryDir configuration;
+        QFile file(configuration.filePath("Tarn/KVB.conf"));
+        QVERIFY(QDir().mkpath(configuration.filePath("Tarn")) && file.open(QIODevice::WriteOnly));
+        file.write("[Defaults]\n" + defaults.toUtf8() + "\n");
+        file.close();
+        ScopedEnvironment variables;
+        variables.set("XDG_CONFIG_DIRS", configuration.path().toUtf8());
+        if (!saved)
+            QVERIFY(QFile::remove(recordFolder() + "RegData/RegInfo.xml"));
+        if (warning.isEmpty())
+            QTest::failOnWarning(QRegularExpression("^kvb: "));
+        else
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+
+        Wizard wizard(&m_engine);
+        const QWidget *showing = wizard.stack.findChild<QWidget *>(widget);
+        QVERIFY(showing);
+        QCOMPARE(shownBy(showing), shown);
+        bool asked = false;
+        QTimer answerer;
+        answerer.setSingleShot(true);
+        connect(&answerer, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                asked = true;
+                box->reject();
+            }
+        });
+        answerer.start(0);
+        QVERIFY(wizard.tab.mayClose(&wizard.stack));
+        QVERIFY(!asked);
     }
 
     // A slow service: while it works, the window keeps its events going (a timer fires, the page
