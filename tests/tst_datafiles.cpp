@@ -1,6 +1,7 @@
 // The data files: where they are, the saved record written and read back, every data file read
 // safely whatever it holds, and only folders that the user controls trusted with the record.
 #include "regdata/datafolder.h"
+#include "regdata/presets.h"
 #include "regdata/readreginfo.h"
 #include "regdata/registrationnote.h"
 #include "regdata/savereginfo.h"
@@ -10,6 +11,7 @@
 #include "support/environment.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +73,7 @@ private slots:
     void onlyFoldersOfItsOwnAreTrusted();
     void dataFolders_data();
     void dataFolders();
+    void examplePresetsAreTaken();
 
 private:
     QString regData() const { return DataFolder::filePath("RegData/"); }
@@ -344,33 +347,51 @@ void TestDataFiles::onlyFoldersOfItsOwnAreTrusted()
         change == "record link" ? 1 : 0);
 }
 
-// Each row sets the variables it lists ("@" is a scratch folder) and unsets the others, and puts
-// a reseller catalogue into each folder of "catalogueIn". It names the common files folders found
-// for the record and the catalogue, and whether a save succeeds.
+// Each row sets the variables it lists ("@" is a scratch folder) and unsets the others, presets
+// the common files folder "preset" when there is one, and puts a reseller catalogue into each
+// folder of "catalogueIn". It names the common files folders found for the record and the
+// catalogue, and whether a save succeeds.
 void TestDataFiles::dataFolders_data()
 {
     QTest::addColumn<QStringList>("environment");
     QTest::addColumn<QStringList>("catalogueIn");
     QTest::addColumn<QString>("found");
+    QTest::addColumn<QString>("preset");
 
     using L = QStringList;
     const L xdg {"XDG_DATA_HOME=@/data", "XDG_DATA_DIRS=@/sys1:@/sys2", "HOME=@/home"};
     QTest::newRow("both values: x86 wins, for every file, and is never made")
         << xdg + L {"KVB_COMMON_FILES_DIR_X86=@/x86", "KVB_COMMON_FILES_DIR=@/plain"}
-        << L {"@/data", "@/plain"} << "@/x86 | @/x86 | not saved";
-    QTest::newRow("x86 empty: the other, beyond Latin-1") << L {"KVB_COMMON_FILES_DIR_X86=",
-        "KVB_COMMON_FILES_DIR=@/Ω"} << L {"@/Ω"} << "@/Ω | @/Ω | saved";
+        << L {"@/data", "@/plain"} << "@/x86 | @/x86 | not saved"
+        << "";
+    QTest::newRow("x86 empty: the other, beyond Latin-1")
+        << L {"KVB_COMMON_FILES_DIR_X86=", "KVB_COMMON_FILES_DIR=@/Ω"} << L {"@/Ω"}
+        << "@/Ω | @/Ω | saved"
+        << "";
     QTest::newRow("neither: the user's own catalogue first")
-        << xdg << L {"@/sys1", "@/data"} << "@/data | @/data | saved";
+        << xdg << L {"@/sys1", "@/data"} << "@/data | @/data | saved"
+        << "";
     QTest::newRow("neither: the first system folder that has it")
-        << xdg << L {"@/sys2"} << "@/data | @/sys2 | saved";
+        << xdg << L {"@/sys2"} << "@/data | @/sys2 | saved"
+        << "";
     QTest::newRow("neither: beside the program")
-        << xdg << L() << "@/data | " + QCoreApplication::applicationDirPath() + "/../share | saved";
+        << xdg << L() << "@/data | " + QCoreApplication::applicationDirPath() + "/../share | saved"
+        << "";
     QTest::newRow("relative XDG folders ignored, HOME used")
         << L {"XDG_DATA_HOME=data", "XDG_DATA_DIRS=sys1::@/sys2", "HOME=@/home"} << L {"@/sys2"}
-        << "@/home/.local/share | @/sys2 | saved";
+        << "@/home/.local/share | @/sys2 | saved"
+        << "";
     QTest::newRow("no absolute home: no record")
-        << L {"XDG_DATA_DIRS=@/sys1", "HOME=home"} << L {"@/sys1"} << " | @/sys1 | not saved";
+        << L {"XDG_DATA_DIRS=@/sys1", "HOME=home"} << L {"@/sys1"} << " | @/sys1 | not saved"
+        << "";
+    QTest::newRow("neither: the preset folder, for every file, and never made")
+        << xdg << L {"@/data"} << "@/preset | @/preset | not saved"
+        << "@/preset";
+    QTest::newRow("a variable before the preset")
+        << xdg + L {"KVB_COMMON_FILES_DIR=@/plain"} << L() << "@/plain | @/plain | not saved"
+        << "@/preset";
+    QTest::newRow("a relative preset ignored") << xdg << L {"@/data"} << "@/data | @/data | saved"
+                                               << "preset";
 }
 
 void TestDataFiles::dataFolders()
@@ -378,6 +399,7 @@ void TestDataFiles::dataFolders()
     QFETCH(QStringList, environment);
     QFETCH(QStringList, catalogueIn);
     QFETCH(QString, found);
+    QFETCH(QString, preset);
 
     QTemporaryDir scratch;
     ScopedEnvironment variables;
@@ -386,6 +408,13 @@ void TestDataFiles::dataFolders()
         variables.unset(name);
     for (const QString &setting : environment.replaceInStrings("@", scratch.path()))
         variables.set(qPrintable(setting.section('=', 0, 0)), setting.section('=', 1).toUtf8());
+    variables.set("XDG_CONFIG_DIRS", scratch.filePath("etc").toUtf8());
+    QVERIFY(QDir().mkpath(scratch.filePath("etc/Tarn")));
+    QVERIFY(write(scratch.filePath("etc/Tarn/KVB.conf"),
+        "[Data]\nCommonFilesFolder=" + preset.replace("@", scratch.path()).toUtf8()));
+    if (!preset.isEmpty() && QDir::isRelativePath(preset))
+        QTest::ignoreMessage(QtWarningMsg,
+            "kvb: [Data] CommonFilesFolder=preset is not an absolute folder; ignored");
     for (const QString &folder : catalogueIn.replaceInStrings("@", scratch.path())) {
         QFile file(folder + "/Tarn/CustomData/RegData/RegReseller.xml");
         QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
@@ -409,6 +438,22 @@ void TestDataFiles::dataFolders()
          made = QFileInfo(made).path())
         QCOMPARE(QFileInfo(made).permissions() & (QFile::ReadGroup | QFile::ReadOther),
             QFile::Permissions());
+}
+
+// The example presets that the package installs hold nothing that KVB would leave out, with the
+// sample catalogues.
+void TestDataFiles::examplePresetsAreTaken()
+{
+    QTemporaryDir configuration;
+    QVERIFY(QDir().mkpath(configuration.filePath("Tarn")));
+    QVERIFY(QFile::copy(KVB_EXAMPLES_DIR "/KVB.conf", configuration.filePath("Tarn/KVB.conf")));
+    ScopedEnvironment variables;
+    variables.set("XDG_CONFIG_DIRS", configuration.path().toUtf8());
+    DataFolder::setPath(KVB_BIN_DIR "/../share/Tarn/CustomData/");
+    // Nothing reported, and the file read at all.
+    QTest::failOnWarning(QRegularExpression("."));
+    QVERIFY(!Presets::defaults().firstPage.company.isEmpty());
+    QCOMPARE(Presets::commonFilesFolder(), QString());
 }
 
 QTEST_GUILESS_MAIN(TestDataFiles)
