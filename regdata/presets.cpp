@@ -146,7 +146,7 @@ QString commonFilesFolder()
     SystemSettings settings;
     settings.beginGroup(QStringLiteral("Data"));
     settings.reportUnknownKeys({CommonFilesFolder});
-    const QString folder = settings.text(CommonFilesFolder);
+    QString folder = settings.text(CommonFilesFolder);
     // A relative folder would be one below wherever KVB was started.
     if (folder.isEmpty() || QDir::isAbsolutePath(folder))
         return folder;
