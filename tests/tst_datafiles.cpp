@@ -347,51 +347,42 @@ void TestDataFiles::onlyFoldersOfItsOwnAreTrusted()
         change == "record link" ? 1 : 0);
 }
 
-// Each row sets the variables it lists ("@" is a scratch folder) and unsets the others, presets
-// the common files folder "preset" when there is one, and puts a reseller catalogue into each
-// folder of "catalogueIn". It names the common files folders found for the record and the
-// catalogue, and whether a save succeeds.
+// Each row sets the variables it lists ("@" is a scratch folder) and unsets the others, and puts
+// a reseller catalogue into each folder of "catalogueIn". It names the common files folders found
+// for the record and the catalogue, and whether a save succeeds.
 void TestDataFiles::dataFolders_data()
 {
     QTest::addColumn<QStringList>("environment");
     QTest::addColumn<QStringList>("catalogueIn");
     QTest::addColumn<QString>("found");
-    QTest::addColumn<QString>("preset");
 
     using L = QStringList;
     const L xdg {"XDG_DATA_HOME=@/data", "XDG_DATA_DIRS=@/sys1:@/sys2", "HOME=@/home"};
     QTest::newRow("both values: x86 wins, for every file, and is never made")
         << xdg + L {"KVB_COMMON_FILES_DIR_X86=@/x86", "KVB_COMMON_FILES_DIR=@/plain"}
-        << L {"@/data", "@/plain"} << "@/x86 | @/x86 | not saved"
-        << "";
-    QTest::newRow("x86 empty: the other, beyond Latin-1")
-        << L {"KVB_COMMON_FILES_DIR_X86=", "KVB_COMMON_FILES_DIR=@/Ω"} << L {"@/Ω"}
-        << "@/Ω | @/Ω | saved"
-        << "";
+        << L {"@/data", "@/plain"} << "@/x86 | @/x86 | not saved";
+    QTest::newRow("x86 empty: the other, beyond Latin-1") << L {"KVB_COMMON_FILES_DIR_X86=",
+        "KVB_COMMON_FILES_DIR=@/Ω"} << L {"@/Ω"} << "@/Ω | @/Ω | saved";
     QTest::newRow("neither: the user's own catalogue first")
-        << xdg << L {"@/sys1", "@/data"} << "@/data | @/data | saved"
-        << "";
+        << xdg << L {"@/sys1", "@/data"} << "@/data | @/data | saved";
     QTest::newRow("neither: the first system folder that has it")
-        << xdg << L {"@/sys2"} << "@/data | @/sys2 | saved"
-        << "";
+        << xdg << L {"@/sys2"} << "@/data | @/sys2 | saved";
     QTest::newRow("neither: beside the program")
-        << xdg << L() << "@/data | " + QCoreApplication::applicationDirPath() + "/../share | saved"
-        << "";
+        << xdg << L() << "@/data | " + QCoreApplication::applicationDirPath() + "/../share | saved";
     QTest::newRow("relative XDG folders ignored, HOME used")
         << L {"XDG_DATA_HOME=data", "XDG_DATA_DIRS=sys1::@/sys2", "HOME=@/home"} << L {"@/sys2"}
-        << "@/home/.local/share | @/sys2 | saved"
-        << "";
+        << "@/home/.local/share | @/sys2 | saved";
     QTest::newRow("no absolute home: no record")
-        << L {"XDG_DATA_DIRS=@/sys1", "HOME=home"} << L {"@/sys1"} << " | @/sys1 | not saved"
-        << "";
-    QTest::newRow("neither: the preset folder, for every file, and never made")
-        << xdg << L {"@/data"} << "@/preset | @/preset | not saved"
-        << "@/preset";
+        << L {"XDG_DATA_DIRS=@/sys1", "HOME=home"} << L {"@/sys1"} << " | @/sys1 | not saved";
+    // tests/data/presets: Tarn/KVB.conf naming /nonexistent/kvb, or a relative folder.
+    const QString presets = "XDG_CONFIG_DIRS=" KVB_TEST_DATA_DIR "/presets/";
+    QTest::newRow("neither: the preset folder, for every file, and never made") << xdg
+            + L {presets + "absolute"} << L() << "/nonexistent/kvb | /nonexistent/kvb | not saved";
     QTest::newRow("a variable before the preset")
-        << xdg + L {"KVB_COMMON_FILES_DIR=@/plain"} << L() << "@/plain | @/plain | not saved"
-        << "@/preset";
-    QTest::newRow("a relative preset ignored") << xdg << L {"@/data"} << "@/data | @/data | saved"
-                                               << "preset";
+        << xdg + L {presets + "absolute", "KVB_COMMON_FILES_DIR=@/plain"} << L()
+        << "@/plain | @/plain | not saved";
+    QTest::newRow("a relative preset ignored")
+        << xdg + L {presets + "relative"} << L {"@/data"} << "@/data | @/data | saved";
 }
 
 void TestDataFiles::dataFolders()
@@ -399,22 +390,17 @@ void TestDataFiles::dataFolders()
     QFETCH(QStringList, environment);
     QFETCH(QStringList, catalogueIn);
     QFETCH(QString, found);
-    QFETCH(QString, preset);
 
     QTemporaryDir scratch;
     ScopedEnvironment variables;
     for (const char *name : {"KVB_COMMON_FILES_DIR_X86", "KVB_COMMON_FILES_DIR", "XDG_DATA_HOME",
-             "XDG_DATA_DIRS", "HOME"})
+             "XDG_DATA_DIRS", "HOME", "XDG_CONFIG_DIRS"})
         variables.unset(name);
+    if (environment.last().endsWith("presets/relative"))
+        QTest::ignoreMessage(
+            QtWarningMsg, "kvb: [Data] CommonFilesFolder=kvb is not an absolute folder; ignored");
     for (const QString &setting : environment.replaceInStrings("@", scratch.path()))
         variables.set(qPrintable(setting.section('=', 0, 0)), setting.section('=', 1).toUtf8());
-    variables.set("XDG_CONFIG_DIRS", scratch.filePath("etc").toUtf8());
-    QVERIFY(QDir().mkpath(scratch.filePath("etc/Tarn")));
-    QVERIFY(write(scratch.filePath("etc/Tarn/KVB.conf"),
-        "[Data]\nCommonFilesFolder=" + preset.replace("@", scratch.path()).toUtf8()));
-    if (!preset.isEmpty() && QDir::isRelativePath(preset))
-        QTest::ignoreMessage(QtWarningMsg,
-            "kvb: [Data] CommonFilesFolder=preset is not an absolute folder; ignored");
     for (const QString &folder : catalogueIn.replaceInStrings("@", scratch.path())) {
         QFile file(folder + "/Tarn/CustomData/RegData/RegReseller.xml");
         QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
@@ -444,11 +430,8 @@ void TestDataFiles::dataFolders()
 // sample catalogues.
 void TestDataFiles::examplePresetsAreTaken()
 {
-    QTemporaryDir configuration;
-    QVERIFY(QDir().mkpath(configuration.filePath("Tarn")));
-    QVERIFY(QFile::copy(KVB_EXAMPLES_DIR "/KVB.conf", configuration.filePath("Tarn/KVB.conf")));
     ScopedEnvironment variables;
-    variables.set("XDG_CONFIG_DIRS", configuration.path().toUtf8());
+    variables.set("XDG_CONFIG_DIRS", KVB_EXAMPLE_PRESETS_DIR);
     DataFolder::setPath(KVB_BIN_DIR "/../share/Tarn/CustomData/");
     // Nothing reported, and the file read at all.
     QTest::failOnWarning(QRegularExpression("."));
