@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -48,13 +49,9 @@ Toolkit toolkitOption(const char *argument)
         return Toolkit::WithValue;
     if (isOneOf(name, ToolkitFlags))
         return Toolkit::Flag;
-    if (const char *equals = std::strchr(name, '=')) {
-        for (const char *joined : ToolkitOptionsJoined) {
-            if (std::strncmp(name, joined, std::size_t(equals - name)) == 0
-                && std::strlen(joined) == std::size_t(equals - name))
-                return Toolkit::Flag;
-        }
-    }
+    const char *equals = std::strchr(name, '=');
+    if (equals && isOneOf(std::string(name, equals).c_str(), ToolkitOptionsJoined))
+        return Toolkit::Flag;
     return Toolkit::None;
 }
 
