@@ -3,7 +3,6 @@
 #include "app/commandline.h"
 #include "app/hostchannel.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -91,10 +90,8 @@ void TestStartup::answersWithoutADisplay()
         environment.remove(name);
     QProcess kvb;
     kvb.setProcessEnvironment(environment);
-    QElapsedTimer clock;
-    clock.start();
     kvb.start(KVB_BIN_DIR "/kvb", {option});
-    QVERIFY(kvb.waitForFinished(1000) && clock.elapsed() < 1000);
+    QVERIFY(kvb.waitForFinished(1000));
     QCOMPARE(kvb.exitCode(), status);
     QVERIFY(kvb.readAllStandardOutput().startsWith(output.toUtf8()));
     QCOMPARE(QString(kvb.readAllStandardError()), errors);
