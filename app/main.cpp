@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "hostchannel.h"
 #include "mainwindow.h"
 
@@ -9,6 +10,11 @@
 
 int main(int argc, char *argv[])
 {
+    // Answered before the toolkit starts, so that they need no display.
+    const CommandLine::Request request = CommandLine::parse(argc, argv);
+    if (request.action != CommandLine::Action::Start)
+        return CommandLine::answer(request, argc, argv);
+
     // The application comes first, so that the toolkit's own options are
     // gone before the arguments are counted.
     QApplication application(argc, argv);

@@ -1,5 +1,7 @@
 #include "datafolder.h"
 
+#include "presets.h"
+
 #include "platform/platform.h"
 
 #include <QDir>
@@ -27,6 +29,8 @@ void DataFolder::useSystemFolders()
     std::string commonFiles = Platform::commonFilesValue(Platform::CommonFilesValue::X86);
     if (commonFiles.empty())
         commonFiles = Platform::commonFilesValue(Platform::CommonFilesValue::Default);
+    if (commonFiles.empty())
+        commonFiles = Presets::commonFilesFolder().toStdString();
     if (!commonFiles.empty()) {
         setPath(QString::fromStdString(commonFiles + Platform::dataFolderSuffix()));
         return;

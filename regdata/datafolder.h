@@ -12,8 +12,9 @@ class DataFolder
 {
 public:
     // The folders this system names: the first common files value that is
-    // set (see Platform::commonFilesValue) holds every file; without one,
-    // the fallback folders (see Platform::fallbackDataFolders).
+    // set (see Platform::commonFilesValue), or else the common files folder
+    // of the presets (see Presets::commonFilesFolder), holds every file;
+    // without one, the fallback folders (see Platform::fallbackDataFolders).
     static void useSystemFolders();
 
     // One folder for every data file, as a configured common files folder

@@ -1,6 +1,7 @@
 // The data files: where they are, the saved record written and read back, every data file read
 // safely whatever it holds, and only folders that the user controls trusted with the record.
 #include "regdata/datafolder.h"
+#include "regdata/presets.h"
 #include "regdata/readreginfo.h"
 #include "regdata/registrationnote.h"
 #include "regdata/savereginfo.h"
@@ -10,6 +11,7 @@
 #include "support/environment.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +73,7 @@ private slots:
     void onlyFoldersOfItsOwnAreTrusted();
     void dataFolders_data();
     void dataFolders();
+    void examplePresetsAreTaken();
 
 private:
     RegistrationRecord readFixture(const QString &fileName) const;
@@ -382,6 +385,15 @@ void TestDataFiles::dataFolders_data()
         << "@/home/.local/share | @/sys2 | saved";
     QTest::newRow("no absolute home: no record")
         << L {"XDG_DATA_DIRS=@/sys1", "HOME=home"} << L {"@/sys1"} << " | @/sys1 | not saved";
+    // tests/data/presets: Tarn/KVB.conf naming /nonexistent/kvb, or a relative folder.
+    const QString presets = "XDG_CONFIG_DIRS=" KVB_TEST_DATA_DIR "/presets/";
+    QTest::newRow("neither: the preset folder, for every file, and never made") << xdg
+            + L {presets + "absolute"} << L() << "/nonexistent/kvb | /nonexistent/kvb | not saved";
+    QTest::newRow("a variable before the preset")
+        << xdg + L {presets + "absolute", "KVB_COMMON_FILES_DIR=@/plain"} << L()
+        << "@/plain | @/plain | not saved";
+    QTest::newRow("a relative preset ignored")
+        << xdg + L {presets + "relative"} << L {"@/data"} << "@/data | @/data | saved";
 }
 
 void TestDataFiles::dataFolders()
@@ -393,8 +405,11 @@ void TestDataFiles::dataFolders()
     QTemporaryDir scratch;
     ScopedEnvironment variables;
     for (const char *name : {"KVB_COMMON_FILES_DIR_X86", "KVB_COMMON_FILES_DIR", "XDG_DATA_HOME",
-             "XDG_DATA_DIRS", "HOME"})
+             "XDG_DATA_DIRS", "HOME", "XDG_CONFIG_DIRS"})
         variables.unset(name);
+    if (environment.last().endsWith("presets/relative"))
+        QTest::ignoreMessage(
+            QtWarningMsg, "kvb: [Data] CommonFilesFolder=kvb is not an absolute folder; ignored");
     for (const QString &setting : environment.replaceInStrings("@", scratch.path()))
         variables.set(qPrintable(setting.section('=', 0, 0)), setting.section('=', 1).toUtf8());
     for (const QString &folder : catalogueIn.replaceInStrings("@", scratch.path())) {
@@ -420,6 +435,19 @@ void TestDataFiles::dataFolders()
          made = QFileInfo(made).path())
         QCOMPARE(QFileInfo(made).permissions() & (QFile::ReadGroup | QFile::ReadOther),
             QFile::Permissions());
+}
+
+// The example presets that the package installs hold nothing that KVB would leave out, with the
+// sample catalogues.
+void TestDataFiles::examplePresetsAreTaken()
+{
+    ScopedEnvironment variables;
+    variables.set("XDG_CONFIG_DIRS", KVB_EXAMPLE_PRESETS_DIR);
+    DataFolder::setPath(KVB_BIN_DIR "/../share/Tarn/CustomData/");
+    // Nothing reported, and the file read at all.
+    QTest::failOnWarning(QRegularExpression("."));
+    QVERIFY(!Presets::defaults().firstPage.company.isEmpty());
+    QCOMPARE(Presets::commonFilesFolder(), QString());
 }
 
 QTEST_GUILESS_MAIN(TestDataFiles)

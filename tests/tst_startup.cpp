@@ -1,4 +1,6 @@
-// How KVB starts: the launching host's handles, and the engine library beside the program.
+// How KVB starts: the options it answers itself, the launching host's handles, and the engine
+// library beside the program.
+#include "app/commandline.h"
 #include "app/hostchannel.h"
 
 #include <QProcess>
@@ -10,11 +12,90 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private slots:
+    void commandLine_data();
+    void commandLine();
+    void answersWithoutADisplay_data();
+    void answersWithoutADisplay();
     void handleFromText_data();
     void handleFromText();
     void startUp_data();
     void startUp();
 };
+
+// The command line as the process receives it, entry 0 first, and what KVB makes of it before
+// the toolkit starts.
+void TestStartup::commandLine_data()
+{
+    using Action = CommandLine::Action;
+    QTest::addColumn<QByteArrayList>("arguments");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("refused");
+
+    const auto row = [](const char *name, const QByteArrayList &arguments, Action action,
+                         const char *refused = "") {
+        QTest::newRow(name) << arguments << action << QString(refused);
+    };
+    row("no arguments", {"kvb"}, Action::Start);
+    row("help", {"/usr/bin/kvb", "--help"}, Action::Help);
+    row("an unknown option", {"kvb", "--bogus"}, Action::UnknownOption, "--bogus");
+    row("more after help", {"kvb", "--help", "x"}, Action::ExtraArgument, "x");
+    row("the toolkit's options around it", {"kvb", "-display", ":0", "--version", "-reverse"},
+        Action::Version);
+    row("a toolkit option with its value after =", {"kvb", "--style=fusion", "-h"}, Action::Help);
+    row("a launching host's handle in entry 0", {"12", "--help"}, Action::Start);
+    row("the program path and a negative handle", {"/usr/bin/kvb", "-1"}, Action::Start);
+    row("entries after the output handle", {"/usr/bin/kvb", "34", "--bogus"}, Action::Start);
+}
+
+void TestStartup::commandLine()
+{
+    QFETCH(QByteArrayList, arguments);
+    QFETCH(CommandLine::Action, action);
+    QFETCH(QString, refused);
+
+    std::vector<const char *> argv;
+    for (const QByteArray &argument : std::as_const(arguments))
+        argv.push_back(argument.constData());
+    const CommandLine::Request request = CommandLine::parse(int(argv.size()), argv.data());
+    QCOMPARE(request.action, action);
+    QCOMPARE(request.argument, refused);
+}
+
+// The options answered, with no display to start a window on, within a second.
+void TestStartup::answersWithoutADisplay_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("output"); // how standard output starts
+    QTest::addColumn<QString>("errors"); // standard error
+
+    QTest::newRow("help") << "--help" << 0 << "Usage: kvb [--help | --version]\n"
+                          << "";
+    QTest::newRow("version") << "--version" << 0 << "kvb " KVB_VERSION "\n"
+                             << "";
+    QTest::newRow("an unknown option")
+        << "--bogus" << 2 << ""
+        << "kvb: unknown option '--bogus'\nTry 'kvb --help' for more information.\n";
+}
+
+void TestStartup::answersWithoutADisplay()
+{
+    QFETCH(QString, option);
+    QFETCH(int, status);
+    QFETCH(QString, output);
+    QFETCH(QString, errors);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    QProcess kvb;
+    kvb.setProcessEnvironment(environment);
+    kvb.start(KVB_BIN_DIR "/kvb", {option});
+    QVERIFY(kvb.waitForFinished(1000));
+    QCOMPARE(kvb.exitCode(), status);
+    QVERIFY(kvb.readAllStandardOutput().startsWith(output.toUtf8()));
+    QCOMPARE(QString(kvb.readAllStandardError()), errors);
+}
 
 // Each row's name is the text: strtoul with base 0, cut to 32 bits.
 void TestStartup::handleFromText_data()

@@ -29,6 +29,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QResource>
 #include <QScopeGuard>
 #include <QStackedWidget>
@@ -55,6 +56,20 @@ struct PaintCount : QObject
     int count = 0;
 };
 
+// What a widget shows: "hidden", a field's text, whether a box is checked, or a button's caption;
+// "missing" without one.
+QString shownBy(const QWidget *widget)
+{
+    if (!widget)
+        return "missing";
+    const auto *button = qobject_cast<const QAbstractButton *>(widget);
+    const auto *text = qobject_cast<const QLineEdit *>(widget);
+    return widget->isHidden()   ? "hidden"
+        : text                  ? text->text()
+        : button->isCheckable() ? button->isChecked() ? "checked" : "unchecked"
+                                : withoutAccessKey(button->text());
+}
+
 } // namespace
 
 class TestWizard : public QObject
@@ -65,6 +80,22 @@ class TestWizard : public QObject
     RecordingEngine m_engine;
 
     QString recordFolder() const { return m_dir.filePath("Tarn/CustomData/"); }
+
+    // Closes the wizard, answering its question with answer: whether it closed, and whether it
+    // asked.
+    static std::pair<bool, bool> close(Wizard &wizard, QMessageBox::StandardButton answer)
+    {
+        bool asked = false;
+        const QObject answerer;
+        QTimer::singleShot(0, &answerer, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                asked = true;
+                box->button(answer)->click();
+            }
+        });
+        // Closing first, the question then answered.
+        return {wizard.tab.mayClose(&wizard.stack), asked};
+    }
 
 private slots:
     void initTestCase()
@@ -393,21 +424,64 @@ private slots:
         SecondRegPage page(record, &m_engine);
         page.fillFromRecord();
 
-        const QWidget *shownBy = page.findChild<QWidget *>(widget);
-        QVERIFY(shownBy);
-        const auto *button = qobject_cast<const QAbstractButton *>(shownBy);
-        const auto *text = qobject_cast<const QLineEdit *>(shownBy);
-        QCOMPARE(shownBy->isHidden()    ? "hidden"
-                : text                  ? text->text()
-                : button->isCheckable() ? button->isChecked() ? "checked" : "unchecked"
-                                        : withoutAccessKey(button->text()),
-            shown);
+        QCOMPARE(shownBy(page.findChild<QWidget *>(widget)), shown);
         // The save buttons wait while a choice shows its placeholder.
         const bool complete = !QStringList {"Month", "Day", "Year", "Purchase Location",
             "Type of User", "Type of Business", "Type of Work", "Reseller"}
                                    .contains(shown);
         for (const char *name : {"Save", "Save and Register"})
             QCOMPARE(page.findChild<QPushButton *>(name)->isEnabled(), complete);
+    }
+
+    void presets_data()
+    {
+        QTest::addColumn<QString>("presets"); // the folder of tests/data/presets holding them
+        QTest::addColumn<bool>("saved"); // whether a record is saved
+        QTest::addColumn<QString>("widget"); // the object name of a widget of either page
+        QTest::addColumn<QString>("shown"); // what it shows
+
+        const auto row = [](const char *name, const char *presets, bool saved, const char *widget,
+                             const char *shown) {
+            QTest::newRow(name) << presets << saved << widget << shown;
+        };
+        row("a company", "valid", false, "Company:", "Acme Studios");
+        row("a saved company wins", "valid", true, "Company:", "Acme");
+        row("a comma outside quotes", "valid", false, "Department:", "Post, Sound");
+        row("a country of the catalogue", "valid", false, "CountryButton", "Freedonia");
+        row("its region left to choose", "valid", false, "RegionButton", "Select a Region");
+        row("a reseller", "valid", false, "Reseller", "Amberline");
+        row("a saved location wins", "valid", true, "PurchaseLocation", "Tarn Web Store");
+        row("work in the user's own words", "valid", false, "WorkTypeOther", "");
+        row("a country not in the catalogue", "invalid", false, "CountryButton",
+            "Select a Country");
+        row("a business not in the menu", "invalid", false, "BuyerBusiness", "Type of Business");
+        row("the offers are the user's to accept", "invalid", false, "Offers", "unchecked");
+    }
+
+    // The presets fill a page that no saved record fills, and closing then asks nothing; a
+    // value that the page does not offer is left out, and said so.
+    void presets()
+    {
+        QFETCH(QString, presets);
+        QFETCH(bool, saved);
+        QFETCH(QString, widget);
+        QFETCH(QString, shown);
+
+        ScopedEnvironment variables;
+        variables.set("XDG_CONFIG_DIRS", KVB_TEST_DATA_DIR "/presets/" + presets.toUtf8());
+        if (!saved)
+            QVERIFY(QFile::remove(recordFolder() + "RegData/RegInfo.xml"));
+        // The file says what it makes KVB say, and nothing else may be said.
+        QFile file(KVB_TEST_DATA_DIR "/presets/" + presets + "/Tarn/KVB.conf");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        for (const QByteArray &line : file.readAll().split('\n'))
+            if (line.startsWith("; kvb: "))
+                QTest::ignoreMessage(QtWarningMsg, line.mid(2).constData());
+        QTest::failOnWarning(QRegularExpression("^kvb: "));
+
+        Wizard wizard(&m_engine);
+        QCOMPARE(shownBy(wizard.stack.findChild<QWidget *>(widget)), shown);
+        QCOMPARE(close(wizard, QMessageBox::Cancel), std::pair(true, false));
     }
 
     // A slow service: while it works, the window keeps its events going (a timer fires, the page
@@ -494,18 +568,8 @@ private slots:
             wizard.find<QLineEdit>("City:")->setText("Elsewhere");
         if (sentBefore)
             QVERIFY(wizard.act("Next"));
-        bool asked = false;
-        QTimer answerer;
-        answerer.setSingleShot(true);
-        connect(&answerer, &QTimer::timeout, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                asked = true;
-                box->button(QMessageBox::StandardButton(answer))->click();
-            }
-        });
-        answerer.start(0);
-        QCOMPARE(wizard.tab.mayClose(&wizard.stack), closes);
-        QCOMPARE(asked, answer != QMessageBox::NoButton);
+        QCOMPARE(close(wizard, QMessageBox::StandardButton(answer)),
+            std::pair(closes, answer != QMessageBox::NoButton));
         QCOMPARE(ReadRegInfo().firstPageRecord()->city, saved);
     }
 

@@ -177,6 +177,14 @@ void FirstRegPage::fillFromRecord()
     updateNextButton();
 }
 
+void FirstRegPage::fillFromPresets(const FirstPageRecord &presets)
+{
+    m_companyEdit->setText(presets.company);
+    m_departmentEdit->setText(presets.department);
+    setCountry(presets.country);
+    updateNextButton();
+}
+
 void FirstRegPage::setCountry(const QString &country)
 {
     if (country.isEmpty())

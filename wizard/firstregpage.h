@@ -47,6 +47,10 @@ public:
 
     // Fills the page from the saved record.
     void fillFromRecord();
+    // Fills in what an administrator preset, where no saved record fills the
+    // page: the company, the department and the country, whose region is
+    // still to be chosen. An empty value changes nothing.
+    void fillFromPresets(const FirstPageRecord &presets);
 
     // The contact details and the address as the page shows them now; a
     // country or region not chosen is empty.

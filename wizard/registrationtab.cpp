@@ -6,6 +6,7 @@
 #include "secondregpage.h"
 #include "unknownregpage.h"
 
+#include "regdata/presets.h"
 #include "regdata/purchasechoices.h"
 #include "regdata/readreginfo.h"
 #include "regdata/recordfield.h"
@@ -21,6 +22,10 @@ RegistrationTab::RegistrationTab(EngineClientInterface *engine, QStackedWidget *
     : QStackedWidget(nullptr)
 {
     const ReadRegInfo saved;
+    // Without a saved record, the pages start from what an administrator
+    // preset.
+    const RegistrationRecord presets
+        = saved.recordFound() ? RegistrationRecord() : Presets::defaults();
 
     // Each page is made on the stack that shows it: moved there later, it
     // would lay out its text a second time in the stack's font.
@@ -29,6 +34,8 @@ RegistrationTab::RegistrationTab(EngineClientInterface *engine, QStackedWidget *
     pages->addWidget(m_firstPage);
     if (saved.recordFound())
         m_firstPage->fillFromRecord();
+    else
+        m_firstPage->fillFromPresets(presets.firstPage);
 
     m_correctPage = new CorrectRegPage(pages);
     m_correctPage->setObjectName(ManageWidget::CorrectPage);
@@ -42,7 +49,13 @@ RegistrationTab::RegistrationTab(EngineClientInterface *engine, QStackedWidget *
     m_secondPage->setObjectName(ManageWidget::SecondPage);
     if (saved.recordFound())
         m_secondPage->fillFromRecord();
+    else
+        m_secondPage->fillFromPresets(presets.secondPage);
     pages->addWidget(m_secondPage);
+    // Closing compares the pages with this while no record is saved.
+    m_unsavedDetails = saved.recordFound()
+        ? RegistrationRecord {FirstPageRecord(), PurchaseChoices::unchosen()}
+        : heldRecord();
 
     bool noteRefused = false;
     const QDate registered = RegistrationNote::read(&noteRefused);
@@ -117,10 +130,11 @@ bool RegistrationTab::detailsChanged() const
 {
     // The file as it is now: a save since the start has changed it.
     const ReadRegInfo saved;
-    const SecondPageRecord savedChoices = saved.recordFound()
-        ? PurchaseChoices::tidied(saved.record().secondPage)
-        : PurchaseChoices::unchosen();
+    const RegistrationRecord kept = saved.recordFound()
+        ? RegistrationRecord {saved.record().firstPage,
+            PurchaseChoices::tidied(saved.record().secondPage)}
+        : m_unsavedDetails;
     const RegistrationRecord held = heldRecord();
-    return !sameFields(held.firstPage, saved.record().firstPage)
-        || !sameFields(held.secondPage, savedChoices);
+    return !sameFields(held.firstPage, kept.firstPage)
+        || !sameFields(held.secondPage, kept.secondPage);
 }

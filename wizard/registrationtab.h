@@ -14,7 +14,7 @@ class UnknownRegPage;
 // Builds the wizard: reads the saved registration once, creates the four
 // pages on the stack that shows them, with the object names by which they
 // find each other, and fills the two form pages when a registration was
-// saved. The controller itself is never shown.
+// saved, or else from the presets. The controller itself is never shown.
 //
 // The pages reach the engine through engine, which must outlive them.
 class RegistrationTab : public QStackedWidget
@@ -61,6 +61,8 @@ private:
     UnknownRegPage *m_unknownPage;
     SecondRegPage *m_secondPage;
     int m_answerTimeout = AnswerTimeout;
+    // The details of a start without a saved record: empty, or the presets.
+    RegistrationRecord m_unsavedDetails;
 };
 
 #endif

@@ -260,6 +260,18 @@ void SecondRegPage::fillFromRecord()
     updateSaveButtons();
 }
 
+void SecondRegPage::fillFromPresets(const SecondPageRecord &presets)
+{
+    m_locationButton->setValue(presets.purchaseLocation);
+    m_resellerButton->setValue(presets.resellerInfo);
+    showReseller(presets.purchaseLocation == PurchaseChoices::resellerLocation);
+    m_userTypeButton->setValue(presets.buyerDescription);
+    m_businessButton->setValue(presets.buyerBusiness);
+    m_workButton->setValue(presets.buyerWorkType);
+    showWorkOther(presets.buyerWorkType.contains(PurchaseChoices::otherWork));
+    updateSaveButtons();
+}
+
 void SecondRegPage::updateSaveButtons()
 {
     const QString missing = missingChoice();

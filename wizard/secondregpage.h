@@ -51,6 +51,10 @@ public:
     // Fills the page from the saved record, as PurchaseChoices::tidied()
     // shows it.
     void fillFromRecord();
+    // Fills in the choices an administrator preset, where no saved record
+    // fills the page; a placeholder leaves its choice to the user. A
+    // reseller waits on its hidden button until the location asks for it.
+    void fillFromPresets(const SecondPageRecord &presets);
     // Enables both save buttons once every required choice is made, else
     // disables both, whatever their captions.
     void updateSaveButtons();
