@@ -117,6 +117,101 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: kvb [--help | --version]</source>
+        <translation>Aufruf: kvb [--help | --version]</translation>
+    </message>
+    <message>
+        <source>KVB registers an installed copy of the maker&apos;s editing application with
+its maker. Started without arguments, it opens its registration window;
+a launching host starts it with its two handle numbers instead, as the
+manual describes.</source>
+        <extracomment>What the program is, under the usage line of &quot;kvb --help&quot;; lines of at most 78 characters.</extracomment>
+        <translation>KVB registriert eine installierte Kopie des Bearbeitungsprogramms beim
+Hersteller. Ohne Argumente gestartet, öffnet es sein Registrierungsfenster;
+ein startendes Programm übergibt stattdessen seine zwei Handle-Nummern,
+wie es das Handbuch beschreibt.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>diese Hilfe zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>die Version zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>The toolkit&apos;s own options, such as -style, -reverse and -platform,
+work as well.</source>
+        <extracomment>Lines of at most 76 characters.</extracomment>
+        <translation>Die eigenen Optionen des Toolkits, etwa -style, -reverse und
+-platform, gelten ebenfalls.</translation>
+    </message>
+    <message>
+        <source>Environment:</source>
+        <translation>Umgebung:</translation>
+    </message>
+    <message>
+        <source>the common files folder, whose Tarn/CustomData/RegData/ holds every file</source>
+        <translation>der Ordner für gemeinsame Dateien, dessen Tarn/CustomData/RegData/ alle Dateien enthält</translation>
+    </message>
+    <message>
+        <source>where the data files are when neither of those is set</source>
+        <translation>wo die Datendateien liegen, wenn keine der beiden gesetzt ist</translation>
+    </message>
+    <message>
+        <source>where the presets are read from</source>
+        <translation>woher die Voreinstellungen gelesen werden</translation>
+    </message>
+    <message>
+        <source>the system identifier and the serial number that a registration carries</source>
+        <translation>die Systemkennung und die Seriennummer, die eine Registrierung mitführt</translation>
+    </message>
+    <message>
+        <source>the language shown</source>
+        <translation>die angezeigte Sprache</translation>
+    </message>
+    <message>
+        <source>Files:</source>
+        <translation>Dateien:</translation>
+    </message>
+    <message>
+        <source>the saved registration</source>
+        <translation>die gespeicherte Registrierung</translation>
+    </message>
+    <message>
+        <source>the country and reseller catalogues</source>
+        <translation>die Länder- und Händlerkataloge</translation>
+    </message>
+    <message>
+        <source>the presets that an administrator sets for every user</source>
+        <translation>die Voreinstellungen, die eine Administratorin oder ein Administrator für alle Benutzer festlegt</translation>
+    </message>
+    <message>
+        <source>The manual page, &quot;man kvb&quot;, tells more.</source>
+        <extracomment>&quot;man kvb&quot; is the command that shows the manual page; it stays as it is.</extracomment>
+        <translation>Mehr steht im Handbuch: „man kvb“.</translation>
+    </message>
+    <message>
+        <source>kvb: unexpected argument &apos;%1&apos;</source>
+        <translation>kvb: unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>kvb: unknown option &apos;%1&apos;</source>
+        <extracomment>An option given to kvb that it does not know, such as --bogus.</extracomment>
+        <translation>kvb: unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>Try &apos;kvb --help&apos; for more information.</source>
+        <translation>„kvb --help“ zeigt mehr.</translation>
+    </message>
+</context>
+<context>
     <name>CorrectRegPage</name>
     <message>
         <source>Original:</source>

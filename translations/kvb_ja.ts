@@ -117,6 +117,100 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: kvb [--help | --version]</source>
+        <translation>使い方: kvb [--help | --version]</translation>
+    </message>
+    <message>
+        <source>KVB registers an installed copy of the maker&apos;s editing application with
+its maker. Started without arguments, it opens its registration window;
+a launching host starts it with its two handle numbers instead, as the
+manual describes.</source>
+        <extracomment>What the program is, under the usage line of &quot;kvb --help&quot;; lines of at most 78 characters.</extracomment>
+        <translation>KVB は、インストールされた編集アプリケーションをメーカーに登録します。
+引数なしで起動すると登録ウィンドウを開きます。起動元のプログラムは、
+代わりに 2 つのハンドル番号を渡して起動します (マニュアルを参照)。</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>オプション:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>このヘルプを表示して終了</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>バージョンを表示して終了</translation>
+    </message>
+    <message>
+        <source>The toolkit&apos;s own options, such as -style, -reverse and -platform,
+work as well.</source>
+        <extracomment>Lines of at most 76 characters.</extracomment>
+        <translation>-style、-reverse、-platform などツールキット自体のオプションも
+使えます。</translation>
+    </message>
+    <message>
+        <source>Environment:</source>
+        <translation>環境変数:</translation>
+    </message>
+    <message>
+        <source>the common files folder, whose Tarn/CustomData/RegData/ holds every file</source>
+        <translation>共通ファイルのフォルダー (その Tarn/CustomData/RegData/ にすべてのファイルを置く)</translation>
+    </message>
+    <message>
+        <source>where the data files are when neither of those is set</source>
+        <translation>どちらも設定されていないときのデータ ファイルの場所</translation>
+    </message>
+    <message>
+        <source>where the presets are read from</source>
+        <translation>プリセットを読み込む場所</translation>
+    </message>
+    <message>
+        <source>the system identifier and the serial number that a registration carries</source>
+        <translation>登録に含めるシステム ID とシリアル番号</translation>
+    </message>
+    <message>
+        <source>the language shown</source>
+        <translation>表示する言語</translation>
+    </message>
+    <message>
+        <source>Files:</source>
+        <translation>ファイル:</translation>
+    </message>
+    <message>
+        <source>the saved registration</source>
+        <translation>保存された登録内容</translation>
+    </message>
+    <message>
+        <source>the country and reseller catalogues</source>
+        <translation>国と販売店のカタログ</translation>
+    </message>
+    <message>
+        <source>the presets that an administrator sets for every user</source>
+        <translation>管理者が全ユーザー向けに設定するプリセット</translation>
+    </message>
+    <message>
+        <source>The manual page, &quot;man kvb&quot;, tells more.</source>
+        <extracomment>&quot;man kvb&quot; is the command that shows the manual page; it stays as it is.</extracomment>
+        <translation>詳しくはマニュアル ページ「man kvb」を参照してください。</translation>
+    </message>
+    <message>
+        <source>kvb: unexpected argument &apos;%1&apos;</source>
+        <translation>kvb: 予期しない引数「%1」</translation>
+    </message>
+    <message>
+        <source>kvb: unknown option &apos;%1&apos;</source>
+        <extracomment>An option given to kvb that it does not know, such as --bogus.</extracomment>
+        <translation>kvb: 不明なオプション「%1」</translation>
+    </message>
+    <message>
+        <source>Try &apos;kvb --help&apos; for more information.</source>
+        <translation>詳しくは「kvb --help」を実行してください。</translation>
+    </message>
+</context>
+<context>
     <name>CorrectRegPage</name>
     <message>
         <source>Original:</source>
