@@ -19,6 +19,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QResource>
 #include <QScrollArea>
@@ -272,7 +273,12 @@ private:
         bool whole = true;
         if (auto *choice = qobject_cast<ChoiceButton *>(widget)) {
             text = choice->caption();
-            whole = withoutAccessKey(choice->text()) == text || isData(text);
+            // As wide as a plain button of the whole caption and the same menu asks to be.
+            QPushButton plain(QString(text).replace('&', "&&"));
+            plain.setFont(choice->font());
+            plain.setMenu(choice->menu());
+            whole = isData(text) || choice->width() >= plain.sizeHint().width();
+            plain.setMenu(nullptr);
             for (const QAction *item :
                 choice->menu() ? choice->menu()->actions() : QList<QAction *>())
                 expectTranslated(withoutAccessKey(item->text()), choice);

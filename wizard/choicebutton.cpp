@@ -16,7 +16,7 @@ ChoiceButton::ChoiceButton(
     , m_unchosenValue(unchosenValue)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    show(placeholder);
+    showCaption(placeholder);
 }
 
 void ChoiceButton::setChoice(const QString &value, const QString &caption)
@@ -27,7 +27,7 @@ void ChoiceButton::setChoice(const QString &value, const QString &caption)
     }
     // A choice of an empty text is a choice all the same.
     m_value = value.isNull() ? QLatin1String("") : value;
-    show(caption.isNull() ? value : caption);
+    showCaption(caption.isNull() ? value : caption);
 }
 
 void ChoiceButton::setValue(const QString &value)
@@ -45,10 +45,10 @@ void ChoiceButton::setValue(const QString &value)
 void ChoiceButton::clearChoice()
 {
     m_value = QString();
-    show(m_placeholder);
+    showCaption(m_placeholder);
 }
 
-void ChoiceButton::show(const QString &caption)
+void ChoiceButton::showCaption(const QString &caption)
 {
     m_caption = caption;
     setPlainToolTip(this, caption);
@@ -58,8 +58,11 @@ void ChoiceButton::show(const QString &caption)
 void ChoiceButton::fitToMenu()
 {
     m_fitsMenu = true;
+    // The menu's arrow came with the menu.
+    m_chromeWidth = -1;
     m_textWidth = -1;
     updateGeometry();
+    showElided();
 }
 
 QSize ChoiceButton::sizeHint() const
@@ -91,7 +94,8 @@ void ChoiceButton::changeEvent(QEvent *event)
 
 int ChoiceButton::chromeWidth() const
 {
-    if (m_chromeWidth < 0) {
+    if (m_chromeWidth < 0 || m_chromeWithMenu != (menu() != nullptr)) {
+        m_chromeWithMenu = menu() != nullptr;
         QStyleOptionButton option;
         initStyleOption(&option);
         option.text.clear();

@@ -55,7 +55,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void show(const QString &caption);
+    void showCaption(const QString &caption);
     // The room the button takes beside its text, and the width of the
     // widest text it is to have room for; worked out once for each font.
     int chromeWidth() const;
@@ -68,6 +68,7 @@ private:
     QString m_caption;
     bool m_fitsMenu = false;
     mutable int m_chromeWidth = -1;
+    mutable bool m_chromeWithMenu = false;
     mutable int m_textWidth = -1;
 };
 
