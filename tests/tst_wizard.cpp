@@ -431,6 +431,16 @@ private slots:
                                    .contains(shown);
         for (const char *name : {"Save", "Save and Register"})
             QCOMPARE(page.findChild<QPushButton *>(name)->isEnabled(), complete);
+        // A row of the form shows its mark while it shows its label, and hides both together.
+        int labels = 0;
+        int marks = 0;
+        for (const QLabel *label : page.findChildren<QLabel *>()) {
+            if (!label->isVisibleTo(&page))
+                continue;
+            labels += label->buddy() && label->buddy()->objectName() != "Yes";
+            marks += label->text() == "*" || label->text() == " ";
+        }
+        QCOMPARE(marks, labels);
     }
 
     void presets_data()

@@ -4,6 +4,8 @@
 #include "linebreaks.h"
 #include "wrappedlabel.h"
 
+#include "regdata/xmlfile.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -97,6 +99,25 @@ QLabel *addRow(
     return addRow(form, labelText, fields, first, required, false);
 }
 
+void setRowVisible(QGridLayout *form, QLabel *label, bool visible)
+{
+    int row = 0;
+    int column = 0;
+    int rows = 0;
+    int columns = 0;
+    form->getItemPosition(form->indexOf(label), &row, &column, &rows, &columns);
+    QList<QLayoutItem *> items {form->itemAtPosition(row, LabelColumn),
+        form->itemAtPosition(row, FieldColumn)};
+    while (!items.isEmpty()) {
+        QLayoutItem *item = items.takeFirst();
+        if (QWidget *widget = item ? item->widget() : nullptr)
+            widget->setVisible(visible);
+        else if (QLayout *layout = item ? item->layout() : nullptr)
+            for (int index = 0; index < layout->count(); ++index)
+                items.append(layout->itemAt(index));
+    }
+}
+
 QLineEdit *textField(const QString &objectName)
 {
     auto *field = new QLineEdit;
@@ -106,6 +127,8 @@ QLineEdit *textField(const QString &objectName)
     const int x = field->fontMetrics().horizontalAdvance(QLatin1Char('x'));
     const int chrome = field->sizeHint().width() - x * 17;
     field->setMinimumWidth(chrome + x * 24);
+    // No more than a value read back from the record keeps.
+    field->setMaxLength(XmlFile::MaxValueLength);
     return field;
 }
 

@@ -26,6 +26,9 @@ QLabel *addRow(QGridLayout *form, const QString &labelText, QWidget *field, bool
 QLabel *addRow(
     QGridLayout *form, const QString &labelText, QLayout *fields, QWidget *first, bool required);
 
+// Shows or hides the whole row of label: the label, its fields and its mark.
+void setRowVisible(QGridLayout *form, QLabel *label, bool visible);
+
 // A text field of a form: wide enough for 24 characters of its font, and
 // wider where the page has room; found by objectName, whatever the
 // language.

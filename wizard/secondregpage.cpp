@@ -133,6 +133,7 @@ void SecondRegPage::createChoiceButtons()
 QLayout *SecondRegPage::createChoiceRows()
 {
     QGridLayout *form = FormRows::form();
+    m_choiceRows = form;
     form->setVerticalSpacing(2);
     auto *date = new QHBoxLayout;
     for (ChoiceButton *button : {m_monthButton, m_dayButton, m_yearButton})
@@ -523,9 +524,7 @@ void SecondRegPage::showWorkOther(bool shown)
 
 void SecondRegPage::showRow(QLabel *label, bool shown)
 {
-    // The row's field is the label's buddy, its mark the widget after it.
-    label->setVisible(shown);
-    label->buddy()->setVisible(shown);
+    FormRows::setRowVisible(m_choiceRows, label, shown);
 }
 
 RegistrationRecord SecondRegPage::record() const

@@ -158,6 +158,7 @@ private:
     QCheckBox *m_partnerOffersBox;
     QLabel *m_unsubscribeLabel;
     QLabel *m_missingLabel;
+    QGridLayout *m_choiceRows;
     StatusLabel *m_statusLabel;
     UnsendableFields *m_unsendable;
 };
