@@ -583,6 +583,25 @@ private slots:
         QCOMPARE(ReadRegInfo().firstPageRecord()->city, saved);
     }
 
+    // Saved with a reseller that its location no longer shows, the record is what the pages
+    // hold: closing then asks nothing.
+    void closingAfterASave()
+    {
+        Wizard wizard(&m_engine);
+        QVERIFY(wizard.act("Next"));
+        const auto choose = [&](const QString &location) {
+            for (QAction *item : wizard.find<ChoiceButton>("PurchaseLocation")->menu()->actions())
+                if (ChoiceMenu::valueOf(item) == location)
+                    item->trigger();
+        };
+        choose(PurchaseChoices::resellerLocation);
+        wizard.find<ChoiceButton>("Reseller")->setChoice("Best Video");
+        choose("Tarn Web Store");
+        QVERIFY(wizard.act("Save"));
+        QCOMPARE(ReadRegInfo().secondPageRecord()->resellerInfo, "Best Video");
+        QCOMPARE(close(wizard, QMessageBox::Cancel), std::pair(true, false));
+    }
+
     // Closed while a registration goes out, the window says that it closes once the maker
     // answers, and does then; closed again, it may close at once. Closed while an address is
     // checked, the question says that the address is out; the check's answer changes nothing.

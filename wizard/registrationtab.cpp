@@ -128,13 +128,17 @@ RegistrationRecord RegistrationTab::heldRecord() const
 
 bool RegistrationTab::detailsChanged() const
 {
-    // The file as it is now: a save since the start has changed it.
-    const ReadRegInfo saved;
-    const RegistrationRecord kept = saved.recordFound()
-        ? RegistrationRecord {saved.record().firstPage,
-            PurchaseChoices::tidied(saved.record().secondPage)}
-        : m_unsavedDetails;
     const RegistrationRecord held = heldRecord();
-    return !sameFields(held.firstPage, kept.firstPage)
-        || !sameFields(held.secondPage, kept.secondPage);
+    const auto same = [&held](const RegistrationRecord &kept) {
+        return sameFields(held.firstPage, kept.firstPage)
+            && sameFields(held.secondPage, kept.secondPage);
+    };
+    // The file as it is now: a save since the start has changed it. The
+    // pages show a saved record tidied, and keep it as it was where the
+    // user changed nothing.
+    const ReadRegInfo saved;
+    if (!saved.recordFound())
+        return !same(m_unsavedDetails);
+    return !same(saved.record())
+        && !same({saved.record().firstPage, PurchaseChoices::tidied(saved.record().secondPage)});
 }
