@@ -824,7 +824,9 @@ private slots:
         Wizard wizard(&m_engine);
         QVERIFY(QTest::qWaitForWindowActive(&wizard.stack));
         QVERIFY(wizard.act("Next"));
-        wizard.find<ChoiceButton>("BuyerWorkType")->menu()->actions().last()->trigger();
+        const QList<QAction *> workTypes
+            = wizard.find<ChoiceButton>("BuyerWorkType")->menu()->actions();
+        workTypes.last()->trigger();
         auto *edit = wizard.find<QLineEdit>("WorkTypeOther");
         const auto *mark = edit->findChild<QToolButton *>();
         QVERIFY(mark && !mark->isVisibleTo(edit));
@@ -832,6 +834,11 @@ private slots:
         QVERIFY2(wizard.status().startsWith("Some characters in"), qPrintable(wizard.status()));
         QVERIFY(mark->isVisibleTo(edit));
         QVERIFY(!edit->accessibleDescription().isEmpty());
+        // Another type of work hides the field, and the warning with it, until it shows again.
+        workTypes.first()->trigger();
+        QVERIFY2(!wizard.status().startsWith("Some characters in"), qPrintable(wizard.status()));
+        workTypes.last()->trigger();
+        QVERIFY(wizard.status().startsWith("Some characters in"));
         QVERIFY(wizard.act("Save"));
         QCOMPARE(wizard.status(), "Registration data saved successfully.");
 

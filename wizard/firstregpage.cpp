@@ -67,8 +67,8 @@ FirstRegPage::FirstRegPage(
     const FirstPageRecord &record, EngineClientInterface *engine, QWidget *parent)
     : WizardPage(parent)
     , m_statusLabel(new StatusLabel)
-    , m_unsendable(new UnsendableFields(m_statusLabel,
-          tr("Press Next again to send them with \"?\" in their place."), this))
+    , m_unsendable(new UnsendableFields(
+          m_statusLabel, tr("Press Next again to send them with \"?\" in their place."), this))
     , m_record(record)
     , m_engine(engine)
 {

@@ -106,8 +106,8 @@ void setRowVisible(QGridLayout *form, QLabel *label, bool visible)
     int rows = 0;
     int columns = 0;
     form->getItemPosition(form->indexOf(label), &row, &column, &rows, &columns);
-    QList<QLayoutItem *> items {form->itemAtPosition(row, LabelColumn),
-        form->itemAtPosition(row, FieldColumn)};
+    QList<QLayoutItem *> items {
+        form->itemAtPosition(row, LabelColumn), form->itemAtPosition(row, FieldColumn)};
     while (!items.isEmpty()) {
         QLayoutItem *item = items.takeFirst();
         if (QWidget *widget = item ? item->widget() : nullptr)

@@ -520,6 +520,7 @@ void SecondRegPage::showReseller(bool shown)
 void SecondRegPage::showWorkOther(bool shown)
 {
     showRow(m_workOtherLabel, shown);
+    m_unsendable->update();
 }
 
 void SecondRegPage::showRow(QLabel *label, bool shown)

@@ -31,8 +31,8 @@ QTableWidgetItem *cell(const QString &text)
 
 } // namespace
 
-SentItemsDialog::SentItemsDialog(const QByteArray &sent,
-    const QList<RequestText::Pair> &entered, const QString &note, QWidget *parent)
+SentItemsDialog::SentItemsDialog(const QByteArray &sent, const QList<RequestText::Pair> &entered,
+    const QString &note, QWidget *parent)
     : QDialog(parent)
     , m_sent(sent)
 {
@@ -68,9 +68,9 @@ SentItemsDialog::SentItemsDialog(const QByteArray &sent,
     table->resizeColumnToContents(0);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new WrappedLabel(
-        tr("The maker's service receives these items, exactly as they stand here.") + QLatin1Char(' ')
-        + note));
+    layout->addWidget(
+        new WrappedLabel(tr("The maker's service receives these items, exactly as they stand here.")
+            + QLatin1Char(' ') + note));
     layout->addWidget(table, 1);
     if (anyMarked) {
         layout->addWidget(new WrappedLabel(

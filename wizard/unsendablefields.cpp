@@ -49,7 +49,7 @@ void UnsendableFields::update()
 {
     QStringList names;
     for (const Field &field : std::as_const(m_fields)) {
-        const bool loses = losesCharacters(field.edit->text());
+        const bool loses = losesCharacters(field);
         field.mark->setVisible(loses);
         field.edit->setAccessibleDescription(loses ? field.mark->toolTip() : QString());
         if (loses)
@@ -75,10 +75,17 @@ QList<const UnsendableFields::Field *> UnsendableFields::unsendable() const
 {
     QList<const Field *> fields;
     for (const Field &field : m_fields) {
-        if (losesCharacters(field.edit->text()))
+        if (losesCharacters(field))
             fields << &field;
     }
     return fields;
+}
+
+bool UnsendableFields::losesCharacters(const Field &field)
+{
+    // A hidden field's text goes out as it is, but the maker reads it only
+    // with the choice that shows the field.
+    return !field.edit->isHidden() && ::losesCharacters(field.edit->text());
 }
 
 QStringList UnsendableFields::texts() const

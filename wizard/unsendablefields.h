@@ -37,7 +37,7 @@ public:
     bool confirm();
 
     // Marks the fields and says so in the status line, as their texts are
-    // now; clears the line's message when it was this one and no field
+    // now and as far as they are shown; clears the line's message when it was this one and no field
     // holds such characters any more.
     void update();
 
@@ -49,6 +49,7 @@ private:
         QAction *mark;
     };
 
+    static bool losesCharacters(const Field &field);
     QList<const Field *> unsendable() const;
     QStringList texts() const;
 
