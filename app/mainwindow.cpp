@@ -3,9 +3,7 @@
 #include "engine/engineclient.h"
 #include "engine/threadedengineclient.h"
 #include "platform/platform.h"
-#include "regdata/countrynames.h"
 #include "regdata/datafolder.h"
-#include "regdata/xmlregstruct.h"
 #include "wizard/managewidget.h"
 #include "wizard/registrationtab.h"
 
@@ -109,10 +107,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == windowHandle() && event->type() == QEvent::Expose
         && windowHandle()->isExposed()) {
         windowHandle()->removeEventFilter(this);
-        QTimer::singleShot(0, this, [] {
-            const XMLRegStruct catalogue;
-            CountryNames::preload();
-        });
+        QTimer::singleShot(0, this, [this] { m_registrationTab->readCataloguesAhead(); });
     }
     return QMainWindow::eventFilter(watched, event);
 }

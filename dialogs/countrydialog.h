@@ -15,6 +15,8 @@ public:
 
     // The chosen country; null when the dialog was cancelled or closed.
     QString selectedCountry() const { return selectedName(); }
+    // Its name as the list showed it.
+    QString selectedCaption() const { return ListDialog::selectedCaption(); }
 
 protected:
     QList<Entry> readEntries() const override;

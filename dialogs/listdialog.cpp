@@ -125,6 +125,7 @@ void ListDialog::OnSelectClick()
     if (!item || item->isHidden())
         return;
     m_selectedName = item->data(ValueRole).toString();
+    m_selectedCaption = item->text();
     accept();
 }
 

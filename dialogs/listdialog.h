@@ -50,6 +50,8 @@ protected:
     virtual QList<Entry> readEntries() const = 0;
     // The value of the entry chosen with Select; null until then.
     QString selectedName() const { return m_selectedName; }
+    // What that entry showed.
+    QString selectedCaption() const { return m_selectedCaption; }
 
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -63,6 +65,7 @@ private:
     QPushButton *m_selectButton;
     QString m_currentName;
     QString m_selectedName;
+    QString m_selectedCaption;
     // Each entry's names and codes, as the filter compares them.
     QList<QStringList> m_folded;
     QList<QStringList> m_codes;

@@ -185,16 +185,25 @@ void FirstRegPage::fillFromPresets(const FirstPageRecord &presets)
     updateNextButton();
 }
 
-void FirstRegPage::setCountry(const QString &country)
+void FirstRegPage::setCountry(const QString &country, const QString &caption)
 {
     if (country.isEmpty())
         return;
-    m_countryButton->setChoice(country, CountryNames::shown(country));
+    m_countryButton->setChoice(country, caption.isNull() ? CountryNames::shown(country) : caption);
     m_countrySet = true;
     // The regions are read from the catalogue when the menu opens, so that a
     // saved country costs no reading before the window shows.
     m_regionsOf = country;
     m_regionButton->clearChoice();
+}
+
+void FirstRegPage::showCountryAsListed(const XMLRegStruct &catalogue)
+{
+    if (m_countryButton->isChosen()) {
+        const QString country = m_countryButton->value();
+        m_countryButton->setChoice(
+            country, CountryNames::shown(country, catalogue.countryCode(country)));
+    }
 }
 
 void FirstRegPage::fillRegionMenu()
@@ -346,10 +355,11 @@ void FirstRegPage::showCountryPopup()
         m_countryDialog->setCurrentName(m_countryButton->value());
     m_countryDialog->exec();
     const QString country = m_countryDialog->selectedCountry();
+    const QString caption = m_countryDialog->selectedCaption();
     m_countryDialog.reset();
     m_countryButton->setFocus(Qt::OtherFocusReason);
 
-    setCountry(country);
+    setCountry(country, caption);
     updateNextButton();
 }
 

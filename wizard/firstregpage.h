@@ -73,10 +73,14 @@ public:
     // Whether the address check is under way.
     bool isChecking() const { return m_checking; }
 
-    // Shows country on the country button and offers its regions, read
-    // afresh from the catalogue; the region is to be chosen again. An empty
-    // name changes nothing.
-    void setCountry(const QString &country);
+    // Shows country on the country button, as caption or else by the name
+    // in the user's language that its catalogue name has, and offers its
+    // regions, read afresh from the catalogue; the region is to be chosen
+    // again. An empty name changes nothing.
+    void setCountry(const QString &country, const QString &caption = QString());
+    // Shows the country chosen by the name the country list gives it, which
+    // its code in catalogue finds where its catalogue name does not.
+    void showCountryAsListed(const XMLRegStruct &catalogue);
     // Enables Next once every required field is filled and both a country
     // and a region are chosen.
     void updateNextButton();

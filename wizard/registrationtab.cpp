@@ -6,12 +6,14 @@
 #include "secondregpage.h"
 #include "unknownregpage.h"
 
+#include "regdata/countrynames.h"
 #include "regdata/presets.h"
 #include "regdata/purchasechoices.h"
 #include "regdata/readreginfo.h"
 #include "regdata/recordfield.h"
 #include "regdata/registrationnote.h"
 #include "regdata/savereginfo.h"
+#include "regdata/xmlregstruct.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -86,6 +88,13 @@ RegistrationTab::~RegistrationTab() = default;
 QWidget *RegistrationTab::firstRegPage() const
 {
     return m_firstPage;
+}
+
+void RegistrationTab::readCataloguesAhead()
+{
+    const XMLRegStruct catalogue;
+    CountryNames::preload();
+    m_firstPage->showCountryAsListed(catalogue);
 }
 
 bool RegistrationTab::mayClose(QWidget *window)

@@ -37,6 +37,10 @@ public:
     // throw them away or to go back to them; kept, they are saved as Save
     // does.
     bool mayClose(QWidget *window);
+    // Reads the country catalogue and the countries' names in the user's
+    // language, which the window waits for neither at start nor later, and
+    // shows the saved country by the name that the country list gives it.
+    void readCataloguesAhead();
 
     // How long a registration may keep a window that was closed, in
     // milliseconds.
