@@ -120,6 +120,7 @@ private slots:
         QTest::newRow("Japanese") << QStringList {"ja-JP", "ja"} << "ja";
         QTest::newRow("one that is not there, then German") << QStringList {"fr-FR", "de"} << "de";
         QTest::newRow("English before German") << QStringList {"en-GB", "de"} << "";
+        QTest::newRow("a name unknown, then German") << QStringList {"zz-ZZ", "de"} << "de";
         QTest::newRow("C") << QStringList {"C"} << "";
         QTest::newRow("a country's own before the language's") << QStringList {"pt-BR"} << "pt_BR";
     }

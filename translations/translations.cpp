@@ -48,7 +48,11 @@ QString chosenLanguage(const QStringList &languages, const QStringList &availabl
 {
     for (const QString &name : languages) {
         const QLocale locale(name);
-        if (locale.language() == QLocale::C || locale.language() == QLocale::English)
+        // A name the toolkit does not know is passed over.
+        const bool c = name == QLatin1String("C") || name == QLatin1String("POSIX");
+        if (locale.language() == QLocale::C && !c)
+            continue;
+        if (c || locale.language() == QLocale::English)
             return QString();
         // "de-DE" finds "de", as "pt-BR" would find "pt_BR" before "pt".
         const QString underscored = QString(name).replace(QLatin1Char('-'), QLatin1Char('_'));
@@ -76,8 +80,14 @@ bool installFile(const QString &path, const QString &language)
 QString install()
 {
     const QString language = chosenLanguage(QLocale::system().uiLanguages(), availableLanguages());
-    if (language.isEmpty())
+    if (language.isEmpty()) {
+        // The program speaks English: so do its dates and the countries'
+        // names, as they are written in the user's country.
+        const QLocale system = QLocale::system();
+        if (system.language() != QLocale::C)
+            QLocale::setDefault(QLocale(QLocale::English, system.territory()));
         return QString();
+    }
     installFile(OwnFolder + QLatin1String("/kvb_") + language + QLatin1String(".qm"), language);
     return language;
 }

@@ -12,13 +12,14 @@ namespace Translations {
 
 // The language to show, as a locale name such as "de" or "ja_JP": the first
 // of languages that is English or that the program has a translation for
-// (available holds their names, "de", "ja"); empty for English.
+// (available holds their names, "de", "ja"); empty for English. Names the
+// toolkit does not know are passed over.
 QString chosenLanguage(const QStringList &languages, const QStringList &available);
 
 // Installs the translations for the user's languages into the application,
 // and makes the chosen language's locale the default, so that month names,
-// dates and the order of names follow it. Returns the language chosen, or
-// an empty text for English. Call once, after the application is made.
+// dates and the order of names follow it; English keeps the user's country.
+// Returns the language chosen, or an empty text for English. Call once, after the application is made.
 QString install();
 
 } // namespace Translations
