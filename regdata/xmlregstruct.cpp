@@ -5,7 +5,6 @@
 #include "xmlfile.h"
 
 #include <QDomElement>
-#include <QHash>
 
 namespace {
 
@@ -44,10 +43,15 @@ void parse(const QDomDocument &document, XMLRegStruct::Entries &entries)
         int &listed = regionsOf[country->longName];
         const int before = listed;
         parseRegions(element, country, entries, listed);
-        if (!known && listed > before && entries.countryNames.size() < XmlFile::MaxListEntries)
-            entries.countryNames.append(country->longName);
-        else if (!known && listed == before)
+        if (known)
+            continue;
+        if (listed == before) {
             regionsOf.remove(country->longName);
+            continue;
+        }
+        entries.countryCodes.insert(country->longName, country->shortName);
+        if (entries.countryNames.size() < XmlFile::MaxListEntries)
+            entries.countryNames.append(country->longName);
     }
 }
 
@@ -74,11 +78,7 @@ QList<const RegionEntry *> XMLRegStruct::regions() const
 
 QString XMLRegStruct::countryCode(const QString &longName) const
 {
-    for (const RegionEntry *region : m_entries->regions) {
-        if (region->country->longName == longName)
-            return region->country->shortName;
-    }
-    return QString();
+    return m_entries->countryCodes.value(longName);
 }
 
 QString XMLRegStruct::regionCode(const QString &longName, const QString &countryName) const

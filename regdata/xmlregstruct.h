@@ -4,6 +4,7 @@
 #include "countryentry.h"
 #include "regionentry.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -43,6 +44,8 @@ public:
         std::deque<RegionEntry> regionStore;
         QList<const RegionEntry *> regions;
         QStringList countryNames;
+        // Each country's code, by its name.
+        QHash<QString, QString> countryCodes;
     };
 
 private:
