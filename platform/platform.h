@@ -86,7 +86,8 @@ int openRegularFile(const std::string &path, FileStamp *stamp = nullptr);
 // Whether a folder is this user's to keep their files in, as ssh judges the
 // folders of its keys: the folder itself is no link, and it and every folder
 // above it belong to this user or to root and are writable by others only
-// where the sticky bit keeps others from this user's files. Missing when
+// where the sticky bit keeps others from this user's files; a link on the
+// way to it belongs to this user or to root, in a folder that is Own. Missing when
 // there is no such folder. Windows leaves this to the folders' access rights:
 // an existing folder that is no link is Own there.
 enum class Ownership
@@ -99,7 +100,8 @@ Ownership folderOwnership(const std::string &folder);
 
 // Opens the regular file at path for reading, as openRegularFile() does,
 // when its folder is Own and the file, and a link at its name, belong to this
-// user or to root: another user's file is not to be believed. Returns the
+// user or to root, and nobody else may write to the file: another user's
+// file is not to be believed. Returns the
 // descriptor, or -1 with *ownership telling why (Missing also for a file that
 // is not a regular file).
 int openOwnFile(const std::string &path, Ownership *ownership);

@@ -216,6 +216,26 @@ bool isGuarded(const struct stat &status)
         && (!(status.st_mode & (S_IWGRP | S_IWOTH)) || (status.st_mode & S_ISVTX));
 }
 
+// Whether every link on the way to folder, as it is written, belongs to
+// this user or to root and stands in a folder that is Own: nobody else can
+// point it elsewhere once it was checked.
+bool linksOnTheWayAreOwn(const std::string &folder)
+{
+    for (std::string::size_type slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        const std::string step = folder.substr(0, slash);
+        struct stat status;
+        if (lstat(step.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
+            const std::string above = folderOf(step);
+            if (!isOwnOrRoots(status)
+                || Platform::folderOwnership(above.empty() ? std::string(".") : above)
+                    != Platform::Ownership::Own)
+                return false;
+        }
+        if (slash == std::string::npos)
+            return true;
+    }
+}
+
 // Taken before main runs: once the program opens files, a descriptor that
 // was closed at start-up may have been reused for one of them.
 const Handle startupInput = descriptorHandle(STDIN_FILENO);
@@ -310,9 +330,10 @@ Ownership folderOwnership(const std::string &folderPath)
         return Ownership::Foreign;
     if (!S_ISDIR(status.st_mode))
         return Ownership::Missing;
-    // Whoever can change a folder above can put another one in its place.
+    // Whoever can change a folder above, or a link on the way, can put
+    // another one in its place.
     char real[PATH_MAX];
-    if (!realpath(folder.c_str(), real))
+    if (!linksOnTheWayAreOwn(folder) || !realpath(folder.c_str(), real))
         return Ownership::Foreign;
     for (std::string path = real;;
          path = path.substr(0, std::max<std::size_t>(1, path.rfind('/')))) {
@@ -339,8 +360,10 @@ int openOwnFile(const std::string &path, Ownership *ownership)
         *ownership = Ownership::Missing;
         return -1;
     }
-    // The link at the name and the file it leads to.
-    const bool own = isOwnOrRoots(status) && fstat(fd.get(), &status) == 0 && isOwnOrRoots(status);
+    // The link at the name and the file it leads to, which nobody else may
+    // change.
+    const bool own = isOwnOrRoots(status) && fstat(fd.get(), &status) == 0 && isOwnOrRoots(status)
+        && !(status.st_mode & (S_IWGRP | S_IWOTH));
     if (!own)
         *ownership = Ownership::Foreign;
     return own ? fd.release() : -1;
@@ -359,7 +382,9 @@ bool replaceFile(const std::string &folder, const std::string &name, const std::
         return false;
     const Descriptor folderFd(
         open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (folderFd.get() < 0)
+    struct stat status;
+    // The folder opened is one that was judged: no other took its place.
+    if (folderFd.get() < 0 || fstat(folderFd.get(), &status) != 0 || !isGuarded(status))
         return false;
     const std::string temporary = writeNewVersion(folderFd.get(), name, data);
     if (temporary.empty())

@@ -308,6 +308,10 @@ void TestDataFiles::onlyFoldersOfItsOwnAreTrusted_data()
     row("RegData writable by all", "folder 0777", false, false);
     row("RegData writable by all, sticky", "folder 1777", true, true);
     row("a folder above writable by all", "above 0777", false, false);
+    row("a link above, the user's own", "above link", true, true);
+    row("a link above, another user's", "above link foreign", false, false, true);
+    row("the record writable by the group", "record 0660", false, true);
+    row("the note writable by all", "note 0666", false, true);
     // Replacing another user's file is not writing into it: the folder is the user's.
     row("the record another user's", "record foreign", false, true, true);
     row("the note another user's", "note foreign", false, true, true);
@@ -341,6 +345,15 @@ void TestDataFiles::onlyFoldersOfItsOwnAreTrusted()
         QVERIFY(mode(regData(), change.endsWith("1777") ? 01777 : 0777));
     } else if (change == "above 0777") {
         QVERIFY(mode(DataFolder::path(), 0777));
+    } else if (change.startsWith("above link")) {
+        const QString above = QDir::cleanPath(DataFolder::path());
+        QVERIFY(QDir().rename(above, elsewhere + "/CustomData"));
+        QVERIFY(QFile::link(elsewhere + "/CustomData", above));
+        if (change.endsWith("foreign"))
+            QCOMPARE(lchown(QFile::encodeName(above).constData(), 65534, 65534), 0);
+    } else if (change.startsWith("record 0") || change.startsWith("note 0")) {
+        const QString file = change.startsWith("record") ? regInfo() : regData() + "Registered.txt";
+        QVERIFY(mode(file, change.section(' ', 1).toUInt(nullptr, 8)));
     } else if (change.endsWith(" foreign")) {
         const QString file = change.startsWith("record") ? regInfo() : regData() + "Registered.txt";
         QCOMPARE(chown(QFile::encodeName(file).constData(), 65534, 65534), 0);
