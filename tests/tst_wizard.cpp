@@ -282,6 +282,36 @@ private slots:
         QCOMPARE(ReadRegInfo().recordFound(), writable);
     }
 
+    void refusedFiles_data()
+    {
+        QTest::addColumn<QStringList>("files"); // of RegData, made writable by all
+        QTest::addColumn<QString>("told"); // the start of the status line
+
+        QTest::newRow("the record") << QStringList {"RegInfo.xml"} << "Your saved details were not";
+        QTest::newRow("the note") << QStringList {"Registered.txt"} << "KVB cannot tell whether";
+        QTest::newRow("both") << QStringList {"RegInfo.xml", "Registered.txt"}
+                              << "Your saved details were not";
+    }
+
+    // A record or a note that another user could have written is not believed, and the first
+    // page says which of them, and where.
+    void refusedFiles()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, told);
+#ifdef Q_OS_WIN
+        QSKIP("Windows leaves this to the files' access rights.");
+#endif
+        QVERIFY(RegistrationNote::write(QDate(1999, 1, 1)));
+        for (const QString &name : files)
+            QVERIFY(QFile::setPermissions(DataFolder::filePath("RegData/" + name),
+                QFile::ReadOwner | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+        const QString status = Wizard(&m_engine).status();
+        QVERIFY2(status.startsWith(told)
+                && status.contains(QDir::toNativeSeparators(DataFolder::filePath("RegData"))),
+            qPrintable(status));
+    }
+
     // A button that became "Quit" ends the program with status 1; the second click of a double
     // click that made it so is no wish to quit, a click after that is.
     void quitAfterADoubleClick()

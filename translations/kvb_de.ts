@@ -396,6 +396,10 @@ work as well.</source>
         <source>Your details are saved on this computer, but this copy is not registered with the maker yet.</source>
         <translation>Ihre Angaben sind auf diesem Computer gespeichert, aber diese Kopie ist noch nicht beim Hersteller registriert.</translation>
     </message>
+    <message>
+        <source>KVB cannot tell whether this copy is registered: another user can change the folder %1 or the files in it.</source>
+        <translation>KVB kann nicht feststellen, ob diese Kopie registriert ist: Ein anderer Benutzer kann den Ordner %1 oder die Dateien darin ändern.</translation>
+    </message>
 </context>
 <context>
     <name>ListDialog</name>

@@ -395,6 +395,10 @@ work as well.</source>
         <source>Your details are saved on this computer, but this copy is not registered with the maker yet.</source>
         <translation>入力内容はこのコンピューターに保存されていますが、このコピーはまだメーカーに登録されていません。</translation>
     </message>
+    <message>
+        <source>KVB cannot tell whether this copy is registered: another user can change the folder %1 or the files in it.</source>
+        <translation>このコピーが登録済みかどうかを KVB は確認できません。フォルダー %1 またはその中のファイルは、ほかのユーザーが変更できる状態です。</translation>
+    </message>
 </context>
 <context>
     <name>ListDialog</name>

@@ -466,11 +466,23 @@ void FirstRegPage::setRegisteredOn(const QDate &date)
 
 void FirstRegPage::setRecordRefused()
 {
-    m_statusLabel->setMessage(
-        tr("Your saved details were not read: another user can change the "
-           "folder %1 or the files in it.")
-            .arg(QDir::toNativeSeparators(DataFolder::filePath(QStringLiteral("RegData")))),
+    m_statusLabel->setMessage(tr("Your saved details were not read: another user can change the "
+                                 "folder %1 or the files in it.")
+                                  .arg(recordFolder()),
         StatusLabel::Warning);
+}
+
+void FirstRegPage::setNoteRefused()
+{
+    m_statusLabel->setMessage(tr("KVB cannot tell whether this copy is registered: another user "
+                                 "can change the folder %1 or the files in it.")
+                                  .arg(recordFolder()),
+        StatusLabel::Warning);
+}
+
+QString FirstRegPage::recordFolder()
+{
+    return QDir::toNativeSeparators(DataFolder::filePath(QStringLiteral("RegData")));
 }
 
 void FirstRegPage::setNotRegistered()

@@ -64,6 +64,9 @@ public:
     // Says in the status line that the saved details were not read, as
     // another user could have put them there.
     void setRecordRefused();
+    // Says in the status line that the note of the registration was not
+    // read, for the same reason.
+    void setNoteRefused();
     // Says in the status line that the saved details were never sent to the
     // maker.
     void setNotRegistered();
@@ -104,6 +107,8 @@ private slots:
     void showSentItems();
 
 private:
+    // The folder of the record and the note, as the user's system writes it.
+    static QString recordFolder();
     // The page's two columns.
     QLayout *createContactPanel();
     QLayout *createAddressPanel();

@@ -61,8 +61,10 @@ RegistrationTab::RegistrationTab(EngineClientInterface *engine, QStackedWidget *
 
     bool noteRefused = false;
     const QDate registered = RegistrationNote::read(&noteRefused);
-    if (saved.recordRefused() || noteRefused)
+    if (saved.recordRefused())
         m_firstPage->setRecordRefused();
+    else if (noteRefused)
+        m_firstPage->setNoteRefused();
     else if (registered.isValid())
         m_firstPage->setRegisteredOn(registered);
     else if (saved.recordFound())
