@@ -14,6 +14,12 @@ if(KVB_SANITIZE)
         UBSAN_OPTIONS=print_stacktrace=1)
 endif()
 
+# Under Wine, Qt Test's plain text output never reaches a pipe; its TAP output
+# does.
+if(WIN32)
+    set(KVB_TEST_ARGUMENTS -tap)
+endif()
+
 function(kvb_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -24,7 +30,7 @@ function(kvb_add_test name)
     target_compile_definitions(${name} PRIVATE
         KVB_BIN_DIR="${CMAKE_BINARY_DIR}/bin"
         KVB_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
-    add_test(NAME ${name} COMMAND ${name})
+    add_test(NAME ${name} COMMAND ${name} ${KVB_TEST_ARGUMENTS})
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "${KVB_TEST_ENVIRONMENT}"
         TIMEOUT 120)

@@ -1,6 +1,7 @@
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64, POSIX threads
-# flavour. Everything is linked statically, so the programs and libraries
-# need no DLLs beside the ones Windows itself ships.
+# flavour. Programs and libraries link the compiler's runtime as DLLs
+# (libstdc++-6.dll, libgcc_s_seh-1.dll, libwinpthread-1.dll), which Qt for
+# Windows, built with this file, shares with the program.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -15,5 +16,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
