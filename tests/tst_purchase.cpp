@@ -46,6 +46,10 @@ private slots:
         QFETCH(int, day);
         QFETCH(int, year);
         QFETCH(QString, text);
+#ifdef Q_OS_WIN
+        if (zone.contains('/'))
+            QSKIP("The C library of Windows takes a zone by its rule, never by its name.");
+#endif
 
         {
             ScopedEnvironment environment;
@@ -72,6 +76,8 @@ private slots:
         ScopedEnvironment environment;
         environment.unset("KVB_SYSTEM_ID");
         environment.unset("KVB_SERIAL");
+#ifndef Q_OS_WIN
+        // Windows keeps the machine's id in its registry.
         QFile machineId("/etc/machine-id");
         if (machineId.open(QIODevice::ReadOnly)) {
             const QByteArray machine = machineId.readAll().trimmed();
@@ -82,6 +88,7 @@ private slots:
             environment.set("KVB_SERIAL", "");
             QCOMPARE(sent(), derived);
         }
+#endif
         environment.set("KVB_SYSTEM_ID", "SYS-1");
         environment.set("KVB_SERIAL", "SN-2");
         QCOMPARE(sent(), "SYS-1|SN-2");

@@ -502,6 +502,9 @@ private slots:
     // value that the page does not offer is left out, and said so.
     void presets()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows keeps the presets in its registry.");
+#endif
         QFETCH(QString, presets);
         QFETCH(bool, saved);
         QFETCH(QString, widget);
@@ -697,7 +700,9 @@ private slots:
         Wizard wizard(&m_engine);
         wizard.tab.setEngineMissing("/opt/kvb/libQuill.so");
         const QString missing = wizard.status();
-        QVERIFY2(missing.contains("libQuill.so is missing from /opt/kvb."), qPrintable(missing));
+        QVERIFY2(missing.contains(
+                     "libQuill.so is missing from " + QDir::toNativeSeparators("/opt/kvb") + '.'),
+            qPrintable(missing));
         QVERIFY(wizard.act("Next"));
         QCOMPARE(wizard.status(), missing);
         m_engine.addressResult = 0;
@@ -766,6 +771,9 @@ private slots:
     // that arrive otherwise than typed marked.
     void sentItemsAreWhatTheEngineReceives()
     {
+#ifdef Q_OS_WIN
+        QSKIP("The stand-in engine is loaded by its Linux name.");
+#endif
         QTemporaryDir outbox;
         ScopedEnvironment environment;
         environment.set("QUILL_OUTBOX", QFile::encodeName(outbox.filePath("outbox")));
