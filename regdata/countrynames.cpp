@@ -4,7 +4,6 @@
 
 #include "platform/platform.h"
 
-#include <QFile>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,14 +24,16 @@ struct IsoCountry
     QString commonName;
 };
 
-// The contents of a system file, read with a limit: these are small.
+// The contents of a system file, read as the catalogues are: a regular
+// file only, and none over their limit.
 QByteArray systemFile(const QString &relativeName)
 {
-    constexpr qint64 Limit = qint64(4) * 1024 * 1024;
     for (const std::string &folder : Platform::sharedDataFolders()) {
-        QFile file(QString::fromStdString(folder) + relativeName);
-        if (file.open(QIODevice::ReadOnly) && file.size() <= Limit)
-            return file.read(Limit);
+        const int fd = Platform::openRegularFile(folder + relativeName.toStdString());
+        if (fd < 0)
+            continue;
+        const QByteArray data = XmlFile::readAll(fd);
+        return data.size() > XmlFile::MaxFileSize ? QByteArray() : data;
     }
     return QByteArray();
 }
@@ -148,16 +149,19 @@ QHash<QString, QString> readMessageCatalogue(const QByteArray &data)
         return littleEndian ? qFromLittleEndian<quint32>(bytes + at)
                             : qFromBigEndian<quint32>(bytes + at);
     };
+    // A country's name is short: a longer string is read no further than
+    // a value of a record would keep.
+    constexpr quint64 LongestString = 4 * XmlFile::MaxValueLength;
     const auto string = [&](quint64 table, quint64 index) -> std::optional<QString> {
         const quint64 length = number(qsizetype(table + index * 8));
         const quint64 offset = number(qsizetype(table + index * 8 + 4));
         if (length == quint64(-1) || offset == quint64(-1)
             || offset + length > quint64(data.size()))
             return std::nullopt;
-        return QString::fromUtf8(data.constData() + offset, qsizetype(length));
+        return QString::fromUtf8(data.constData() + offset, qsizetype(qMin(length, LongestString)));
     };
     const quint64 count = number(8);
-    for (quint64 index = 0; index < count && index < 100000; ++index) {
+    for (quint64 index = 0; index < count && index < quint64(XmlFile::MaxListEntries); ++index) {
         const std::optional<QString> original = string(number(12), index);
         const std::optional<QString> translation = string(number(16), index);
         if (!original || !translation)

@@ -1,5 +1,6 @@
 // The two catalogues: how they are read, and the sample catalogues that the build puts into its
 // data folder.
+#include "regdata/countrynames.h"
 #include "regdata/datafolder.h"
 #include "regdata/xmlregstruct.h"
 #include "regdata/xmlresellerstruct.h"
@@ -13,6 +14,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 namespace {
 
@@ -21,6 +23,35 @@ QByteArray catalogue(const QByteArray &country)
 {
     return "<Countries><Country LongName='" + country + "' ShortName='XX'><State>"
         + "<LongName Short='01'>Capital</LongName></State></Country></Countries>";
+}
+
+// A message catalogue (.mo) of pairs, each an original and its translation.
+QByteArray messageCatalogue(const QList<std::pair<QByteArray, QByteArray>> &pairs, bool bigEndian)
+{
+    QByteArray data;
+    const auto number = [&](qsizetype value) {
+        char bytes[4];
+        if (bigEndian)
+            qToBigEndian<quint32>(quint32(value), bytes);
+        else
+            qToLittleEndian<quint32>(quint32(value), bytes);
+        data.append(bytes, 4);
+    };
+    const qsizetype tables = 28;
+    qsizetype text = tables + pairs.size() * 16;
+    for (const quint32 value : {0x950412deu, 0u, quint32(pairs.size()), quint32(tables),
+             quint32(tables + pairs.size() * 8), 0u, 0u})
+        number(value);
+    QByteArray strings;
+    for (const bool translation : {false, true}) {
+        for (const auto &pair : pairs) {
+            const QByteArray &string = translation ? pair.second : pair.first;
+            number(string.size());
+            number(text + strings.size());
+            strings += string + '\0';
+        }
+    }
+    return data + strings;
 }
 
 } // namespace
@@ -36,6 +67,8 @@ private slots:
     void changedCatalogues_data();
     void changedCatalogues();
     void sampleCatalogues();
+    void messageCatalogues_data();
+    void messageCatalogues();
 };
 
 // Read from tests/data/RegData, and from the same country catalogue in UTF-16 with CRLF line
@@ -178,6 +211,41 @@ void TestCatalogues::sampleCatalogues()
         QVERIFY2(!name.isEmpty() && name == name.trimmed()
                 && !name.contains(QRegularExpression("[,=*\u2020]")),
             qPrintable(name));
+}
+
+
+void TestCatalogues::messageCatalogues_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("read"); // "original=translation" pairs, sorted
+
+    const QList<std::pair<QByteArray, QByteArray>> names = {
+        {"", "Content-Type: text/plain"}, {"Czechia", "Tschechien"}, {"Egypt", "\xc3\x84gypten"}};
+    const QByteArray little = messageCatalogue(names, false);
+    QTest::newRow("little-endian, the header left out")
+        << little << "Czechia=Tschechien Egypt=\u00c4gypten";
+    QTest::newRow("big-endian") << messageCatalogue(names, true)
+                                << "Czechia=Tschechien Egypt=\u00c4gypten";
+    QTest::newRow("cut off in the last string: the strings before")
+        << little.chopped(3) << "Czechia=Tschechien";
+    QTest::newRow("more strings counted than there are")
+        << QByteArray(little).replace(8, 1, "\x40") << "Czechia=Tschechien Egypt=\u00c4gypten";
+    QTest::newRow("a table past the end") << QByteArray(little).replace(12, 1, "\xff") << "";
+    QTest::newRow("no catalogue") << QByteArray("\x95\x04\x12\xdf").repeated(5) << "";
+    QTest::newRow("too short for a header") << little.left(19) << "";
+}
+
+// The translations of a message catalogue, as far as it holds together.
+void TestCatalogues::messageCatalogues()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(QString, read);
+    const QHash<QString, QString> strings = CountryNames::readMessageCatalogue(data);
+    QStringList pairs;
+    for (auto each = strings.cbegin(); each != strings.cend(); ++each)
+        pairs << each.key() + '=' + each.value();
+    pairs.sort();
+    QCOMPARE(pairs.join(' '), read);
 }
 
 QTEST_GUILESS_MAIN(TestCatalogues)
