@@ -657,17 +657,22 @@ private slots:
         m_engine.addressResult = 3;
         checking.find<QLineEdit>("City:")->setText("Elsewhere");
         QString told;
+        // The question is answered with the arrow; the wait cursor comes back after.
+        QList<bool> waitCursor;
         m_engine.whileWorking = [&] {
             QTimer::singleShot(0, [&] {
                 auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
                 told = box->informativeText();
+                waitCursor << (QGuiApplication::overrideCursor() != nullptr);
                 box->button(QMessageBox::Discard)->click();
             });
             if (checking.tab.mayClose(&checking.stack))
                 checking.stack.hide();
+            waitCursor << (QGuiApplication::overrideCursor() != nullptr);
         };
         QVERIFY(checking.act("Next"));
         QVERIFY2(told.contains("is with the maker's address check right now"), qPrintable(told));
+        QCOMPARE(waitCursor, QList<bool>({false, true}));
         QCOMPARE(checking.page()->objectName(), ManageWidget::FirstPage);
         QCOMPARE(checking.status(), "");
     }

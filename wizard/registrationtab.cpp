@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 
 RegistrationTab::RegistrationTab(EngineClientInterface *engine, QStackedWidget *pages)
@@ -105,16 +106,7 @@ bool RegistrationTab::mayClose(QWidget *window)
         return m_secondPage->closeWhenAnswered(m_answerTimeout);
     if (!detailsChanged())
         return true;
-
-    QMessageBox question(QMessageBox::Question, QStringLiteral("KVB"),
-        tr("Keep the details you entered for the next time?"),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window);
-    question.setInformativeText(m_firstPage->isChecking()
-            ? tr("They are kept on this computer only. Your address is with the maker's "
-                 "address check right now; closing does not call it back.")
-            : tr("They are kept on this computer only. Nothing is sent to the maker."));
-    question.setDefaultButton(QMessageBox::Save);
-    switch (question.exec()) {
+    switch (askToKeepDetails(window)) {
     case QMessageBox::Save: {
         const RegistrationRecord held = heldRecord();
         if (SaveRegInfo(&held.firstPage, &held.secondPage).save())
@@ -128,6 +120,27 @@ bool RegistrationTab::mayClose(QWidget *window)
     default:
         return false;
     }
+}
+
+int RegistrationTab::askToKeepDetails(QWidget *window) const
+{
+    QMessageBox question(QMessageBox::Question, QStringLiteral("KVB"),
+        tr("Keep the details you entered for the next time?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window);
+    question.setInformativeText(m_firstPage->isChecking()
+            ? tr("They are kept on this computer only. Your address is with the maker's "
+                 "address check right now; closing does not call it back.")
+            : tr("They are kept on this computer only. Nothing is sent to the maker."));
+    question.setDefaultButton(QMessageBox::Save);
+    // The question is answered with the arrow, while the address check
+    // keeps the wait cursor.
+    const bool waiting = QGuiApplication::overrideCursor() != nullptr;
+    if (waiting)
+        QGuiApplication::restoreOverrideCursor();
+    const int answer = question.exec();
+    if (waiting)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    return answer;
 }
 
 RegistrationRecord RegistrationTab::heldRecord() const

@@ -55,10 +55,12 @@ private:
     // the contact page holds what it has not sent on, the contact page's
     // details with the purchase page's choices.
     RegistrationRecord heldRecord() const;
-    // Whether that record differs from the saved one, as the pages would
-    // show the saved one.
+    // Whether that record differs from the saved one, as it was saved and
+    // as the pages show it.
     bool detailsChanged() const;
-    void readRecord();
+    // Asks, in a dialog over window, whether to keep the details; returns
+    // the button pressed.
+    int askToKeepDetails(QWidget *window) const;
 
     FirstRegPage *m_firstPage;
     CorrectRegPage *m_correctPage;

@@ -336,7 +336,8 @@ void SecondRegPage::regPage2NextSignal()
     showRegistrationOutcome(registered, saved, noted);
     // There is no second attempt: what is left is to quit.
     becomeQuit(registerButton);
-    if (m_closeWhenAnswered)
+    // Closed a second time meanwhile, the window is gone already.
+    if (m_closeWhenAnswered && window()->isVisible())
         window()->close();
 }
 
@@ -385,7 +386,7 @@ bool SecondRegPage::closeWhenAnswered(int timeout)
     // A registration that never ends must not keep the window: the record
     // is saved, and what the maker says no longer reaches anyone.
     QTimer::singleShot(timeout, this, [this] {
-        if (m_registering)
+        if (m_registering && window()->isVisible())
             window()->close();
     });
     return false;
