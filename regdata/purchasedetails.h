@@ -8,7 +8,7 @@
 struct AddressRecord;
 struct ContactRecord;
 
-// What the purchase page saves and sends of its own choices: the captions of
+// What the purchase page saves and sends of its own choices: the values of
 // its buttons, the purchase date worked out from them, and its yes/no answers
 // as "1" and "0". The page refills it from its widgets before every save.
 struct PurchaseDetails
@@ -32,8 +32,8 @@ struct PurchaseDetails
     static QString dateText(int month, int day, int year);
 
     // The record to save: the contact details, the address with its names
-    // rather than its codes, these details, and the three date captions
-    // rather than the date.
+    // rather than its codes, these details, and the three values of the
+    // date's buttons rather than the date.
     RegistrationRecord toRecord(const ContactRecord &contact, const AddressRecord &address,
         const QString &month, const QString &day, const QString &year) const;
 };

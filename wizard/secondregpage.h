@@ -29,9 +29,11 @@ class UnsendableFields;
 // Step 3 of the wizard: the purchase details, from where the registration is
 // saved and sent.
 //
-// Every choice is the caption of a button, set from the button's menu or, for
-// the reseller, from the reseller dialog; that caption is what is saved and
-// sent. A button that still shows its placeholder has no choice yet.
+// Every choice is the value of a button, set from the button's menu or, for
+// the reseller, from the reseller dialog; the value, in English as the menus
+// list it, is what is saved and sent, and the button shows its caption in
+// the user's language. A button that still shows its placeholder has no
+// choice yet.
 class SecondRegPage : public WizardPage
 {
     Q_OBJECT
