@@ -50,8 +50,8 @@ MainWindow::MainWindow(const char *programArgument)
     m_registrationTab = std::make_unique<RegistrationTab>(m_engineThread.get(), registrationStack);
     registry->setRegistrationStack(registrationStack);
 
-    // A narrow margin leaves the pages as much of the window's fixed
-    // 600 by 400 pixels as it can.
+    // A narrow margin leaves the pages as much of the window, at most 600
+    // by 400 pixels, as it can.
     auto *layout = new QVBoxLayout;
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(tabs, 1);
