@@ -103,11 +103,16 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // Once the window is drawn, the country catalogue and the names of the
     // countries in the user's language are read, so that neither the window
-    // waits for them nor, later, the country list or the region menu.
+    // waits for them nor, later, the country list or the region menu. The
+    // drawing reaches the window system first: it would otherwise wait in
+    // the program's queue for as long as the reading takes.
     if (watched == windowHandle() && event->type() == QEvent::Expose
         && windowHandle()->isExposed()) {
         windowHandle()->removeEventFilter(this);
-        QTimer::singleShot(0, this, [this] { m_registrationTab->readCataloguesAhead(); });
+        QTimer::singleShot(0, this, [this] {
+            QGuiApplication::sync();
+            m_registrationTab->readCataloguesAhead();
+        });
     }
     return QMainWindow::eventFilter(watched, event);
 }
