@@ -116,6 +116,24 @@ bool hasCrowdedElement(QStringView text)
     return false;
 }
 
+// Whether text is within the limits of boundedText() as it is: as most
+// values are, which are short and plain. A character beyond the Basic
+// Multilingual Plane leaves it to the longer way.
+bool isBounded(const QString &text)
+{
+    if (text.size() > MaxValueLength)
+        return false;
+    int marks = 0;
+    for (const QChar character : text) {
+        if (character.isSurrogate())
+            return false;
+        marks = character.isMark() ? marks + 1 : 0;
+        if (marks > MaxCombiningMarks)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool isWithinLimits(const QByteArray &data)
@@ -169,6 +187,8 @@ QByteArray readAll(int fd)
 
 QString boundedText(const QString &text)
 {
+    if (isBounded(text))
+        return text;
     QString kept;
     int marks = 0;
     for (qsizetype i = 0; i < text.size() && kept.size() < MaxValueLength;) {

@@ -69,6 +69,8 @@ private slots:
     void fullDiskKeepsThePreviousFile();
     void readsSafely_data();
     void readsSafely();
+    void boundedValues_data();
+    void boundedValues();
     void onlyFoldersOfItsOwnAreTrusted_data();
     void onlyFoldersOfItsOwnAreTrusted();
     void dataFolders_data();
@@ -461,6 +463,35 @@ void TestDataFiles::examplePresetsAreTaken()
     QTest::failOnWarning(QRegularExpression("."));
     QVERIFY(!Presets::defaults().firstPage.company.isEmpty());
     QCOMPARE(Presets::commonFilesFolder(), QString());
+}
+
+void TestDataFiles::boundedValues_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("kept");
+
+    const QString mark(QChar(0x0301));
+    // A combining mark beyond the Basic Multilingual Plane: U+1D167.
+    const QString wideMark = QString::fromUcs4(U"\U0001D167");
+    QTest::newRow("as long as a value may be") << QString(1000, 'a') << QString(1000, 'a');
+    QTest::newRow("one character longer") << QString(1001, 'a') << QString(1000, 'a');
+    QTest::newRow("eight marks on a letter") << "e" + mark.repeated(8) + "x"
+                                             << "e" + mark.repeated(8) + "x";
+    QTest::newRow("nine marks on a letter") << "e" + mark.repeated(9) + "x"
+                                            << "e" + mark.repeated(8) + "x";
+    QTest::newRow("nine marks of two units each")
+        << "e" + wideMark.repeated(9) << "e" + wideMark.repeated(8);
+    QTest::newRow("a letter of two units, not cut in two")
+        << QString(999, 'a') + QString::fromUcs4(U"\U0001F600") << QString(999, 'a');
+}
+
+// A value read from a file keeps at most 1,000 characters, and at most eight combining marks
+// after each other.
+void TestDataFiles::boundedValues()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, kept);
+    QCOMPARE(XmlFile::boundedText(text), kept);
 }
 
 QTEST_GUILESS_MAIN(TestDataFiles)
