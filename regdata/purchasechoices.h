@@ -61,8 +61,8 @@ enum class DateProblem
     NoSuchDay,
     AfterToday
 };
-DateProblem dateProblem(const QString &month, const QString &day, const QString &year,
-    const QDate &today);
+DateProblem dateProblem(
+    const QString &month, const QString &day, const QString &year, const QDate &today);
 
 } // namespace PurchaseChoices
 

@@ -213,7 +213,6 @@ void TestCatalogues::sampleCatalogues()
             qPrintable(name));
 }
 
-
 void TestCatalogues::messageCatalogues_data()
 {
     QTest::addColumn<QByteArray>("data");

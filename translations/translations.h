@@ -19,7 +19,8 @@ QString chosenLanguage(const QStringList &languages, const QStringList &availabl
 // Installs the translations for the user's languages into the application,
 // and makes the chosen language's locale the default, so that month names,
 // dates and the order of names follow it; English keeps the user's country.
-// Returns the language chosen, or an empty text for English. Call once, after the application is made.
+// Returns the language chosen, or an empty text for English. Call once, after the application is
+// made.
 QString install();
 
 } // namespace Translations
