@@ -49,7 +49,7 @@ const QHash<QString, IsoCountry> &isoCountries()
                   .object()
                   .value(QLatin1String("3166-1"))
                   .toArray();
-        for (const QJsonValue &entry : list) {
+        for (const auto &entry : list) {
             const QJsonObject country = entry.toObject();
             const auto text = [&country](const char *key) {
                 return XmlFile::boundedText(country.value(QLatin1String(key)).toString());
@@ -151,7 +151,7 @@ QHash<QString, QString> readMessageCatalogue(const QByteArray &data)
     };
     // A country's name is short: a longer string is read no further than
     // a value of a record would keep.
-    constexpr quint64 LongestString = 4 * XmlFile::MaxValueLength;
+    constexpr quint64 LongestString = 4 * quint64(XmlFile::MaxValueLength);
     const auto string = [&](quint64 table, quint64 index) -> std::optional<QString> {
         const quint64 length = number(qsizetype(table + index * 8));
         const quint64 offset = number(qsizetype(table + index * 8 + 4));
