@@ -14,19 +14,18 @@
 #include "wizard/choicebutton.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QFile>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QResource>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTranslator>
 
 #include <algorithm>
@@ -38,20 +37,21 @@ namespace {
 // The room a page has in the window at its largest, 600 by 400, below the tab bar.
 constexpr QSize PageRoom(588, 360);
 
-// The steps to each page, with the engine's answer to the address check; the purchase page with
-// every row that a choice can show.
+// The steps to each page, with the engine's answer to the address check and the number of labels
+// of fields, each with its access key; the purchase page with every row that a choice can show.
 struct Visit
 {
     const char *page;
     int result;
     QStringList steps;
+    int labels;
 };
 const QList<Visit> visits = {
-    {"FirstRegPage", 0, {}},
-    {"CorrectRegPage", 1, {"Next"}},
-    {"UnknownRegPage", 2, {"Next"}},
+    {"FirstRegPage", 0, {}, 13},
+    {"CorrectRegPage", 1, {"Next"}, 6},
+    {"UnknownRegPage", 2, {"Next"}, 6},
     {"SecondRegPage", 0,
-        {"Next", "PurchaseLocation:Tarn Reseller", "BuyerWorkType:Other, Please Specify"}},
+        {"Next", "PurchaseLocation:Tarn Reseller", "BuyerWorkType:Other, Please Specify"}, 8},
 };
 
 } // namespace
@@ -113,7 +113,11 @@ private slots:
         QCOMPARE(Translations::chosenLanguage(languages, {"de", "ja", "pt", "pt_BR"}), chosen);
     }
 
-    void pages_data() { languages(); }
+    void pages_data()
+    {
+        languages();
+        QTest::newRow("English") << QString() << "en";
+    }
 
     // Each page as the window shows it at its largest.
     void pages()
@@ -125,11 +129,12 @@ private slots:
             m_engine.addressResult = visit.result;
             Wizard wizard(&m_engine);
             wizard.stack.setFixedSize(PageRoom);
+            QVERIFY(QTest::qWaitForWindowActive(&wizard.stack));
             for (const QString &step : visit.steps)
                 QVERIFY2(wizard.act(step), qPrintable(step));
             QCOMPARE(wizard.page()->objectName(), visit.page);
             QCoreApplication::processEvents();
-            checkPage(wizard.page());
+            checkPage(wizard.page(), visit.labels);
         }
     }
 
@@ -224,7 +229,8 @@ private:
             QVERIFY2(m_translated(text), qPrintable(where->objectName() + ": " + text));
     }
 
-    void checkPage(QWidget *page)
+    // A page's texts and access keys, with the number of labels of fields it must have.
+    void checkPage(QWidget *page, int labels)
     {
         expectTranslated(page->windowTitle(), page);
         auto *body = page->findChild<QScrollArea *>();
@@ -254,14 +260,19 @@ private:
             if (!qobject_cast<ChoiceButton *>(widget) && !qobject_cast<QLineEdit *>(widget))
                 expectTranslated(widget->accessibleDescription(), widget);
             checkText(widget, keys);
+            labels -= qobject_cast<QLabel *>(widget) && static_cast<QLabel *>(widget)->buddy();
         }
+        QCOMPARE(labels, 0);
     }
 
-    // A label's or a button's text translated, whole, and its access key its own.
+    // A label's or a button's text translated and whole. Every label of a field and every button
+    // but a choice has an access key, none twice on a page; a label's key takes the focus to its
+    // field (one on a button presses it, which opens its menu or list).
     void checkText(QWidget *widget, QSet<QKeySequence> &keys)
     {
         QString text;
         bool whole = true;
+        bool keyed = true;
         if (auto *choice = qobject_cast<ChoiceButton *>(widget)) {
             text = choice->caption();
             // As wide as a plain button of the whole caption and the same menu asks to be.
@@ -273,24 +284,32 @@ private:
             for (const QAction *item :
                 choice->menu() ? choice->menu()->actions() : QList<QAction *>())
                 expectTranslated(withoutAccessKey(item->text()), choice);
+            keyed = false;
         } else if (auto *label = qobject_cast<QLabel *>(widget)) {
             text = label->text();
             whole = label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
                                       : label->width() >= label->sizeHint().width();
+            keyed = label->buddy();
         } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
             text = button->text();
             whole = button->hasHeightForWidth()
                 ? button->height() >= button->heightForWidth(button->width())
                 : button->width() >= button->sizeHint().width();
+            keyed = !qobject_cast<QToolButton *>(button);
         } else {
             return;
         }
         expectTranslated(withoutAccessKey(text), widget);
         QVERIFY2(whole, qPrintable(widget->objectName() + " cut: " + text));
         const QKeySequence key = QKeySequence::mnemonic(text);
-        if (!key.isEmpty() && !qobject_cast<ChoiceButton *>(widget)) {
-            QVERIFY2(!keys.contains(key), qPrintable(text));
-            keys << key;
+        if (!keyed)
+            return;
+        QVERIFY2(!key.isEmpty() && !keys.contains(key), qPrintable(text));
+        keys << key;
+        const auto *label = qobject_cast<QLabel *>(widget);
+        if (label && !qobject_cast<QAbstractButton *>(label->buddy())) {
+            QTest::keySequence(widget->window(), key);
+            QCOMPARE(QApplication::focusWidget(), label->buddy());
         }
     }
 

@@ -917,54 +917,6 @@ private slots:
         QCOMPARE(saved.firstPageRecord()->city, kanji);
         QCOMPARE(saved.firstPageRecord()->streetAddress1, street);
     }
-
-    void accessKeys_data()
-    {
-        QTest::addColumn<int>("result"); // of the address check after Next; -1: no Next
-        QTest::addColumn<int>("labels"); // of fields, each with its key
-
-        QTest::newRow("the contact page") << -1 << 13;
-        QTest::newRow("the corrected page") << 1 << 6;
-        QTest::newRow("the unverified page") << 2 << 6;
-        QTest::newRow("the purchase page") << 0 << 8;
-    }
-
-    // Every label of a field, every button and every choice has an access key, none twice on a
-    // page; a label's key takes the focus to its field (and presses a button).
-    void accessKeys()
-    {
-        QFETCH(int, result);
-        QFETCH(int, labels);
-
-        m_engine.addressResult = result;
-        m_engine.reply = correction;
-        Wizard wizard(&m_engine);
-        QVERIFY(QTest::qWaitForWindowActive(&wizard.stack));
-        QVERIFY(result < 0 || wizard.act("Next"));
-        // Choice buttons show a choice, not a caption of their own; their labels name them.
-        QList<QPair<QString, QWidget *>> captions;
-        for (QLabel *label : wizard.page()->findChildren<QLabel *>())
-            if (label->buddy())
-                captions.append({label->text(), label});
-        QCOMPARE(captions.size(), labels);
-        for (QAbstractButton *button : wizard.page()->findChildren<QAbstractButton *>())
-            if (!qobject_cast<ChoiceButton *>(button) && !qobject_cast<QToolButton *>(button))
-                captions.append({button->text(), button});
-        QSet<QKeySequence> keys;
-        for (const auto &[caption, control] : std::as_const(captions)) {
-            const QKeySequence key = QKeySequence::mnemonic(caption);
-            QVERIFY2(!key.isEmpty(), qPrintable(caption));
-            QVERIFY2(!keys.contains(key), qPrintable(caption));
-            keys << key;
-            // A label's key on a button presses it, which opens its menu or list; a row
-            // that is hidden until a choice asks for it takes its key then.
-            auto *label = qobject_cast<QLabel *>(control);
-            if (label && label->isVisible() && !qobject_cast<QAbstractButton *>(label->buddy())) {
-                QTest::keySequence(&wizard.stack, key);
-                QCOMPARE(wizard.stack.focusWidget(), label->buddy());
-            }
-        }
-    }
 };
 
 QTEST_MAIN(TestWizard)
