@@ -56,16 +56,18 @@ struct PaintCount : QObject
     int count = 0;
 };
 
-// What a widget shows: "hidden", a field's text, whether a box is checked, or a button's caption;
-// "missing" without one.
+// What a widget shows: "hidden", a field's or a label's text, whether a box is checked, or a
+// button's caption; "missing" without one.
 QString shownBy(const QWidget *widget)
 {
     if (!widget)
         return "missing";
     const auto *button = qobject_cast<const QAbstractButton *>(widget);
     const auto *text = qobject_cast<const QLineEdit *>(widget);
+    const auto *label = qobject_cast<const QLabel *>(widget);
     return widget->isHidden()   ? "hidden"
         : text                  ? text->text()
+        : label                 ? label->text()
         : button->isCheckable() ? button->isChecked() ? "checked" : "unchecked"
                                 : withoutAccessKey(button->text());
 }
@@ -387,137 +389,138 @@ private slots:
         QCOMPARE(QString::fromLatin1(m_engine.registrations.value(0)), expected);
     }
 
-    void purchasePrefill_data()
+    void prefilled_data()
     {
-        QTest::addColumn<QString>("field"); // the element of the record changed
-        QTest::addColumn<QString>("saved"); // its value
-        QTest::addColumn<QString>("widget"); // the object name of the widget that shows it
-        QTest::addColumn<QString>("shown"); // its caption or text, whether it is checked, or hidden
+        QTest::addColumn<QString>("presets"); // the folder of tests/data/presets holding them
+        // Elements of the complete record saved changed, "element=value;..." (or "today+N": the
+        // purchase date that many days after today); "none": no record.
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("widget"); // the object name of a widget of either page
+        QTest::addColumn<QString>("shown"); // see shownBy()
 
-        const auto row
-            = [](const char *name, const char *field, const char *saved, const char *widget,
-                  const char *shown) { QTest::newRow(name) << field << saved << widget << shown; };
-        row("a month", "PurchaseMonth", "May", "MonthButton", "May");
-        row("a month not offered", "PurchaseMonth", "Sept", "MonthButton", "Month");
-        row("day 0", "PurchaseDay", "0", "DayButton", "Day");
+        const auto row = [](const char *name, const char *saved, const char *widget,
+                             const char *shown, const char *presets = "") {
+            QTest::newRow(name) << presets << saved << widget << shown;
+        };
+        row("a month", "PurchaseMonth=May", "MonthButton", "May");
+        row("a month not offered", "PurchaseMonth=Sept", "MonthButton", "Month");
+        row("day 0", "PurchaseDay=0", "DayButton", "Day");
         // A purchase may be older than the year menu reaches.
-        row("a four-digit year", "PurchaseYear", "1999", "YearButton", "1999");
-        row("a two-digit year", "PurchaseYear", "23", "YearButton", "Year");
-        row("a location not offered", "PurchaseLocation", "Online", "PurchaseLocation",
+        row("a four-digit year", "PurchaseYear=1999", "YearButton", "1999");
+        row("a two-digit year", "PurchaseYear=23", "YearButton", "Year");
+        row("a location not offered", "PurchaseLocation=Online", "PurchaseLocation",
             "Purchase Location");
-        row("a user type in other letters", "BuyerDescription", "student", "BuyerDescription",
+        row("a user type in other letters", "BuyerDescription=student", "BuyerDescription",
             "Type of User");
-        row("a business with a blank after", "BuyerBusiness", "Studio ", "BuyerBusiness",
+        row("a business with a blank after", "BuyerBusiness=Studio ", "BuyerBusiness",
             "Type of Business");
-        row("a work type not offered", "BuyerWorkType", "Other", "BuyerWorkType", "Type of Work");
-        row("a reseller", "ResellerInfo", "Best Video", "Reseller", "Best Video");
-        row("a reseller without a name", "ResellerInfo", "", "Reseller", "Reseller");
-        row("a location without a reseller", "PurchaseLocation", "Bundle", "Reseller", "hidden");
-        row("the user's own type of work", "WorkTypeOther", "Games", "WorkTypeOther", "Games");
-        row("a type of work of the list", "BuyerWorkType", "Film", "WorkTypeOther", "hidden");
-        row("other systems: 1", "OwnTarnSystems", "1", "Yes", "checked");
-        row("other systems: empty", "OwnTarnSystems", "", "No", "checked");
-        row("other systems: true", "OwnTarnSystems", "true", "No", "checked");
-        row("offers: 1", "TarnSpecial", "1", "Offers", "checked");
-        row("partner offers: true", "TarnPartnerSpecial", "true", "PartnerOffers", "unchecked");
+        row("a work type not offered", "BuyerWorkType=Other", "BuyerWorkType", "Type of Work");
+        row("a reseller", "PurchaseLocation=Tarn Reseller;ResellerInfo=Best Video", "Reseller",
+            "Best Video");
+        row("a reseller without a name", "PurchaseLocation=Tarn Reseller", "Reseller", "Reseller");
+        row("a location without a reseller", "PurchaseLocation=Bundle;ResellerInfo=Best Video",
+            "Reseller", "hidden");
+        row("the user's own type of work",
+            "BuyerWorkType=Other, Please Specify;WorkTypeOther=Games", "WorkTypeOther", "Games");
+        row("a type of work of the list", "WorkTypeOther=Games", "WorkTypeOther", "hidden");
+        row("other systems: 1", "OwnTarnSystems=1", "Yes", "checked");
+        row("other systems: empty", "OwnTarnSystems=", "No", "checked");
+        row("other systems: true", "OwnTarnSystems=true", "No", "checked");
+        row("offers: 1", "TarnSpecial=1", "Offers", "checked");
+        row("partner offers: true", "TarnPartnerSpecial=true", "PartnerOffers", "unchecked");
+        // Only a day that the month has in that year, and none after today, can be saved or sent.
+        const char *noSuchDay = "There is no such day: please choose the day of purchase again.";
+        row("February 29 of a leap year", "PurchaseMonth=February;PurchaseDay=29;PurchaseYear=2024",
+            "Missing", "hidden");
+        row("February 29 of another year",
+            "PurchaseMonth=February;PurchaseDay=29;PurchaseYear=2023", "Missing", noSuchDay);
+        row("February 31", "PurchaseMonth=February;PurchaseDay=31;PurchaseYear=2024", "Missing",
+            noSuchDay);
+        row("today", "today+0", "Missing", "hidden");
+        row("tomorrow", "today+1", "Missing",
+            "The purchase date is after today: please choose the day of purchase again.");
+        row("no day yet", "PurchaseDay=Day", "Missing", "Choose the day of purchase.");
+        // The presets fill a page that no saved record fills; a value that the page does not
+        // offer is left out, and said so.
+        row("a company", "none", "Company:", "Acme Studios", "valid");
+        row("a saved company wins", "", "Company:", "Acme", "valid");
+        row("a comma outside quotes", "none", "Department:", "Post, Sound", "valid");
+        row("a country of the catalogue", "none", "CountryButton", "Freedonia", "valid");
+        row("its region left to choose", "none", "RegionButton", "Select a Region", "valid");
+        row("a reseller preset", "none", "Reseller", "Amberline", "valid");
+        row("a saved location wins", "", "PurchaseLocation", "Tarn Web Store", "valid");
+        row("work in the user's own words", "none", "WorkTypeOther", "", "valid");
+        row("a country not in the catalogue", "none", "CountryButton", "Select a Country",
+            "invalid");
+        row("a business not in the menu", "none", "BuyerBusiness", "Type of Business", "invalid");
+        row("the offers are the user's to accept", "none", "Offers", "unchecked", "invalid");
     }
 
-    // Each field of a saved record on the purchase page, the others complete: a caption that
-    // its menu does not offer leaves the placeholder (and the page incomplete), and the reseller
-    // and the user's own type of work show while their choices ask for them.
-    void purchasePrefill()
+    // What the pages show of a saved record, each element changed in turn, or of the presets: a
+    // caption that its menu does not offer leaves the placeholder, the reseller and the user's
+    // own type of work show while their choices ask for them, and while a choice or the date is
+    // missing the save buttons wait and the page says what for. Closing then asks nothing.
+    void prefilled()
     {
-        QFETCH(QString, field);
+        QFETCH(QString, presets);
         QFETCH(QString, saved);
         QFETCH(QString, widget);
         QFETCH(QString, shown);
+        ScopedEnvironment variables;
+        if (!presets.isEmpty()) {
+#ifdef Q_OS_WIN
+            QSKIP("Windows keeps the presets in its registry.");
+#endif
+            variables.set("XDG_CONFIG_DIRS", KVB_TEST_DATA_DIR "/presets/" + presets.toUtf8());
+            // The file says what it makes KVB say, and nothing else may be said.
+            QFile file(KVB_TEST_DATA_DIR "/presets/" + presets + "/Tarn/KVB.conf");
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            for (const QByteArray &line : file.readAll().split('\n'))
+                if (line.startsWith("; kvb: "))
+                    QTest::ignoreMessage(QtWarningMsg, line.mid(2).constData());
+            QTest::failOnWarning(QRegularExpression("^kvb: "));
+        }
+        if (saved.startsWith("today+")) {
+            const QDate date = QDate::currentDate().addDays(saved.section('+', 1).toInt());
+            saved = QString("PurchaseMonth=%1;PurchaseDay=%2;PurchaseYear=%3")
+                        .arg(PurchaseChoices::months()[date.month() - 1])
+                        .arg(date.day())
+                        .arg(date.year());
+        }
+        RegistrationRecord record = completeRecord();
+        for (const QString &change : saved.split(';', Qt::SkipEmptyParts))
+            for (const auto &field : SecondPageRecord::fields)
+                if (change.section('=', 0, 0) == QLatin1String(field.element))
+                    record.secondPage.*field.value = change.section('=', 1);
+        QVERIFY(saved == "none" ? QFile::remove(recordFolder() + "RegData/RegInfo.xml")
+                                : SaveRegInfo(&record.firstPage, &record.secondPage).save());
 
-        SecondPageRecord record = completeRecord().secondPage;
-        record.purchaseLocation = "Tarn Reseller";
-        record.resellerInfo = "Best Video";
-        record.buyerWorkType = "Other, Please Specify";
-        for (const auto &each : SecondPageRecord::fields)
-            if (field == QLatin1String(each.element))
-                record.*each.value = saved;
-        SecondRegPage page(record, &m_engine);
-        page.fillFromRecord();
-
-        QCOMPARE(shownBy(page.findChild<QWidget *>(widget)), shown);
-        // The save buttons wait while a choice shows its placeholder.
-        const bool complete = !QStringList {"Month", "Day", "Year", "Purchase Location",
-            "Type of User", "Type of Business", "Type of Work", "Reseller"}
-                                   .contains(shown);
+        Wizard wizard(&m_engine);
+        QCOMPARE(shownBy(wizard.stack.findChild<QWidget *>(widget)), shown);
+        const auto *page = wizard.stack.findChild<QWidget *>(ManageWidget::SecondPage);
+        const bool complete = saved != "none" && (widget != "Missing" || shown == "hidden")
+            && !QStringList {"Month", "Day", "Year", "Purchase Location", "Type of User",
+                "Type of Business", "Type of Work", "Reseller"}
+                    .contains(shown);
         for (const char *name : {"Save", "Save and Register"})
-            QCOMPARE(page.findChild<QPushButton *>(name)->isEnabled(), complete);
+            QCOMPARE(page->findChild<QPushButton *>(name)->isEnabled(), complete);
         // A row of the form shows its mark while it shows its label, and hides both together.
         int labels = 0;
         int marks = 0;
-        for (const QLabel *label : page.findChildren<QLabel *>()) {
-            if (!label->isVisibleTo(&page))
+        for (const QLabel *label : page->findChildren<QLabel *>()) {
+            if (!label->isVisibleTo(page))
                 continue;
             labels += label->buddy() && label->buddy()->objectName() != "Yes";
             marks += label->text() == "*" || label->text() == " ";
         }
         QCOMPARE(marks, labels);
-    }
-
-    void presets_data()
-    {
-        QTest::addColumn<QString>("presets"); // the folder of tests/data/presets holding them
-        QTest::addColumn<bool>("saved"); // whether a record is saved
-        QTest::addColumn<QString>("widget"); // the object name of a widget of either page
-        QTest::addColumn<QString>("shown"); // what it shows
-
-        const auto row = [](const char *name, const char *presets, bool saved, const char *widget,
-                             const char *shown) {
-            QTest::newRow(name) << presets << saved << widget << shown;
-        };
-        row("a company", "valid", false, "Company:", "Acme Studios");
-        row("a saved company wins", "valid", true, "Company:", "Acme");
-        row("a comma outside quotes", "valid", false, "Department:", "Post, Sound");
-        row("a country of the catalogue", "valid", false, "CountryButton", "Freedonia");
-        row("its region left to choose", "valid", false, "RegionButton", "Select a Region");
-        row("a reseller", "valid", false, "Reseller", "Amberline");
-        row("a saved location wins", "valid", true, "PurchaseLocation", "Tarn Web Store");
-        row("work in the user's own words", "valid", false, "WorkTypeOther", "");
-        row("a country not in the catalogue", "invalid", false, "CountryButton",
-            "Select a Country");
-        row("a business not in the menu", "invalid", false, "BuyerBusiness", "Type of Business");
-        row("the offers are the user's to accept", "invalid", false, "Offers", "unchecked");
-    }
-
-    // The presets fill a page that no saved record fills, and closing then asks nothing; a
-    // value that the page does not offer is left out, and said so.
-    void presets()
-    {
-#ifdef Q_OS_WIN
-        QSKIP("Windows keeps the presets in its registry.");
-#endif
-        QFETCH(QString, presets);
-        QFETCH(bool, saved);
-        QFETCH(QString, widget);
-        QFETCH(QString, shown);
-
-        ScopedEnvironment variables;
-        variables.set("XDG_CONFIG_DIRS", KVB_TEST_DATA_DIR "/presets/" + presets.toUtf8());
-        if (!saved)
-            QVERIFY(QFile::remove(recordFolder() + "RegData/RegInfo.xml"));
-        // The file says what it makes KVB say, and nothing else may be said.
-        QFile file(KVB_TEST_DATA_DIR "/presets/" + presets + "/Tarn/KVB.conf");
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        for (const QByteArray &line : file.readAll().split('\n'))
-            if (line.startsWith("; kvb: "))
-                QTest::ignoreMessage(QtWarningMsg, line.mid(2).constData());
-        QTest::failOnWarning(QRegularExpression("^kvb: "));
-
-        Wizard wizard(&m_engine);
-        QCOMPARE(shownBy(wizard.stack.findChild<QWidget *>(widget)), shown);
         QCOMPARE(close(wizard, QMessageBox::Cancel), std::pair(true, false));
     }
 
     // A slow service: while it works, the window keeps its events going (a timer fires, the page
-    // repaints, the busy message shows) but drops what the user types; and every call goes to one
-    // engine thread, never the window's.
+    // repaints, the busy message shows) but drops what the user types; a registration that does
+    // not end lets a closed window go; and every call goes to one engine thread, never the
+    // window's.
     void slowEngineLeavesTheWindowAlive()
     {
         QSet<QThread *> threads;
@@ -701,68 +704,6 @@ private slots:
         m_engine.addressResult = 0;
         QVERIFY(wizard.act("Next") && wizard.act("Save and Register"));
         QVERIFY(wizard.status().endsWith(missing));
-    }
-
-    void purchaseDateMustExist_data()
-    {
-        QTest::addColumn<QString>("month"); // or "today" and the days after it, as "today+1"
-        QTest::addColumn<QString>("day");
-        QTest::addColumn<QString>("year");
-        QTest::addColumn<QString>("missing"); // what the page says; empty: it may be saved
-
-        QTest::newRow("February 29 of a leap year") << "February"
-                                                    << "29"
-                                                    << "2024"
-                                                    << "";
-        QTest::newRow("February 29 of another year") << "February"
-                                                     << "29"
-                                                     << "2023"
-                                                     << "There is no such day";
-        QTest::newRow("February 31") << "February"
-                                     << "31"
-                                     << "2024"
-                                     << "There is no such day";
-        QTest::newRow("today") << "today+0"
-                               << ""
-                               << ""
-                               << "";
-        QTest::newRow("tomorrow") << "today+1"
-                                  << ""
-                                  << ""
-                                  << "The purchase date is after";
-        QTest::newRow("no day yet") << "February"
-                                    << "Day"
-                                    << "2024"
-                                    << "Choose the day of purchase.";
-    }
-
-    // Only a day that the month has in that year, and none after today, can be saved or sent;
-    // while the buttons wait, the page says what is still to do.
-    void purchaseDateMustExist()
-    {
-        QFETCH(QString, month);
-        QFETCH(QString, day);
-        QFETCH(QString, year);
-        QFETCH(QString, missing);
-        if (month.startsWith("today")) {
-            const QDate date = QDate::currentDate().addDays(month.section('+', 1).toInt());
-            month = PurchaseChoices::months()[date.month() - 1];
-            day = QString::number(date.day());
-            year = QString::number(date.year());
-        }
-
-        SecondPageRecord record = completeRecord().secondPage;
-        record.purchaseMonth = month;
-        record.purchaseDay = day;
-        record.purchaseYear = year;
-        SecondRegPage page(record, &m_engine);
-        page.fillFromRecord();
-        QCOMPARE(
-            page.findChild<QPushButton *>("Save and Register")->isEnabled(), missing.isEmpty());
-        const auto *said = page.findChild<QLabel *>("Missing");
-        QVERIFY2(missing.isEmpty() ? said->text().isEmpty() : said->text().startsWith(missing),
-            qPrintable(said->text()));
-        QCOMPARE(said->isVisibleTo(&page), !missing.isEmpty());
     }
 
     // What the view of what is sent shows is what the engine receives, byte for byte, the items
