@@ -143,7 +143,7 @@ private slots:
     // The same choices send and save the same bytes in every language, and the keyboard alone
     // gets there: each button by its access key. The saved country, whose catalogue name is no
     // ISO name, shows by the name that the country list gives its code once the catalogues are
-    // read.
+    // read, and its region menu, filled as it opens, offers its regions.
     void sameRegistration()
     {
         QFETCH(QString, file);
@@ -160,6 +160,9 @@ private slots:
             wizard.tab.readCataloguesAhead();
             QCOMPARE(wizard.find<ChoiceButton>("CountryButton")->caption(),
                 CountryNames::shown(record.firstPage.country, "CZ"));
+            QMenu *regions = wizard.find<ChoiceButton>("RegionButton")->menu();
+            emit regions->aboutToShow();
+            QCOMPARE(regions->actions().size(), 2);
             // A button's access key clicks it a moment later, as a click shows.
             pressAccessKey(wizard, "Next");
             QTRY_COMPARE(wizard.page()->objectName(), "SecondRegPage");

@@ -12,21 +12,15 @@
 #include "support/recordingengine.h"
 #include "support/wizard.h"
 #include "wizard/accesskey.h"
-#include "wizard/choicebutton.h"
-#include "wizard/choicemenu.h"
 #include "wizard/firstregpage.h"
 #include "wizard/managewidget.h"
-#include "wizard/registrationtab.h"
-#include "wizard/secondregpage.h"
 #include "wizard/sentitemsdialog.h"
-#include "wizard/statuslabel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -750,20 +744,6 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(
             file.readAll().split('\t').value(2).trimmed(), QString::fromLatin1(shown).toUtf8());
-    }
-
-    // The region menu is filled when it opens, also right after the start, with the saved
-    // country's regions.
-    void regionMenuOfTheSavedCountry()
-    {
-        Wizard wizard(&m_engine);
-        QMenu *menu = wizard.find<ChoiceButton>("RegionButton")->menu();
-        menu->popup(QPoint());
-        QStringList regions;
-        for (const QAction *item : menu->actions())
-            regions << item->data().toString();
-        menu->close();
-        QCOMPARE(regions, QStringList({"North", "Central", "South"}));
     }
 
     // A text that cannot reach the maker as written: the page says so at once and marks the
