@@ -104,13 +104,8 @@ class RegistrationTest(KvbTestCase):
             wait_for(lambda: kvb.has_focus("text", field), "the focus on %r" % field)
             type_text(typed[field])
 
-        # The country's key opens the country list, Escape closes it; opened
-        # again, typing narrows it and Enter picks the country.
-        key("alt+o")
-        kvb.dialog("Select a country")
-        key("Escape")
-        wait_for(lambda: kvb.find("dialog", "Select a country") is None, "the dialog to close")
-        kvb.give_window_the_keyboard()
+        # The country's key opens the country list, where typing narrows it and
+        # Enter picks the country.
         key("alt+o")
         kvb.dialog("Select a country")
         type_text(COUNTRY[0])
@@ -128,10 +123,6 @@ class RegistrationTest(KvbTestCase):
         kvb.wait_for_page("corrected")
         wait_for(lambda: kvb.has_focus("radio button", REPLACE), "the focus on the first choice")
         self.assert_fits(kvb)
-        shown = [(kvb.text("Original " + name), kvb.text("Corrected " + name)) for name in
-                 ("street address 1", "city", "state, province or region", "zip or postal code")]
-        self.assertEqual(shown, [("600 W 5th Ave", "350 5th Ave"), ("Anchorage", "New York"),
-                                 ("Alaska", "New York"), ("99501", "10118")])
         key("alt+r")
         wait_for(lambda: has_state(kvb.get("radio button", REPLACE), "checked"), "the choice")
         key("Return")
