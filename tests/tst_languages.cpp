@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QResource>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -242,6 +243,11 @@ private:
                            .arg(page->objectName())
                            .arg(body->widget()->minimumSizeHint().width())
                            .arg(body->viewport()->width())));
+        // However far the body scrolls, the status line and the page's buttons stay in view.
+        for (const QWidget *kept : page->findChildren<QWidget *>(
+                 QRegularExpression("^(StatusText|Back|Cancel|Next|Save|Save and Register)$")))
+            QVERIFY2(page->rect().contains(QRect(kept->mapTo(page, QPoint()), kept->size())),
+                qPrintable(kept->objectName() + " out of view"));
         // The window opens on the contact page, whole in every real language, and with room for
         // a long address.
         if (page->objectName() == "FirstRegPage") {
