@@ -1,11 +1,10 @@
-// The small widgets the pages are made of: choice buttons and their menus, the list dialogs, the
-// status line and wrapped text.
+// The small widgets the pages are made of: choice buttons and their menus, the list dialogs and
+// wrapped text.
 #include "dialogs/countrydialog.h"
 #include "regdata/datafolder.h"
 #include "regdata/purchasechoices.h"
 #include "wizard/choicebutton.h"
 #include "wizard/choicemenu.h"
-#include "wizard/statuslabel.h"
 #include "wizard/wrappedlabel.h"
 
 #include <QApplication>
@@ -152,27 +151,6 @@ private slots:
         QTextDocument shown;
         Qt::mightBeRichText(tip) ? shown.setHtml(tip) : shown.setPlainText(tip);
         QCOMPARE(shown.toPlainText(), caption);
-    }
-
-    // Each kind of message shows its own icon, not the error's shown before, and the line keeps
-    // its height with or without one, so that the page does not jump.
-    void statusLineKinds()
-    {
-        const int height = StatusLabel().sizeHint().height();
-        const QStringList icons = {"", ":/information.png", ":/check.png", ":/warning.png",
-            ":/error.png", ":/clock.png", ""};
-        for (int kind = 0; kind < icons.size(); ++kind) {
-            StatusLabel status("Earlier", StatusLabel::Error);
-            status.setMessage("Message", kind);
-            const QLabel *icon = status.findChild<QLabel *>("StatusIcon");
-            const QImage expected
-                = icons[kind].isEmpty() ? QImage() : QPixmap(icons[kind]).toImage();
-            QVERIFY2(icon->pixmap().toImage() == expected, qPrintable(QString::number(kind)));
-            QCOMPARE(status.sizeHint().height(), height);
-            status.clearMessage();
-            QVERIFY(icon->pixmap().isNull());
-            QCOMPARE(status.sizeHint().height(), height);
-        }
     }
 
     // A label that remembers its heights answers as a plain one that measures afresh: at first,
