@@ -127,7 +127,6 @@ void TestCatalogues::changedCatalogues_data()
     const auto row = [](const char *name, const QByteArray &after, const QStringList &countries) {
         QTest::newRow(name) << after << countries;
     };
-    row("unchanged", catalogue("Norway"), {"Norway"});
     row("the same size, another content", catalogue("Sweden"), {"Sweden"});
     row("removed", "", {});
     row("replaced by a hostile file", "<!DOCTYPE a [<!ENTITY e 'x'>]>" + catalogue("Finland"), {});
