@@ -49,6 +49,15 @@ struct PaintCount : QObject
     int count = 0;
 };
 
+// The parameters of the engine's last command, which it takes as a command that succeeds.
+QByteArray received;
+int KVB_CDECL receivingEntry(const char *, const char *parameters, char *reply)
+{
+    received = parameters;
+    *reply = '\0';
+    return 0;
+}
+
 // What a widget shows: "hidden", a field's or a label's text, whether a box is checked, or a
 // button's caption; "missing" without one.
 QString shownBy(const QWidget *widget)
@@ -554,9 +563,6 @@ private slots:
         QVERIFY(paints.count >= 1);
         QCOMPARE(shown, "Verifying address....");
         QCOMPARE(city->text(), "Town");
-        QCOMPARE(m_engine.addresses,
-            QByteArrayList({"ADDRESS1=1 Main St,ADDRESS2=,CITY=Town,STATE=NO,REGION_NAME=North,"
-                            "POSTCODE=12345,COUNTRY=FD,COUNTRY_NAME=Freedonia"}));
         // Closed while the registration goes out, the window goes after the time given, before
         // the engine answers.
         wizard.tab.setAnswerTimeout(50);
@@ -701,15 +707,8 @@ private slots:
     // that arrive otherwise than typed marked.
     void sentItemsAreWhatTheEngineReceives()
     {
-#ifdef Q_OS_WIN
-        QSKIP("The stand-in engine is loaded by its Linux name.");
-#endif
-        QTemporaryDir outbox;
-        ScopedEnvironment environment;
-        environment.set("QUILL_OUTBOX", QFile::encodeName(outbox.filePath("outbox")));
-        environment.set("QUILL_FORCE_SENDADDRESS", "0");
         EngineClient engine;
-        engine.loadEngineLibrary(KVB_BIN_DIR "/libQuill.so");
+        engine.setEngineEntry(receivingEntry);
         engine.setCallerType("KVB");
         Wizard wizard(&engine);
         wizard.find<QLineEdit>("Company:")->setText("Smith, Jones \u5343");
@@ -728,10 +727,7 @@ private slots:
         QVERIFY(wizard.act("ViewSent"));
         QCOMPARE(marked, "Company ");
         QVERIFY(wizard.act("Save and Register"));
-        QFile file(outbox.filePath("outbox"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(
-            file.readAll().split('\t').value(2).trimmed(), QString::fromLatin1(shown).toUtf8());
+        QCOMPARE(received, shown);
     }
 
     // A text that cannot reach the maker as written: the page says so at once and marks the
