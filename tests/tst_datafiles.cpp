@@ -403,9 +403,7 @@ void TestDataFiles::dataFolders()
     DataFolder::useSystemFolders();
     const QString record = DataFolder::filePath("RegData");
     const bool existed = QFileInfo::exists(record);
-    const FirstPageRecord firstPage;
-    const SecondPageRecord secondPage;
-    const bool saved = SaveRegInfo(&firstPage, &secondPage).save();
+    const bool saved = save(RegistrationRecord());
     const QString catalogue = DataFolder::catalogueFilePath("RegData/RegReseller.xml");
     QString actual = DataFolder::path() + " | " + QFileInfo(catalogue).path()
         + (saved ? " | saved" : " | not saved");
