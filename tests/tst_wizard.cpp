@@ -25,14 +25,12 @@
 #include <QRegularExpression>
 #include <QResource>
 #include <QScopeGuard>
-#include <QStackedWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
-#include <memory>
 #include <time.h>
 
 namespace {
