@@ -412,7 +412,7 @@ private slots:
 
     void prefilled_data()
     {
-        QTest::addColumn<QString>("presets"); // the folder of tests/data/presets holding them
+        QTest::addColumn<QString>("presets"); // a folder of tests/data/presets; empty: none
         // Elements of the complete record saved changed, "element=value;..." (or "today+N": the
         // purchase date that many days after today); "none": no record.
         QTest::addColumn<QString>("saved");
