@@ -6,6 +6,7 @@
 #include "regdata/xmlresellerstruct.h"
 
 #include <QCollator>
+#include <QDataStream>
 #include <QDateTime>
 #include <QDir>
 #include <QJsonArray>
@@ -14,7 +15,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 namespace {
 
@@ -25,29 +25,21 @@ QByteArray catalogue(const QByteArray &country)
         + "<LongName Short='01'>Capital</LongName></State></Country></Countries>";
 }
 
-// A message catalogue (.mo) of pairs, each an original and its translation.
+// A message catalogue (.mo) of pairs, each an original and its translation: a header, the
+// tables of the originals and of the translations, each a length and an offset a string, and
+// the strings.
 QByteArray messageCatalogue(const QList<std::pair<QByteArray, QByteArray>> &pairs, bool bigEndian)
 {
     QByteArray data;
-    const auto number = [&](qsizetype value) {
-        char bytes[4];
-        if (bigEndian)
-            qToBigEndian<quint32>(quint32(value), bytes);
-        else
-            qToLittleEndian<quint32>(quint32(value), bytes);
-        data.append(bytes, 4);
-    };
-    const qsizetype tables = 28;
-    qsizetype text = tables + pairs.size() * 16;
-    for (const quint32 value : {0x950412deu, 0u, quint32(pairs.size()), quint32(tables),
-             quint32(tables + pairs.size() * 8), 0u, 0u})
-        number(value);
+    QDataStream out(&data, QIODevice::WriteOnly);
+    out.setByteOrder(bigEndian ? QDataStream::BigEndian : QDataStream::LittleEndian);
+    const auto count = quint32(pairs.size());
+    out << 0x950412deu << 0u << count << 28u << 28 + count * 8 << 0u << 0u;
     QByteArray strings;
     for (const bool translation : {false, true}) {
         for (const auto &pair : pairs) {
             const QByteArray &string = translation ? pair.second : pair.first;
-            number(string.size());
-            number(text + strings.size());
+            out << quint32(string.size()) << quint32(28 + count * 16 + strings.size());
             strings += string + '\0';
         }
     }
@@ -113,20 +105,18 @@ void TestCatalogues::lookups_data()
     row("a region, other letters", "central", "Freedonia", "");
 }
 
-// Asked of the catalogue in UTF-8 and in UTF-16: a region of the chosen country, else the first of
-// that name anywhere.
+// A country's code, and a region's: that of the chosen country, else the first of that name
+// anywhere. (The catalogue in UTF-16 reads as the same entries, see catalogues().)
 void TestCatalogues::lookups()
 {
     QFETCH(QString, region);
     QFETCH(QString, country);
     QFETCH(QString, code);
-    for (const char *folder : {KVB_TEST_DATA_DIR "/", KVB_TEST_DATA_DIR "/utf16/"}) {
-        DataFolder::setPath(folder);
-        const XMLRegStruct catalogue;
-        QCOMPARE(region.isEmpty() ? catalogue.countryCode(country)
-                                  : catalogue.regionCode(region, country),
-            code);
-    }
+    DataFolder::setPath(KVB_TEST_DATA_DIR "/");
+    const XMLRegStruct catalogue;
+    QCOMPARE(
+        region.isEmpty() ? catalogue.countryCode(country) : catalogue.regionCode(region, country),
+        code);
 }
 
 void TestCatalogues::changedCatalogues_data()
@@ -137,7 +127,6 @@ void TestCatalogues::changedCatalogues_data()
     const auto row = [](const char *name, const QByteArray &after, const QStringList &countries) {
         QTest::newRow(name) << after << countries;
     };
-    row("unchanged", catalogue("Norway"), {"Norway"});
     row("the same size, another content", catalogue("Sweden"), {"Sweden"});
     row("removed", "", {});
     row("replaced by a hostile file", "<!DOCTYPE a [<!ENTITY e 'x'>]>" + catalogue("Finland"), {});

@@ -11,8 +11,7 @@ import unittest
 
 from kvb import click_at, extents, has_state, key, type_text, wait_for
 from registration import (CONTACT, COUNTRY, MOVED, MOVED_ADDRESS, PURCHASE_DATE, REGION,
-                          STANDARD_ADDRESS, YEAR, KvbTestCase, saved_record, sent_registration,
-                          unsendable)
+                          STANDARD_ADDRESS, YEAR, KvbTestCase, saved_record, sent_registration)
 
 OFFERS = ("Yes, I would like to receive periodic information about Tarn's special offers and "
           "new products.")
@@ -104,13 +103,8 @@ class RegistrationTest(KvbTestCase):
             wait_for(lambda: kvb.has_focus("text", field), "the focus on %r" % field)
             type_text(typed[field])
 
-        # The country's key opens the country list, Escape closes it; opened
-        # again, typing narrows it and Enter picks the country.
-        key("alt+o")
-        kvb.dialog("Select a country")
-        key("Escape")
-        wait_for(lambda: kvb.find("dialog", "Select a country") is None, "the dialog to close")
-        kvb.give_window_the_keyboard()
+        # The country's key opens the country list, where typing narrows it and
+        # Enter picks the country.
         key("alt+o")
         kvb.dialog("Select a country")
         type_text(COUNTRY[0])
@@ -128,10 +122,6 @@ class RegistrationTest(KvbTestCase):
         kvb.wait_for_page("corrected")
         wait_for(lambda: kvb.has_focus("radio button", REPLACE), "the focus on the first choice")
         self.assert_fits(kvb)
-        shown = [(kvb.text("Original " + name), kvb.text("Corrected " + name)) for name in
-                 ("street address 1", "city", "state, province or region", "zip or postal code")]
-        self.assertEqual(shown, [("600 W 5th Ave", "350 5th Ave"), ("Anchorage", "New York"),
-                                 ("Alaska", "New York"), ("99501", "10118")])
         key("alt+r")
         wait_for(lambda: has_state(kvb.get("radio button", REPLACE), "checked"), "the choice")
         key("Return")
@@ -157,24 +147,6 @@ class RegistrationTest(KvbTestCase):
         time.sleep(0.5)
         key("alt+q")
         self.assertEqual(kvb.exit_status(), 1)
-
-    # With large text, and scaled twice, the window fits a laptop's screen,
-    # and Next and the status line are in view below the page.
-    def test_large_text_and_scale_keep_next_and_the_status_line_in_view(self):
-        for environment, screen in [({"QT_FONT_DPI": "144"}, (1366, 768)),
-                                    ({"QT_SCALE_FACTOR": "2"}, (1920, 1080))]:
-            kvb = self.start(**environment)
-            kvb.set_text("First Name:", "\u5343")
-            shown = [kvb.frame, kvb.get("push button", "Next"),
-                     kvb.get("label", unsendable("First Name"))]
-            window = extents(kvb.frame)
-            for control in shown:
-                x, y, width, height = extents(control)
-                self.assertTrue(window[0] <= x and x + width <= window[0] + window[2]
-                                and window[1] <= y and y + height <= window[1] + window[3]
-                                and x + width <= screen[0] and y + height <= screen[1],
-                                "%r is out of view with %r" % (control.name, environment))
-            kvb.close()
 
 
 if __name__ == "__main__":

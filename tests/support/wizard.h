@@ -2,12 +2,15 @@
 #define KVB_TEST_WIZARD_H
 
 #include "regdata/registrationrecord.h"
+#include "wizard/choicebutton.h"
+#include "wizard/choicemenu.h"
 #include "wizard/managewidget.h"
 #include "wizard/registrationtab.h"
 #include "wizard/statuslabel.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QMenu>
 #include <QStackedWidget>
 #include <QTest>
 
@@ -47,8 +50,9 @@ struct Wizard
         return page()->findChild<Widget *>(name);
     }
     // One step of the user's: "name" clicks the button of that object name, "name=text" types
-    // the text into that field, "Enter@name" presses Enter on that control. False when the
-    // control is not there, or the button is disabled.
+    // the text into that field, "name:value" chooses the value on that choice button, from its
+    // menu or, for a button without one, as its list does, "Enter@name" presses Enter on that
+    // control. False when the control is not there, or the button is disabled.
     bool act(const QString &step) const
     {
         if (step.startsWith("Enter@")) {
@@ -62,6 +66,17 @@ struct Wizard
             if (field)
                 field->setText(step.section('=', 1));
             return field;
+        }
+        if (step.contains(':')) {
+            auto *choice = find<ChoiceButton>(step.section(':', 0, 0));
+            const QString value = step.section(':', 1);
+            for (QAction *item :
+                choice && choice->menu() ? choice->menu()->actions() : QList<QAction *>())
+                if (ChoiceMenu::valueOf(item) == value)
+                    item->trigger();
+            if (choice && !choice->menu())
+                choice->setChoice(value);
+            return choice;
         }
         QAbstractButton *button = find(step);
         const bool enabled = button && button->isEnabled();
