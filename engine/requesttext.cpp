@@ -11,6 +11,13 @@ namespace RequestText {
 
 namespace {
 
+// A request key as Latin-1 text, its length taken from the array rather
+// than measured, so that it stays a constant in every build.
+template <std::size_t N> constexpr QLatin1String keyText(const char (&key)[N])
+{
+    return QLatin1String(key, qsizetype(N - 1));
+}
+
 struct Item
 {
     QLatin1String key;
@@ -21,14 +28,14 @@ struct Item
 
 // The items of the address text, in the order in which they are written.
 constexpr std::array<Item, 8> addressItems {{
-    {QLatin1String(RequestKeys::Address1), &AddressRecord::streetAddress1, true},
-    {QLatin1String(RequestKeys::Address2), &AddressRecord::streetAddress2, true},
-    {QLatin1String(RequestKeys::City), &AddressRecord::city, true},
-    {QLatin1String(RequestKeys::State), &AddressRecord::regionCode, false},
-    {QLatin1String(RequestKeys::RegionName), &AddressRecord::regionName, false},
-    {QLatin1String(RequestKeys::Postcode), &AddressRecord::postcode, true},
-    {QLatin1String(RequestKeys::Country), &AddressRecord::countryCode, false},
-    {QLatin1String(RequestKeys::CountryName), &AddressRecord::countryName, false},
+    {keyText(RequestKeys::Address1), &AddressRecord::streetAddress1, true},
+    {keyText(RequestKeys::Address2), &AddressRecord::streetAddress2, true},
+    {keyText(RequestKeys::City), &AddressRecord::city, true},
+    {keyText(RequestKeys::State), &AddressRecord::regionCode, false},
+    {keyText(RequestKeys::RegionName), &AddressRecord::regionName, false},
+    {keyText(RequestKeys::Postcode), &AddressRecord::postcode, true},
+    {keyText(RequestKeys::Country), &AddressRecord::countryCode, false},
+    {keyText(RequestKeys::CountryName), &AddressRecord::countryName, false},
 }};
 
 // The parts of a corrected address by position; the third part, which the
