@@ -2,10 +2,16 @@
 // library beside the program.
 #include "app/commandline.h"
 #include "app/hostchannel.h"
+#include "app/mainwindow.h"
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class TestStartup : public QObject
 {
@@ -18,6 +24,7 @@ private slots:
     void handleFromText();
     void startUp_data();
     void startUp();
+    void closingAsks();
 };
 
 // The command line as the process receives it, entry 0 first, and what KVB makes of it before
@@ -169,6 +176,35 @@ void TestStartup::startUp()
     }
     kvb.kill();
     kvb.waitForFinished();
+}
+
+// Closing the window with details never saved asks first, and a cancelled question keeps the
+// window open; with nothing left to keep, the window closes without a word.
+void TestStartup::closingAsks()
+{
+    QTemporaryDir dir;
+    qputenv("KVB_COMMON_FILES_DIR", QFile::encodeName(dir.path()));
+    MainWindow window(KVB_BIN_DIR "/kvb");
+    window.show();
+    auto *firstName = window.findChild<QLineEdit *>("First Name:");
+    QVERIFY(firstName);
+    firstName->setText("Lucja");
+    int asked = 0;
+    const auto cancel = [&asked] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            ++asked;
+            box->button(QMessageBox::Cancel)->click();
+        }
+    };
+    QTimer::singleShot(0, &window, cancel);
+    QVERIFY(!window.close());
+    QCOMPARE(asked, 1);
+    QVERIFY(window.isVisible());
+    firstName->clear();
+    QTimer::singleShot(0, &window, cancel);
+    QVERIFY(window.close());
+    QCOMPARE(asked, 1);
+    qunsetenv("KVB_COMMON_FILES_DIR");
 }
 
 QTEST_MAIN(TestStartup)
