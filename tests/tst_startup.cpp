@@ -3,6 +3,7 @@
 #include "app/commandline.h"
 #include "app/hostchannel.h"
 #include "app/mainwindow.h"
+#include "support/environment.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -183,7 +184,8 @@ void TestStartup::startUp()
 void TestStartup::closingAsks()
 {
     QTemporaryDir dir;
-    qputenv("KVB_COMMON_FILES_DIR", QFile::encodeName(dir.path()));
+    ScopedEnvironment environment;
+    environment.set("KVB_COMMON_FILES_DIR", QFile::encodeName(dir.path()));
     MainWindow window(KVB_BIN_DIR "/kvb");
     window.show();
     auto *firstName = window.findChild<QLineEdit *>("First Name:");
@@ -204,7 +206,6 @@ void TestStartup::closingAsks()
     QTimer::singleShot(0, &window, cancel);
     QVERIFY(window.close());
     QCOMPARE(asked, 1);
-    qunsetenv("KVB_COMMON_FILES_DIR");
 }
 
 QTEST_MAIN(TestStartup)
