@@ -8,13 +8,12 @@
 #include <QApplication>
 #include <QScreen>
 
-int main(int argc, char *argv[])
-{
-    // Answered before the toolkit starts, so that they need no display.
-    const CommandLine::Request request = CommandLine::parse(argc, argv);
-    if (request.action != CommandLine::Action::Start)
-        return CommandLine::answer(request, argc, argv);
+namespace {
 
+// Shows the window until the user ends the program, and returns the exit
+// status. The window and the toolkit are gone when it returns.
+int runWindow(int argc, char *argv[])
+{
     // The application comes first, so that the toolkit's own options are
     // gone before the arguments are counted.
     QApplication application(argc, argv);
@@ -42,4 +41,15 @@ int main(int argc, char *argv[])
     if (window.isEngineBusy())
         Platform::exitImmediately(status);
     return status;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Answered before the toolkit starts, so that they need no display.
+    const CommandLine::Request request = CommandLine::parse(argc, argv);
+    if (request.action != CommandLine::Action::Start)
+        return CommandLine::answer(request, argc, argv);
+    Platform::exitProcess(runWindow(argc, argv));
 }

@@ -22,6 +22,12 @@ Handle standardOutputHandle();
 // Ends the process at once with the given code: no destructors, no clean-up.
 [[noreturn]] void exitImmediately(int code);
 
+// Ends the process with the given code once the program has cleaned up
+// after itself, as a return from main() would. On Windows the libraries'
+// own clean-up at exit is skipped, as exitImmediately() skips it: there the
+// C++ runtime's can wait for ever on a lock of the threads library.
+[[noreturn]] void exitProcess(int code);
+
 // The folder of the program's own file, with a trailing separator; empty
 // when the system cannot tell. Outside Windows it is that of the real file
 // (/proc/self/exe), links resolved, whatever argument entry 0 says.

@@ -258,6 +258,11 @@ void exitImmediately(int code)
     std::_Exit(code);
 }
 
+void exitProcess(int code)
+{
+    std::exit(code);
+}
+
 const char *engineLibraryName()
 {
     return "libQuill.so";
